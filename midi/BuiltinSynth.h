@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace midi {
+
+// Where the built-in synthesizer sends its sound.
+enum class AudioOutput {
+    Device, // the system's audio output; silent (but timed) when there is none
+    File,   // a WAV file, written in real time (--audio-file)
+    Silent, // no sound at all, events still timed in real time (tests)
+};
+
+struct SynthOptions {
+    AudioOutput output = AudioOutput::Device;
+    QString audioFile;    // for AudioOutput::File
+    QString soundFont;    // empty: the system's General MIDI SoundFont
+    int sampleRate = 48000;
+};
+
+// Must be called, if at all, before the first use of any device.
+void configureBuiltinSynth(const SynthOptions& options);
+
+// Starts loading the SoundFont and opening the audio output in the background.
+// Calling it early (at program start) makes the first note quick.
+void warmUpBuiltinSynth();
+
+// Reports, once, why the built-in synthesizer cannot be heard. Signals arrive on the UI
+// thread. Programs connect to it to tell the student in a message box.
+class SynthStatus : public QObject {
+    Q_OBJECT
+public:
+    static SynthStatus& instance();
+
+    // Empty while sound is (or may still become) available.
+    QString unavailableReason() const;
+    bool ready() const; // the SoundFont is loaded and the output runs
+
+signals:
+    void soundUnavailable(const QString& reason);
+    void becameReady();
+
+private:
+    friend class SynthEngine;
+    SynthStatus() = default;
+    void reportUnavailable(const QString& reason);
+    void reportReady();
+    QString reason_;
+    bool ready_ = false;
+    bool reported_ = false;
+};
+
+// Finds the system's General MIDI SoundFont: default-GM.sf2, then FluidR3_GM, then
+// TimGM6mb. Empty when none is installed.
+QString findGeneralMidiSoundFont();
+
+} // namespace midi

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace midi {
+
+// 16-bit PCM WAV files, as the synthesizer writes them.
+struct WavData {
+    int sampleRate = 0;
+    int channels = 0;
+    std::vector<int16_t> samples; // interleaved
+    size_t frames() const { return channels ? samples.size() / channels : 0; }
+};
+
+bool writeWav(const QString& path, const WavData& wav);
+bool readWav(const QString& path, WavData& wav);
+
+// Converts interleaved float samples (-1..1) to 16-bit.
+std::vector<int16_t> toPcm16(const std::vector<float>& samples);
+
+// The first frame at which two renderings differ by more than `threshold`, or -1.
+long firstDifferentFrame(const std::vector<float>& a, const std::vector<float>& b, int channels,
+                         float threshold = 1e-6f);
+
+// The first frame whose absolute sample exceeds `threshold`, or -1.
+long firstNonSilentFrame(const std::vector<float>& interleaved, int channels,
+                         float threshold = 1e-6f, size_t fromFrame = 0);
+
+} // namespace midi

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs what the project needs (Debian packages, the music font) and builds it.
+# Idempotent and quiet when everything is already there.
+#   scripts/setup.sh            packages for running, then build
+#   scripts/setup.sh --tests    also the packages the tests and the fuzz run need
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="${BEATWISE_BUILD_DIR:-$root/build}"
+with_tests=0
+[ "${1:-}" = "--tests" ] && with_tests=1
+
+run_packages=(
+    build-essential cmake ninja-build pkg-config git ca-certificates openssl
+    qt6-base-dev libgl-dev
+    libfluidsynth-dev fluidsynth librtmidi-dev
+    fluid-soundfont-gm
+    fonts-liberation fonts-dejavu-core
+    nodejs npm
+)
+test_packages=(googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev)
+
+packages=("${run_packages[@]}")
+[ "$with_tests" = 1 ] && packages+=("${test_packages[@]}")
+
+missing=()
+for p in "${packages[@]}"; do
+    # npm may come from outside Debian's archive; a working command is enough.
+    if [ "$p" = npm ] && command -v npm >/dev/null 2>&1; then continue; fi
+    if [ "$p" = nodejs ] && command -v node >/dev/null 2>&1; then continue; fi
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+bash "$root/scripts/fetch-font.sh"
+
+if [ ! -f "$build_dir/build.ninja" ]; then
+    cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build_dir" ${BEATWISE_TARGET:+--target "$BEATWISE_TARGET"} | grep -v -E '^\[[0-9]+/[0-9]+\] ' || true
+test "${PIPESTATUS[0]}" -eq 0

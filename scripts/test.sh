@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets up (when needed), builds everything and runs all tests, then a bounded fuzz run.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="${BEATWISE_BUILD_DIR:-$root/build}"
+bash "$root/scripts/setup.sh" --tests
+(cd "$build_dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+if [ -f "$root/fuzz/CMakeLists.txt" ]; then
+    bash "$root/scripts/fuzz.sh"
+fi
