@@ -29,32 +29,17 @@ QString pitchClassName(const QString& name) {
 
 } // namespace
 
-TEST(MusicKeys, TwentyFourKeysInMenuOrder) {
+TEST(MusicKeys, TellingKeys) {
     const auto& keys = MusicKeys();
     ASSERT_EQ(keys.size(), 24u);
-    for (int i = 0; i < KeyCount; ++i)
-        EXPECT_EQ(keys[i].KeyIndex, i);
-    EXPECT_EQ(keys[0].item, "CMajor");
-    EXPECT_EQ(keys[1].caption, "A minor");
     EXPECT_EQ(keys[1].keyText, "Key = A Harmonic Minor.");
-    EXPECT_EQ(keys[13].item, "FsharpMinor");
     EXPECT_EQ(keys[13].keyText, "Key = F# Harmonic Minor.");
-    EXPECT_EQ(keys[19].keyText, "Key = Gb Major.");
-    EXPECT_EQ(keys[CsharpMinorIndex].caption, "C# Minor");
-    EXPECT_EQ(keys[FsharpMajorIndex].caption, "F# Major");
-    EXPECT_EQ(keys[DbMajorIndex].caption, "Db Major");
-    EXPECT_EQ(keys[GbMajorIndex].caption, "Gb Major");
-    EXPECT_EQ(keys[0].answerLineText, " ");
-    EXPECT_EQ(keys[4].answerLineText, "");
+    EXPECT_EQ(keys[GbMajorIndex].keyText, "Key = Gb Major.");
     EXPECT_EQ(findKeyByCaption(u"f# minor"), &keys[13]);
     EXPECT_EQ(findKeyByCaption(u"H Major"), nullptr);
-}
 
-TEST(MusicKeys, SignatureFieldsOfTellingKeys) {
-    const auto& keys = MusicKeys();
-    EXPECT_EQ(keys[CMajorIndex].SignatureKind, " ");
+    // A minor draws no signature, and its G# is written with a sharp wherever it appears.
     EXPECT_EQ(keys[1].SignatureKind, "n");
-    EXPECT_EQ(keys[1].LeadingToneAccidental, "#");
     EXPECT_EQ(keys[1].LeadingToneSpellings, (std::array<std::int8_t, 3>{25, 46, 67}));
     const MusicKey& cMinor = keys[11];
     EXPECT_EQ(cMinor.LeadingToneAccidental, "n");
@@ -63,15 +48,10 @@ TEST(MusicKeys, SignatureFieldsOfTellingKeys) {
         EXPECT_TRUE(SpelledPitchTable()[position].name.startsWith(u'B'));
         EXPECT_EQ(AccidentalFor(position), "n");
     }
-    EXPECT_FALSE(keys[4].LeadingToneSpellings.has_value());
-    EXPECT_EQ(keys[4].LeadingToneAccidental, " ");
-    EXPECT_EQ(submenuOf(keys[FsharpMajorIndex]).caption, "6 sharps");
-    EXPECT_TRUE(keys[FsharpMajorIndex].marksSubmenu);
-    EXPECT_EQ(submenuOf(keys[CsharpMinorIndex]).caption, "4 sharps");
-    EXPECT_TRUE(keys[CsharpMinorIndex].marksSubmenu);
-    EXPECT_FALSE(keys[4].marksSubmenu);
-    EXPECT_EQ(SignatureSubmenus().size(), 13u);
-    EXPECT_EQ(SignatureSubmenus()[2].item, "N1flat1");
+    // The two keys the program selects on its own mark their submenu too.
+    for (const MusicKey& key : keys)
+        EXPECT_EQ(key.marksSubmenu,
+                  key.KeyIndex == FsharpMajorIndex || key.KeyIndex == CsharpMinorIndex);
 }
 
 // Checks every row of the key tables against music theory, so a wrong name anywhere shows.
