@@ -1,7 +1,9 @@
 #include "ProgramSound.h"
+#include "StepsCommand.h"
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
@@ -32,6 +34,12 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Command-line use without a window: tonewise --steps KEY LEVEL [--lower]
+    if (argc > 1 && QByteArrayView(argv[1]) == "--steps") {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return tonewise::runStepsCommand(QCoreApplication::arguments().mid(1), out, err);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tonewise");
     const QStringList arguments = midi::setUpSound(QApplication::arguments());
