@@ -30,17 +30,12 @@ constexpr std::array<GlyphInfo, kGlyphCount> kGlyphs{{
     {0xE262, "accidentalSharp"},
     {0xE260, "accidentalFlat"},
     {0xE261, "accidentalNatural"},
-    {0xE022, "legerLine"},
     {0xE240, "flag8thUp"},
     {0xE242, "flag16thUp"},
     {0xE4E6, "rest8th"},
     {0xE4E7, "rest16th"},
     {0xE1E7, "augmentationDot"},
 }};
-
-const GlyphInfo& info(Glyph glyph) {
-    return kGlyphs[static_cast<std::size_t>(glyph)];
-}
 
 QByteArray readResource(const QString& path) {
     QFile file(path);
@@ -129,20 +124,8 @@ QPointF SmuflFont::anchor(Glyph glyph, const QString& name) const {
     return glyphs_[static_cast<std::size_t>(glyph)].anchors.value(name);
 }
 
-bool SmuflFont::hasAnchor(Glyph glyph, const QString& name) const {
-    return glyphs_[static_cast<std::size_t>(glyph)].anchors.contains(name);
-}
-
 qreal SmuflFont::engravingDefault(const QString& name, qreal fallback) const {
     return defaults_.value(name, fallback);
-}
-
-char32_t SmuflFont::codepoint(Glyph glyph) {
-    return info(glyph).codepoint;
-}
-
-QString SmuflFont::glyphName(Glyph glyph) {
-    return QString::fromLatin1(info(glyph).name);
 }
 
 QString SmuflFont::licenceText() {

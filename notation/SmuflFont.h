@@ -19,14 +19,13 @@ enum class Glyph {
     AccidentalSharp,
     AccidentalFlat,
     AccidentalNatural,
-    LegerLine,
     Flag8thUp,
     Flag16thUp,
     Rest8th,
     Rest16th,
     AugmentationDot,
 };
-inline constexpr int kGlyphCount = 13;
+inline constexpr int kGlyphCount = 12;
 
 // Bravura, embedded in the program together with its SMuFL metadata and licence.
 //
@@ -47,13 +46,9 @@ public:
     // A named anchor from the metadata (glyphsWithAnchors), such as "stemUpSE"; (0, 0) if the
     // glyph has none of that name.
     QPointF anchor(Glyph glyph, const QString& name) const;
-    bool hasAnchor(Glyph glyph, const QString& name) const;
     // A value of engravingDefaults, such as "stemThickness", in staff spaces; `fallback` when
     // the metadata does not give it.
     qreal engravingDefault(const QString& name, qreal fallback) const;
-
-    static char32_t codepoint(Glyph glyph);
-    static QString glyphName(Glyph glyph);
 
     // The font's licence (SIL Open Font License), for an about box.
     static QString licenceText();
