@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,7 +76,10 @@ QString AtomicFile::write(const QString& path, const QByteArray& contents) {
 
     QFile temp;
     for (int attempt = 0; attempt < 20 && !temp.isOpen(); ++attempt) {
-        const QString suffix = QString::number(QRandomGenerator::global()->generate(), 36);
+        // The process number keeps two programs apart even if their random numbers agree.
+        const QString suffix = QString::number(QCoreApplication::applicationPid()) +
+                               QLatin1Char('-') +
+                               QString::number(QRandomGenerator::global()->generate(), 36);
         temp.setFileName(folder + QLatin1String("/.") + target.fileName() + QLatin1Char('.') +
                          suffix + QLatin1String(".tmp"));
         if (!temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) &&
