@@ -15,6 +15,9 @@ namespace {
 
 enum class Destination { Body, FontTable, Skipped };
 
+// Word processors nest a few dozen groups at most; far deeper nesting is not a document.
+constexpr std::size_t kMaxNesting = 4096;
+
 struct GroupState {
     Destination destination = Destination::Body;
     int unicodeFallback = 1; // \ucN: characters that stand in for each \uN
@@ -147,6 +150,10 @@ private:
             const char c = doc_[pos_];
             if (c == '{') {
                 ++pos_;
+                if (groups_.size() >= kMaxNesting) {
+                    error = QStringLiteral("its groups are nested too deeply");
+                    return false;
+                }
                 groups_.push_back(groups_.empty() ? GroupState{} : groups_.back());
                 fallbackLeft_ = 0;
             } else if (c == '}') {

@@ -125,6 +125,7 @@ TEST(RtfCodec, RefusesWhatItCannotReadCompletely) {
         "{\\rtf1\\ansi text}}",                           // a brace too many
         "{\\rtf1\\ansi {\\pict\\bin200 abc}}",            // binary data beyond the end
         "{\\rtf1\\ansi \\'4",                             // escape cut short
+        "{\\rtf1 " + QByteArray(100000, '{') + QByteArray(100000, '}') + "}", // absurd nesting
     };
     for (const QByteArray& bytes : refused) {
         const auto result = RtfReader::read(bytes);
