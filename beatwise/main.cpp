@@ -1,7 +1,9 @@
 #include "ProgramSound.h"
+#include "QuestionsCommand.h"
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
@@ -32,6 +34,12 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Command-line use without a window: beatwise --questions N [options]
+    if (argc > 1 && QByteArrayView(argv[1]) == "--questions") {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return runQuestionsCommand(QCoreApplication::arguments().mid(1), out, err);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Beatwise");
     const QStringList arguments = midi::setUpSound(QApplication::arguments());
