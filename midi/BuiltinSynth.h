@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace midi {
 
@@ -14,9 +15,10 @@ enum class AudioOutput {
 
 struct SynthOptions {
     AudioOutput output = AudioOutput::Device;
-    QString audioFile;    // for AudioOutput::File
-    QString soundFont;    // empty: the system's General MIDI SoundFont
+    QString audioFile; // for AudioOutput::File
+    QString soundFont; // empty: the system's General MIDI SoundFont
     int sampleRate = 48000;
+    QStringList audioDrivers; // FluidSynth drivers to try; empty: pulseaudio, then alsa
 };
 
 // Must be called, if at all, before the first use of any device.

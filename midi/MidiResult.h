@@ -20,11 +20,11 @@ enum Result : int {
     BadErrNum = 9,     // the error number is out of range
     InvalidFlag = 10,
     InvalidParam = 11,
-    Unprepared = 64,   // the header was not prepared
-    StillPlaying = 65, // buffers are still queued
-    NotReady = 67,     // the device is busy
-    NoDevice = 68,     // no MIDI port was found
-    NoSoundFont = 100, // the built-in synthesizer has no General MIDI SoundFont
+    Unprepared = 64,     // the header was not prepared
+    StillPlaying = 65,   // buffers are still queued
+    NotReady = 67,       // the device is busy
+    NoDevice = 68,       // no MIDI port was found
+    NoSoundFont = 100,   // the built-in synthesizer has no General MIDI SoundFont
     NoAudioOutput = 101, // the built-in synthesizer could not open an audio output
 };
 

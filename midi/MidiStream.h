@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MidiDevices.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>

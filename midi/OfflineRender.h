@@ -10,8 +10,9 @@ struct RenderOptions {
     int sampleRate = 48000;
     uint32_t ticksPerQuarter = 50;
     uint32_t microsecondsPerQuarter = 500000;
-    double tailSeconds = 1.0; // rendered after the last event so notes can ring out
-    QString soundFont;        // empty: the system's General MIDI SoundFont
+    double tailSeconds = 1.0;   // rendered after the last event so notes can ring out
+    double maxSeconds = 3600.0; // a longer rendering is refused (InvalidParam)
+    QString soundFont;          // empty: the system's General MIDI SoundFont
 };
 
 // Renders one stream buffer through the built-in synthesizer into a 16-bit stereo WAV

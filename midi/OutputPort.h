@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MidiDevices.h"
+
 #include <QByteArray>
 #include <cstdint>
 #include <functional>

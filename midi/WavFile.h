@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -16,6 +17,24 @@ struct WavData {
 
 bool writeWav(const QString& path, const WavData& wav);
 bool readWav(const QString& path, WavData& wav);
+
+// Writes a WAV file piece by piece, keeping its header valid as it grows.
+class WavStreamWriter {
+public:
+    WavStreamWriter(const QString& path, int sampleRate, int channels);
+    ~WavStreamWriter(); // finishes the header
+
+    bool open(QString* error);
+    bool append(const int16_t* interleaved, size_t frames);
+    void updateHeader();
+    quint64 framesWritten() const { return frames_; }
+
+private:
+    QFile file_;
+    int sampleRate_;
+    int channels_;
+    quint64 frames_ = 0;
+};
 
 // Converts interleaved float samples (-1..1) to 16-bit.
 std::vector<int16_t> toPcm16(const std::vector<float>& samples);

@@ -13,7 +13,7 @@ with_tests=0
 run_packages=(
     build-essential cmake ninja-build pkg-config git ca-certificates openssl
     qt6-base-dev libgl-dev
-    libfluidsynth-dev fluidsynth librtmidi-dev
+    libfluidsynth-dev fluidsynth librtmidi-dev libasound2-dev
     fluid-soundfont-gm
     fonts-liberation fonts-dejavu-core
     nodejs npm

@@ -1,0 +1,71 @@
+#include "MidiDevices.h"
+
+#include "MidiResult.h"
+#include "SystemPorts.h"
+
+#include <fluidsynth.h>
+#include <mutex>
+#include <optional>
+
+namespace midi {
+
+namespace {
+
+std::mutex portsMutex;
+std::optional<QStringList> cachedPorts;
+
+QStringList ports() {
+    std::lock_guard lock(portsMutex);
+    if (!cachedPorts)
+        cachedPorts = SystemPorts::list();
+    return *cachedPorts;
+}
+
+} // namespace
+
+QString builtinProductName() {
+    return QStringLiteral("Built-in General MIDI Synthesizer");
+}
+
+int deviceCount() {
+    return 1 + static_cast<int>(ports().size());
+}
+
+void refreshDevices() {
+    std::lock_guard lock(portsMutex);
+    cachedPorts.reset();
+}
+
+QStringList deviceNames() {
+    QStringList names{builtinProductName()};
+    names << ports();
+    return names;
+}
+
+int deviceCaps(int id, DeviceCaps& caps) {
+    if (id == DefaultDevice || id == BuiltinDevice) {
+        int major = 0, minor = 0, micro = 0;
+        fluid_version(&major, &minor, &micro);
+        caps = DeviceCaps{};
+        caps.productName = builtinProductName();
+        caps.driverVersion = static_cast<uint32_t>(major << 8 | minor);
+        caps.technology = TechnologySoftwareSynth;
+        caps.voices = 256;
+        caps.notes = 256;
+        caps.channelMask = 0xFFFF;
+        caps.support = SupportsVolume | SupportsStream;
+        return Ok;
+    }
+    const QStringList names = ports();
+    if (id < 0 || id - 1 >= names.size())
+        return BadDeviceId;
+    caps = DeviceCaps{};
+    caps.productName = names.at(id - 1);
+    caps.driverVersion = 0x0500;
+    caps.technology = TechnologyMidiPort;
+    caps.channelMask = 0xFFFF;
+    caps.support = SupportsStream;
+    return Ok;
+}
+
+} // namespace midi

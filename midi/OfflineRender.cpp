@@ -1,0 +1,122 @@
+#include "OfflineRender.h"
+
+#include "BlockRenderer.h"
+#include "BuiltinSynth.h"
+#include "MidiResult.h"
+#include "StreamCore.h"
+#include "SynthCore.h"
+#include "Timeline.h"
+#include "WavFile.h"
+
+#include <cmath>
+#include <functional>
+
+namespace midi {
+
+namespace {
+
+using Consumer = std::function<bool(const float* left, const float* right, int frames)>;
+
+int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& options,
+               const Consumer& consume, QString* error) {
+    auto fail = [error](int code, const QString& text) {
+        if (error)
+            *error = text;
+        return code;
+    };
+    if (options.sampleRate < 8000 || options.sampleRate > 192000)
+        return fail(InvalidParam, QStringLiteral("The sample rate must be 8000 to 192000."));
+
+    SynthCore synth(options.sampleRate);
+    if (!synth.valid())
+        return fail(NoDriver, QStringLiteral("The synthesizer could not be created."));
+    const QString soundFont =
+        options.soundFont.isEmpty() ? findGeneralMidiSoundFont() : options.soundFont;
+    if (soundFont.isEmpty())
+        return fail(NoSoundFont, QStringLiteral("No General MIDI SoundFont is installed "
+                                                "(install the package fluid-soundfont-gm)."));
+    QString loadError;
+    if (!synth.loadSoundFont(soundFont, &loadError))
+        return fail(NoSoundFont, loadError);
+
+    Timeline timeline(options.sampleRate);
+    auto stream = std::make_shared<StreamCore>(nullptr, options.sampleRate);
+    if (stream->setTimeDivision(options.ticksPerQuarter) != Ok ||
+        stream->setTempo(options.microsecondsPerQuarter) != Ok)
+        return fail(InvalidParam, QStringLiteral("The time division and tempo must be above 0."));
+    stream->queue(events.data(), events.size());
+    stream->restart();
+    timeline.add(stream);
+
+    // The whole length is known before rendering: refuse what would take hours.
+    const int64_t last = stream->nextEventTime(0) == INT64_MAX ? 0 : [&] {
+        uint64_t ticks = 0;
+        for (const StreamEvent& event : events)
+            ticks += event.delta;
+        return static_cast<int64_t>(static_cast<long double>(ticks) *
+                                    options.microsecondsPerQuarter / options.ticksPerQuarter *
+                                    options.sampleRate / 1e6L);
+    }();
+    const int64_t tail = std::llround(std::max(0.0, options.tailSeconds) * options.sampleRate);
+    if (last + tail > static_cast<int64_t>(options.maxSeconds * options.sampleRate))
+        return fail(InvalidParam, QStringLiteral("The stream is too long to render."));
+
+    BlockRenderer renderer(&synth, timeline);
+    constexpr int block = SynthCore::BlockFrames;
+    std::vector<float> left(block), right(block);
+    int64_t end = -1;
+    while (end < 0 || renderer.frame() < end) {
+        std::fill(left.begin(), left.end(), 0.0f);
+        std::fill(right.begin(), right.end(), 0.0f);
+        renderer.render(block, left.data(), right.data(), true);
+        if (!consume(left.data(), right.data(), block))
+            return fail(Error, QStringLiteral("The rendered sound could not be written."));
+        if (end < 0 && !stream->hasQueuedBuffers())
+            end = renderer.frame() + tail;
+    }
+    return Ok;
+}
+
+} // namespace
+
+int renderStream(const std::vector<StreamEvent>& events, const RenderOptions& options,
+                 std::vector<float>& interleaved, QString* error) {
+    interleaved.clear();
+    return renderLoop(
+        events, options,
+        [&](const float* left, const float* right, int frames) {
+            for (int i = 0; i < frames; ++i) {
+                interleaved.push_back(left[i]);
+                interleaved.push_back(right[i]);
+            }
+            return true;
+        },
+        error);
+}
+
+int renderStreamToWav(const std::vector<StreamEvent>& events, const QString& path,
+                      const RenderOptions& options, QString* error) {
+    WavStreamWriter writer(path, options.sampleRate, 2);
+    QString openError;
+    if (!writer.open(&openError)) {
+        if (error)
+            *error = QStringLiteral("%1 cannot be written: %2").arg(path, openError);
+        return Error;
+    }
+    std::vector<int16_t> pcm;
+    return renderLoop(
+        events, options,
+        [&](const float* left, const float* right, int frames) {
+            pcm.resize(static_cast<size_t>(frames) * 2);
+            for (int i = 0; i < frames; ++i) {
+                pcm[2 * i] =
+                    static_cast<int16_t>(std::lround(std::clamp(left[i], -1.0f, 1.0f) * 32767.0f));
+                pcm[2 * i + 1] =
+                    static_cast<int16_t>(std::lround(std::clamp(right[i], -1.0f, 1.0f) * 32767.0f));
+            }
+            return writer.append(pcm.data(), static_cast<size_t>(frames));
+        },
+        error);
+}
+
+} // namespace midi

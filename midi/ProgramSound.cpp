@@ -1,0 +1,53 @@
+#include "ProgramSound.h"
+
+#include "BuiltinSynth.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace midi {
+
+QStringList setUpSound(const QStringList& arguments) {
+    QStringList rest;
+    SynthOptions options;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--audio-file") && i + 1 < arguments.size()) {
+            options.output = AudioOutput::File;
+            options.audioFile = arguments.at(++i);
+        } else if (argument.startsWith(QLatin1String("--audio-file="))) {
+            options.output = AudioOutput::File;
+            options.audioFile = argument.mid(13);
+        } else {
+            rest << argument;
+        }
+    }
+    configureBuiltinSynth(options);
+    warmUpBuiltinSynth();
+    return rest;
+}
+
+void announceSoundProblems(QWidget* parent, const QString& title) {
+    QPointer<QWidget> owner(parent);
+    auto show = [owner, title](const QString& reason) {
+        // Not modal for the whole program: the student can go on working behind it.
+        auto* box = new QMessageBox(QMessageBox::Warning, title,
+                                    QStringLiteral("Sound is unavailable.\n\n") + reason,
+                                    QMessageBox::Ok, owner);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+    };
+    SynthStatus& status = SynthStatus::instance();
+    if (!status.unavailableReason().isEmpty()) {
+        const QString reason = status.unavailableReason();
+        QTimer::singleShot(0, parent, [show, reason] { show(reason); });
+        return;
+    }
+    QObject::connect(&status, &SynthStatus::soundUnavailable, parent, show,
+                     Qt::SingleShotConnection);
+}
+
+} // namespace midi

@@ -1,0 +1,144 @@
+#include "WavFile.h"
+
+#include <QDataStream>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace midi {
+
+namespace {
+
+QByteArray header(int sampleRate, int channels, quint64 frames) {
+    const quint32 dataBytes =
+        static_cast<quint32>(std::min<quint64>(frames * channels * 2, 0xFFFFFFFFull - 36));
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + dataBytes);
+    out.writeRawData("WAVE", 4);
+    out.writeRawData("fmt ", 4);
+    out << quint32(16) << quint16(1) << quint16(channels) << quint32(sampleRate)
+        << quint32(sampleRate * channels * 2) << quint16(channels * 2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << dataBytes;
+    return bytes;
+}
+
+} // namespace
+
+bool writeWav(const QString& path, const WavData& wav) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(header(wav.sampleRate, wav.channels, wav.frames()));
+    file.write(reinterpret_cast<const char*>(wav.samples.data()),
+               static_cast<qint64>(wav.samples.size() * sizeof(int16_t)));
+    return file.commit();
+}
+
+bool readWav(const QString& path, WavData& wav) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return false;
+    auto word16 = [&](qsizetype at) {
+        return quint16(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
+    };
+    auto word32 = [&](qsizetype at) { return quint32(word16(at) | quint32(word16(at + 2)) << 16); };
+    qsizetype at = 12;
+    bool haveFormat = false;
+    while (at + 8 <= bytes.size()) {
+        const QByteArray id = bytes.mid(at, 4);
+        const quint32 size = word32(at + 4);
+        const qsizetype body = at + 8;
+        if (id == "fmt " && body + 16 <= bytes.size()) {
+            if (word16(body) != 1 || word16(body + 14) != 16)
+                return false; // only 16-bit PCM
+            wav.channels = word16(body + 2);
+            wav.sampleRate = static_cast<int>(word32(body + 4));
+            haveFormat = true;
+        } else if (id == "data" && haveFormat) {
+            const qsizetype available = std::min<qsizetype>(size, bytes.size() - body);
+            wav.samples.resize(static_cast<size_t>(available / 2));
+            std::memcpy(wav.samples.data(), bytes.constData() + body, wav.samples.size() * 2);
+            return wav.channels > 0;
+        }
+        at = body + size + (size & 1);
+    }
+    return false;
+}
+
+std::vector<int16_t> toPcm16(const std::vector<float>& samples) {
+    std::vector<int16_t> pcm(samples.size());
+    std::transform(samples.begin(), samples.end(), pcm.begin(), [](float s) {
+        const float clipped = std::clamp(s, -1.0f, 1.0f);
+        return static_cast<int16_t>(std::lround(clipped * 32767.0f));
+    });
+    return pcm;
+}
+
+long firstDifferentFrame(const std::vector<float>& a, const std::vector<float>& b, int channels,
+                         float threshold) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        if (std::fabs(a[i] - b[i]) > threshold)
+            return static_cast<long>(i / channels);
+    }
+    return a.size() == b.size() ? -1 : static_cast<long>(n / channels);
+}
+
+long firstNonSilentFrame(const std::vector<float>& interleaved, int channels, float threshold,
+                         size_t fromFrame) {
+    for (size_t i = fromFrame * channels; i < interleaved.size(); ++i) {
+        if (std::fabs(interleaved[i]) > threshold)
+            return static_cast<long>(i / channels);
+    }
+    return -1;
+}
+
+WavStreamWriter::WavStreamWriter(const QString& path, int sampleRate, int channels)
+    : file_(path), sampleRate_(sampleRate), channels_(channels) {}
+
+WavStreamWriter::~WavStreamWriter() {
+    if (file_.isOpen()) {
+        updateHeader();
+        file_.close();
+    }
+}
+
+bool WavStreamWriter::open(QString* error) {
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (error)
+            *error = file_.errorString();
+        return false;
+    }
+    if (file_.write(header(sampleRate_, channels_, 0)) != 44) {
+        if (error)
+            *error = file_.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool WavStreamWriter::append(const int16_t* interleaved, size_t frames) {
+    const qint64 bytes = static_cast<qint64>(frames * channels_ * sizeof(int16_t));
+    if (file_.write(reinterpret_cast<const char*>(interleaved), bytes) != bytes)
+        return false;
+    frames_ += frames;
+    return true;
+}
+
+void WavStreamWriter::updateHeader() {
+    const qint64 end = file_.pos();
+    file_.seek(0);
+    file_.write(header(sampleRate_, channels_, frames_));
+    file_.seek(end);
+    file_.flush();
+}
+
+} // namespace midi
