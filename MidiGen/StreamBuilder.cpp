@@ -42,10 +42,10 @@ public:
         buffer_.push_back({delta, 0, event});
     }
 
-    std::vector<midi::StreamEvent> take() { return std::move(buffer_); }
+    std::vector<BufferEvent> take() { return std::move(buffer_); }
 
 private:
-    std::vector<midi::StreamEvent> buffer_;
+    std::vector<BufferEvent> buffer_;
 };
 
 StreamSettings clamped(StreamSettings s) {
@@ -69,8 +69,7 @@ void appendPrelude(BufferWriter& out, const StreamSettings& s) {
         out.append(0, shortMessage(ControllerStatus + channel, number, dataByte(value)));
     };
     // The first event raises the position notice: the stream has begun to play.
-    out.append(0,
-               shortMessage(ControllerStatus + ch, ResetAllControllers, 0) | midi::EventCallback);
+    out.append(0, shortMessage(ControllerStatus + ch, ResetAllControllers, 0) | EventCallback);
     controller(drums, ResetAllControllers, 0);
     controller(ch, ParameterLow, 0);
     controller(ch, ParameterHigh, 0);
@@ -110,9 +109,8 @@ void appendGlide(BufferWriter& out, uint32_t channel, uint32_t length, const Str
 
 } // namespace
 
-std::vector<midi::StreamEvent> BuildStreamEvents(const std::vector<TMGEvent>& events,
-                                                 const StreamSettings& requested,
-                                                 bool bendAllowed) {
+std::vector<BufferEvent> BuildStreamEvents(const std::vector<TMGEvent>& events,
+                                           const StreamSettings& requested, bool bendAllowed) {
     const StreamSettings s = clamped(requested);
     const bool bending = s.pitchBend != 0 && bendAllowed;
     const uint32_t current = static_cast<uint32_t>(s.channel);

@@ -10,6 +10,10 @@
 
 #include <algorithm>
 
+static_assert(sizeof(midigen::BufferEvent) == sizeof(midi::StreamEvent));
+static_assert(midigen::EventCallback == midi::EventCallback);
+static_assert(midigen::EventTypeMask == midi::EventTypeMask);
+
 namespace {
 
 // Every player takes the next number; the number of the player that last opened a stream
@@ -192,8 +196,8 @@ bool TMidiGen::BuildAndStartStream(const std::vector<TMGEvent>& events, bool ben
     settings.pitchBend = pitchBend_;
     settings.pbDelay = pbDelay_;
     settings.pbDuration = pbDuration_;
-    std::vector<midi::StreamEvent> built =
-        midigen::BuildStreamEvents(events, settings, bendAllowed);
+    std::vector<midi::StreamEvent> built = midigen::convertBuffer<midi::StreamEvent>(
+        midigen::BuildStreamEvents(events, settings, bendAllowed));
 
     // The previous stream's buffer stays in use until that stream has closed.
     WaitUntil([this] { return !streamOpen_; });

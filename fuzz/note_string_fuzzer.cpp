@@ -40,17 +40,17 @@ void checkEvents(const midigen::ParsedNoteString& parsed, int channel) {
     require(parsed.silentNotes >= 0);
 }
 
-void checkStream(const std::vector<midi::StreamEvent>& stream) {
+void checkStream(const std::vector<midigen::BufferEvent>& stream) {
     require(stream.size() >= midigen::PreludeEventCount);
     require(stream.size() <= midigen::MaxStreamEvents);
-    require(stream.size() * sizeof(midi::StreamEvent) <= midigen::MaxStreamBytes);
-    require((stream.front().event & midi::EventCallback) != 0);
+    require(stream.size() * sizeof(midigen::BufferEvent) <= midigen::MaxStreamBytes);
+    require((stream.front().event & midigen::EventCallback) != 0);
     for (size_t i = 0; i < stream.size(); ++i) {
-        const midi::StreamEvent& e = stream[i];
+        const midigen::BufferEvent& e = stream[i];
         require(e.streamId == 0);
-        require((e.event & midi::EventTypeMask) == 0);
+        require((e.event & midigen::EventTypeMask) == 0);
         if (i > 0)
-            require((e.event & midi::EventCallback) == 0);
+            require((e.event & midigen::EventCallback) == 0);
         const uint32_t status = e.event & 0xFF;
         require(status >= 0x90 && status <= 0xEF);
         require(((e.event >> 8) & 0xFF) < 128);

@@ -13,8 +13,10 @@ if [ ! -f "$build_dir/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S "$root" -B "$build_dir" -G Ninja \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBEATWISE_FUZZ=ON >/dev/null
 fi
-cmake --build "$build_dir" --target note_string_fuzzer | grep -v -E '^\[[0-9]+/[0-9]+\] ' || true
-test "${PIPESTATUS[0]}" -eq 0
+if ! output="$(cmake --build "$build_dir" --target note_string_fuzzer 2>&1)"; then
+    echo "$output" >&2
+    exit 1
+fi
 
 corpus="$build_dir/corpus/note_string"
 artifacts="$build_dir/artifacts/"

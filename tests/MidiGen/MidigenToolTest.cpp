@@ -12,16 +12,16 @@
 
 namespace {
 
-struct Run {
+struct ToolRun {
     int status = -1;
     std::string out;
     std::string err;
 };
 
-Run midigen(const QStringList& arguments) {
+ToolRun midigen(const QStringList& arguments) {
     QProcess process;
     process.start(QStringLiteral(MIDIGEN_PATH), arguments);
-    Run run;
+    ToolRun run;
     if (!process.waitForFinished(120000))
         return run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -37,7 +37,8 @@ QString rhythmQuestion(int silenced = -1) {
     QStringList keys = {"50", "50", "65", "64", "63", "64", "63", "64", "63", "64", "48"};
     if (silenced >= 0)
         keys[silenced] = "127";
-    QString text = QStringLiteral("N%1;50, 50;N%2;50, 50;N%3;100, 100;").arg(keys[0], keys[1], keys[2]);
+    QString text =
+        QStringLiteral("N%1;50, 50;N%2;50, 50;N%3;100, 100;").arg(keys[0], keys[1], keys[2]);
     for (int beat = 3; beat <= 9; ++beat)
         text += QStringLiteral("N%1;100,100;").arg(keys[beat]);
     text += QStringLiteral("N%1;100, 100;").arg(keys[10]);
@@ -47,7 +48,7 @@ QString rhythmQuestion(int silenced = -1) {
 } // namespace
 
 TEST(MidigenTool, PrintsTheEventList) {
-    const Run run = midigen({"events", "0;I5;20,C;10,20;E-,A+3"});
+    const ToolRun run = midigen({"events", "0;I5;20,C;10,20;E-,A+3"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "0 6 5 0\n"
                        "0 8 48 0\n"
@@ -59,19 +60,19 @@ TEST(MidigenTool, PrintsTheEventList) {
                        "bend-eligible false\n");
 
     // Options are clamped like the player's properties: octave 10, channel 3 (zero-based 2).
-    const Run chord = midigen({"events", "--octave", "99", "--channel=3", "c;30,d+"});
+    const ToolRun chord = midigen({"events", "--octave", "99", "--channel=3", "c;30,d+"});
     EXPECT_EQ(chord.out, "0 8 120 2\n"
                          "0 8 123 2\n"
                          "30 9 120 2\n"
                          "30 9 123 2\n"
                          "bend-eligible true\n");
 
-    const Run clap = midigen({"events", "--instrument", "mgHandClap", "--duration", "7", "N1"});
+    const ToolRun clap = midigen({"events", "--instrument", "mgHandClap", "--duration", "7", "N1"});
     EXPECT_EQ(clap.out, "0 8 132 9\n7 9 132 9\nbend-eligible true\n");
 }
 
 TEST(MidigenTool, PrintsTheStreamBuffer) {
-    const Run run = midigen({"stream", "--channel", "10", "--volume", "50", "N64;10"});
+    const ToolRun run = midigen({"stream", "--channel", "10", "--volume", "50", "N64;10"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "0 0 1073772985\n"
                        "0 0 31161\n"
@@ -93,13 +94,13 @@ TEST(MidigenTool, PrintsTheStreamBuffer) {
                        "10 0 16537\n");
 
     // A bend glides a single note: 5 steps of 1638 over its 5 ticks.
-    const Run bend = midigen({"stream", "--pitchbend", "500", "C;5"});
+    const ToolRun bend = midigen({"stream", "--pitchbend", "500", "C;5"});
     const std::string tail = bend.out.substr(bend.out.find("\n0 0 8335504\n") + 13);
     EXPECT_EQ(tail, "1 0 5007072\n1 0 5852384\n1 0 6697696\n1 0 7543008\n1 0 8355552\n5 0 12432\n");
 }
 
 TEST(MidigenTool, ExitStatuses) {
-    const Run none = midigen({"events", "30"});
+    const ToolRun none = midigen({"events", "30"});
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(none.out.empty());
     EXPECT_NE(none.err.find("no event"), std::string::npos);
@@ -110,7 +111,7 @@ TEST(MidigenTool, ExitStatuses) {
           QStringList{"events", "--tempo", "5", "C"}, QStringList{"events", "C", "D"},
           QStringList{"events", "--volume", "loud", "C"}, QStringList{"render", "C"},
           QStringList{"events", "-o", "x.wav", "C"}, QStringList{"events", "C", "--octave"}}) {
-        const Run run = midigen(wrong);
+        const ToolRun run = midigen(wrong);
         EXPECT_EQ(run.status, 2) << wrong.join(' ').toStdString();
         EXPECT_NE(run.err.find("Usage: midigen"), std::string::npos);
     }
@@ -125,7 +126,7 @@ TEST(MidigenTool, RenderedOnsetsFallOnTheirTicks) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString wholePath = dir.filePath("whole.wav");
-    const Run whole = midigen({"render", "--channel", "10", rhythmQuestion(), "-o", wholePath});
+    const ToolRun whole = midigen({"render", "--channel", "10", rhythmQuestion(), "-o", wholePath});
     ASSERT_EQ(whole.status, 0) << whole.err;
     midi::WavData reference;
     ASSERT_TRUE(midi::readWav(wholePath, reference));
@@ -134,7 +135,7 @@ TEST(MidigenTool, RenderedOnsetsFallOnTheirTicks) {
     const std::vector<double> expected = {0, 0.5, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     for (size_t note = 0; note < expected.size(); ++note) {
         const QString path = dir.filePath(QStringLiteral("without-%1.wav").arg(note));
-        const Run run = midigen(
+        const ToolRun run = midigen(
             {"render", "--channel", "10", rhythmQuestion(static_cast<int>(note)), "-o", path});
         ASSERT_EQ(run.status, 0) << run.err;
         midi::WavData without;

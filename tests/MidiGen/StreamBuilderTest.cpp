@@ -20,7 +20,7 @@ std::ostream& operator<<(std::ostream& out, const Words& w) {
     return out << "{" << w.delta << ", " << w.event << "}";
 }
 
-std::vector<Words> wordsOf(const std::vector<midi::StreamEvent>& stream, size_t from = 0) {
+std::vector<Words> wordsOf(const std::vector<midigen::BufferEvent>& stream, size_t from = 0) {
     std::vector<Words> words;
     for (size_t i = from; i < stream.size(); ++i) {
         EXPECT_EQ(stream[i].streamId, 0u);
@@ -29,8 +29,8 @@ std::vector<Words> wordsOf(const std::vector<midi::StreamEvent>& stream, size_t 
     return words;
 }
 
-std::vector<midi::StreamEvent> streamOf(const std::string& text, const StreamSettings& settings,
-                                        int instrument = mgAcousticGrandPiano) {
+std::vector<midigen::BufferEvent> streamOf(const std::string& text, const StreamSettings& settings,
+                                           int instrument = mgAcousticGrandPiano) {
     midigen::NoteStringContext context;
     context.channel = settings.channel;
     context.instrument = instrument;
@@ -136,7 +136,7 @@ TEST(StreamBuilder, GlideToFullBend) {
     EXPECT_EQ(stream[15].event, 192u);
     EXPECT_EQ(stream[16].event, 8338576u);
     for (int k = 1; k <= 50; ++k) {
-        const midi::StreamEvent& e = stream[16 + static_cast<size_t>(k)];
+        const midigen::BufferEvent& e = stream[16 + static_cast<size_t>(k)];
         const uint32_t value = 8192 + 163 * static_cast<uint32_t>(k);
         EXPECT_EQ(e.delta, 1u);
         EXPECT_EQ(e.event, 224u | (value & 127) << 8 | (value >> 7) << 16) << k;
@@ -189,7 +189,7 @@ TEST(StreamBuilder, BufferIsCutAt65535Bytes) {
         notes += ",1;N60";
     const auto stream = streamOf(notes, StreamSettings{});
     EXPECT_EQ(stream.size(), 5461u);
-    EXPECT_LE(stream.size() * sizeof(midi::StreamEvent), 65535u);
+    EXPECT_LE(stream.size() * sizeof(midigen::BufferEvent), 65535u);
     EXPECT_EQ(stream[15].event, 192u); // the opening program is among the kept events
     EXPECT_EQ(stream.size() - midigen::PreludeEventCount, 5446u);
     EXPECT_EQ(stream.back().event & 0xFF, 144u);

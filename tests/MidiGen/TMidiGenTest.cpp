@@ -47,14 +47,16 @@ std::string letter(StreamNotice notice) {
 }
 
 // Records what a player reports: its notices as letters, and its playing changes.
-struct Recorder {
+struct Recorder : QObject {
     explicit Recorder(TMidiGen& player) {
-        QObject::connect(&player, &TMidiGen::streamNotice,
-                         [this](StreamNotice n) { notices += letter(n); });
-        QObject::connect(&player, &TMidiGen::playingChanged,
-                         [this](bool playing) { changes += playing ? "+" : "-"; });
+        connect(&player, &TMidiGen::streamNotice, this,
+                [this](StreamNotice n) { notices += letter(n); });
+        connect(&player, &TMidiGen::playingChanged, this,
+                [this](bool playing) { changes += playing ? "+" : "-"; });
     }
-    size_t count(char c) const { return static_cast<size_t>(std::count(notices.begin(), notices.end(), c)); }
+    size_t count(char c) const {
+        return static_cast<size_t>(std::count(notices.begin(), notices.end(), c));
+    }
     bool closed() const { return !notices.empty() && notices.back() == 'C'; }
     std::string notices;
     std::string changes;
@@ -275,7 +277,8 @@ TEST_F(TMidiGenTest, DevicesAndAvailability) {
 
 TEST_F(TMidiGenTest, DestructionWaitsForTheStreamToClose) {
     bool closed = false;
-    QObject::connect(player.get(), &TMidiGen::playingChanged,
+    QObject context;
+    QObject::connect(player.get(), &TMidiGen::playingChanged, &context,
                      [&](bool playing) { closed = !playing; });
     player->SetLoops(0);
     ASSERT_TRUE(player->PlayString("C;3000"));
@@ -289,7 +292,9 @@ TEST_F(TMidiGenTest, DestructionWaitsForTheStreamToClose) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    midi::configureBuiltinSynth({.output = midi::AudioOutput::Silent});
+    midi::SynthOptions silent;
+    silent.output = midi::AudioOutput::Silent;
+    midi::configureBuiltinSynth(silent);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

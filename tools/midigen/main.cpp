@@ -180,7 +180,8 @@ bool parseArguments(int argc, char* argv[], Request& request) {
     return request.command != "render" || !request.output.empty();
 }
 
-int render(const Request& request, const std::vector<midi::StreamEvent>& stream) {
+int render(const Request& request, const std::vector<midigen::BufferEvent>& buffer) {
+    const auto stream = midigen::convertBuffer<midi::StreamEvent>(buffer);
     if (request.loops == 0) {
         std::fputs("midigen: --loops 0 repeats the stream endlessly; it cannot be rendered\n",
                    stderr);
@@ -234,10 +235,10 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    const std::vector<midi::StreamEvent> stream =
+    const std::vector<midigen::BufferEvent> stream =
         midigen::BuildStreamEvents(parsed.events, request.settings, parsed.bendEligible);
     if (request.command == "stream") {
-        for (const midi::StreamEvent& e : stream)
+        for (const midigen::BufferEvent& e : stream)
             std::printf("%u %u %u\n", e.delta, e.streamId, e.event);
         return 0;
     }
