@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMetaObject>
 
 #include <algorithm>
 
@@ -206,7 +207,6 @@ bool TMidiGen::BuildAndStartStream(const std::vector<TMGEvent>& events, bool ben
 }
 
 bool TMidiGen::StartStream() {
-    retired_.reset();
     int result = midi::Error;
     stream_ = midi::MidiStream::open(
         deviceId_, [this](midi::StreamNotice notice) { HandleNotice(notice); }, result);
@@ -300,8 +300,10 @@ void TMidiGen::HandleClosed() {
     closing_ = false;
     bufferQueued_ = false;
     looping_ = false;
-    // Released at the next request or with the player, not inside the service's notice.
-    retired_ = std::move(stream_);
+    // Released once this notice is over, not from inside the service's own call.
+    std::shared_ptr<midi::MidiStream> closed(std::move(stream_));
+    QMetaObject::invokeMethod(
+        this, [closed] {}, Qt::QueuedConnection);
     if (isPlaying_) {
         isPlaying_ = false;
         emit playingChanged(false);

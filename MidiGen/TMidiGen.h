@@ -112,7 +112,6 @@ private:
     void WaitUntil(const std::function<bool()>& condition);
 
     std::unique_ptr<midi::MidiStream> stream_;
-    std::unique_ptr<midi::MidiStream> retired_; // closed, released outside its notices
     int deviceId_ = -1;
     std::vector<midi::StreamEvent> buffer_;
     int number_ = 0;
