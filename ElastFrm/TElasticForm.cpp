@@ -163,7 +163,6 @@ void TElasticForm::applyTrackLimits() {
 }
 
 void TElasticForm::firstSizing() {
-    sized_ = true;
     computeScreenRatios();
     refW_ = Near(designFormClientWidth_ * rx_);
     refH_ = Near(designFormClientHeight_ * ry_);
@@ -196,6 +195,8 @@ void TElasticForm::firstSizing() {
     bool inPixels = false;
     const int size = fontSizeOf(font_, &inPixels);
     setFontSize(font_, R(size * ry_), inPixels);
+    // Resize events of the sizing above wait for the first rescale, which follows.
+    sized_ = true;
 
     if (screen) {
         screen_ = const_cast<QScreen*>(screen);
