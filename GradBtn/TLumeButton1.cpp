@@ -245,8 +245,7 @@ void TLumeButton1::changeEvent(QEvent* event) {
 
 // ---- painting ----
 
-void TLumeButton1::drawCapsule(QPainter& painter, const QImage& image) const {
-    const int w = width();
+void TLumeButton1::drawCapsule(QPainter& painter, const QImage& image, int w) const {
     const int h = ImageHeight;
     // Left end: the image's first 16 columns.
     painter.drawImage(QRect(0, 0, 16, h), image, QRect(0, 0, 16, h));
@@ -264,30 +263,55 @@ void TLumeButton1::drawCapsule(QPainter& painter, const QImage& image) const {
 }
 
 void TLumeButton1::paintEvent(QPaintEvent*) {
-    const int w = width();
-    const int h = height();
     QPainter painter(this);
-    drawCapsule(painter, cachedImage(status_, style_));
+    // The face is laid out on a 41-pixel-high button. A button that may grow is drawn as that
+    // face scaled to its height, ends and all; the caption keeps the control's own font.
+    const qreal scale = scaleToHeight_ ? height() / qreal(ImageHeight) : 1.0;
+    const int w = scaleToHeight_ ? qMax(1, qRound(width() / scale)) : width();
+    const int h = ImageHeight;
+    painter.save();
+    if (scaleToHeight_) {
+        painter.scale(scale, scale);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    }
+    drawCapsule(painter, cachedImage(status_, style_), w);
 
-    painter.setFont(font());
-    const QPen focusPen(QColor(128, 128, 128));
-    const int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine |
-                      Qt::TextShowMnemonic | Qt::TextDontClip;
+    const QColor focusPen(128, 128, 128);
     QRect captionBox;
     if (status_ == bsOff) {
         if (focusFlag_) {
             // From (w - 16, 4) to (7, 4) to (7, h - 16), each segment without its end point.
-            painter.fillRect(QRect(8, 4, w - 16 - 8 + 1, 1), focusPen.color());
-            painter.fillRect(QRect(7, 4, 1, h - 16 - 4), focusPen.color());
+            painter.fillRect(QRect(8, 4, w - 16 - 8 + 1, 1), focusPen);
+            painter.fillRect(QRect(7, 4, 1, h - 16 - 4), focusPen);
         }
         captionBox = QRect(QPoint(0, 0), QPoint(w - 8 - 1, h - 11 - 1));
     } else {
         if (focusFlag_) {
-            painter.fillRect(QRect(13, 9, w - 11 - 13 + 1, 1), focusPen.color());
-            painter.fillRect(QRect(12, 9, 1, h - 11 - 9), focusPen.color());
+            painter.fillRect(QRect(13, 9, w - 11 - 13 + 1, 1), focusPen);
+            painter.fillRect(QRect(12, 9, 1, h - 11 - 9), focusPen);
         }
         captionBox = QRect(QPoint(5, 5), QPoint(w - 3 - 1, h - 6 - 1));
     }
+    const QRectF textBox = painter.transform().mapRect(QRectF(captionBox));
+    painter.restore();
+
+    painter.setFont(font());
     painter.setPen(isEnabled() ? fontColor_ : QColor(255, 255, 0));
-    painter.drawText(captionBox, flags, caption_);
+    painter.drawText(textBox,
+                     Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine |
+                         Qt::TextShowMnemonic | Qt::TextDontClip,
+                     caption_);
+}
+
+void TLumeButton1::setScaleToHeight(bool scale) {
+    if (scale == scaleToHeight_)
+        return;
+    scaleToHeight_ = scale;
+    if (scale) {
+        setMinimumHeight(0);
+        setMaximumHeight(QWIDGETSIZE_MAX);
+    } else {
+        setFixedHeight(ImageHeight);
+    }
+    update();
 }

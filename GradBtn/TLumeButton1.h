@@ -7,7 +7,7 @@
 
 // The large answer button: a black capsule drawn from four 37 x 41 images (raised with a
 // shadow or pressed, on a grey or white ground), stretched to the button's width, with its
-// caption centred on the capsule. It is always 41 pixels high.
+// caption centred on the capsule. It is 41 pixels high unless told to grow (ScaleToHeight).
 class TLumeButton1 : public QWidget {
     Q_OBJECT
     Q_PROPERTY(TButtonStyle Style READ style WRITE setStyle)
@@ -18,6 +18,7 @@ class TLumeButton1 : public QWidget {
     Q_PROPERTY(int ModalResult READ modalResult WRITE setModalResult)
     Q_PROPERTY(QColor FontColor READ fontColor WRITE setFontColor)
     Q_PROPERTY(int Tag READ tag WRITE setTag)
+    Q_PROPERTY(bool ScaleToHeight READ scaleToHeight WRITE setScaleToHeight)
 
 public:
     enum TButtonState { bsOff, bsOn };
@@ -48,6 +49,12 @@ public:
     void setFontColor(const QColor& color);
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
+
+    // Off (the default) the button is always 41 pixels high, as its images are. On, it takes
+    // the height it is given and draws its face scaled to it, so that a window scaler can
+    // grow it together with its caption font.
+    bool scaleToHeight() const { return scaleToHeight_; }
+    void setScaleToHeight(bool scale);
 
     bool isTracking() const { return tracking_; }
 
@@ -80,7 +87,7 @@ private:
     void changeStatus(TButtonState status);
     void focusChanged(bool focused);
     void updateShortcuts();
-    void drawCapsule(QPainter& painter, const QImage& image) const;
+    void drawCapsule(QPainter& painter, const QImage& image, int w) const;
 
     TButtonStyle style_ = bsOnGray;
     TButtonState status_ = bsOff;
@@ -91,6 +98,7 @@ private:
     QColor fontColor_{255, 255, 0};
     int tag_ = 0;
 
+    bool scaleToHeight_ = false;
     bool focusFlag_ = false;
     bool tracking_ = false;
     int enterIds_[2] = {0, 0};
