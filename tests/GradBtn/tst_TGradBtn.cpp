@@ -98,21 +98,6 @@ class TestTGradBtn : public QObject {
     Q_OBJECT
 
 private slots:
-    void constructionDefaults() {
-        TGradBtn button;
-        QCOMPARE(button.size(), QSize(75, 25));
-        QCOMPARE(button.beginColor(), Navy);
-        QCOMPARE(button.endColor(), Aqua);
-        QCOMPARE(button.gradientStyle(), TGradBtn::gsVertCenter);
-        QCOMPARE(button.textStyle(), TGradBtn::tsRaised);
-        QCOMPARE(button.textShadeType(), TGradBtn::stLight);
-        QCOMPARE(button.btnFrameSize(), 1);
-        QCOMPARE(button.fontColor(), QColor(Qt::black));
-        QVERIFY(button.swapColors());
-        QVERIFY(button.testAttribute(Qt::WA_OpaquePaintEvent));
-        QCOMPARE(button.focusPolicy(), Qt::StrongFocus);
-    }
-
     void frameSizeLimitedByBothSides() {
         TGradBtn button; // 75 x 25: at most 25 / 2 - 5 = 7
         button.setBtnFrameSize(8);
@@ -500,13 +485,6 @@ private slots:
         QVERIFY(!button.swapColors());
         QCOMPARE(button.font().family(), QStringLiteral("Verdana"));
         QCOMPARE(button.fontColor(), QColor(128, 0, 0));
-
-        TGradBtn gallery;
-        gallery.applyPreset(TGradBtn::Aluminum);
-        QCOMPARE(gallery.textStyle(), TGradBtn::tsInset);
-        QCOMPARE(gallery.btnHiliteClr(), QColor(Qt::white));
-        QCOMPARE(gallery.btnShadowClr(), QColor(Qt::black));
-        QVERIFY(gallery.font().bold());
     }
 };
 
