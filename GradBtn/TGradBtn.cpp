@@ -1,0 +1,719 @@
+#include "TGradBtn.h"
+
+#include "notation/PartitaText.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QShortcutEvent>
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// One channel of the gradient colour i of n: begin + i * (end - begin) / n, the product in
+// 64 bits and the quotient truncated toward zero, kept to its low 8 bits.
+int gradientChannel(int begin, int end, std::int64_t i, std::int64_t n) {
+    const std::int64_t value = begin + i * (end - begin) / n;
+    return static_cast<int>(value & 0xFF);
+}
+
+QColor gradientColor(const QColor& begin, const QColor& end, int i, int n) {
+    return QColor(gradientChannel(begin.red(), end.red(), i, n),
+                  gradientChannel(begin.green(), end.green(), i, n),
+                  gradientChannel(begin.blue(), end.blue(), i, n));
+}
+
+// The shape filled without an outline covers its bounding box less the right and bottom
+// pixel, as the window system fills a shape drawn without a pen.
+QRect filledBox(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left - 1, bottom - top - 1);
+}
+
+bool isPartita(const QFont& font) {
+    return font.family().compare(QLatin1String("Partita"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+TGradBtn::TGradBtn(QWidget* parent) : QWidget(parent) {
+    const QPalette palette = QApplication::palette();
+    disabledColor_ = palette.color(QPalette::Disabled, QPalette::WindowText);
+    btnHiliteClr_ = palette.color(QPalette::Active, QPalette::Light);
+    btnShadowClr_ = palette.color(QPalette::Active, QPalette::Dark);
+    txtHiliteClr_ = btnHiliteClr_;
+    txtShadowClr_ = btnShadowClr_;
+
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(75, 25);
+}
+
+TGradBtn::~TGradBtn() = default;
+
+void TGradBtn::setColor(QColor& field, const QColor& color) {
+    if (field == color)
+        return;
+    field = color;
+    update();
+}
+
+void TGradBtn::setDisabledColor(const QColor& color) {
+    setColor(disabledColor_, color);
+}
+void TGradBtn::setBtnHiliteClr(const QColor& color) {
+    setColor(btnHiliteClr_, color);
+}
+void TGradBtn::setBtnShadowClr(const QColor& color) {
+    setColor(btnShadowClr_, color);
+}
+void TGradBtn::setTxtHiliteClr(const QColor& color) {
+    setColor(txtHiliteClr_, color);
+}
+void TGradBtn::setTxtShadowClr(const QColor& color) {
+    setColor(txtShadowClr_, color);
+}
+void TGradBtn::setBeginColor(const QColor& color) {
+    setColor(beginColor_, color);
+}
+void TGradBtn::setEndColor(const QColor& color) {
+    setColor(endColor_, color);
+}
+void TGradBtn::setFontColor(const QColor& color) {
+    setColor(fontColor_, color);
+}
+
+void TGradBtn::setBtnFrameSize(int size) {
+    if (size > width() / 2 - 5 || size > height() / 2 - 5)
+        return;
+    if (size == btnFrameSize_)
+        return;
+    btnFrameSize_ = size;
+    update();
+}
+
+void TGradBtn::setGradientStyle(TGradientStyle style) {
+    if (style == gradientStyle_)
+        return;
+    gradientStyle_ = style;
+    update();
+}
+
+void TGradBtn::setTextStyle(TTextStyle style) {
+    if (style == textStyle_)
+        return;
+    textStyle_ = style;
+    update();
+}
+
+void TGradBtn::setTextShadeType(TShadeType shade) {
+    if (shade == textShadeType_)
+        return;
+    textShadeType_ = shade;
+    update();
+}
+
+void TGradBtn::setJustification(TJustification justification) {
+    if (justification == justification_)
+        return;
+    justification_ = justification;
+    update();
+}
+
+void TGradBtn::setCaption(const QString& caption) {
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    updateAccelerator();
+    update();
+}
+
+void TGradBtn::setDesigning(bool designing) {
+    designing_ = designing;
+    update();
+}
+
+void TGradBtn::setPresets(TPreset preset) {
+    presets_ = preset;
+    // A running program keeps the properties it was built with.
+    if (designing_)
+        applyPreset(preset);
+}
+
+void TGradBtn::applyPreset(TPreset preset) {
+    const QPalette palette = QApplication::palette();
+    const QColor sysHilite = palette.color(QPalette::Active, QPalette::Light);
+    const QColor sysShadow = palette.color(QPalette::Active, QPalette::Dark);
+
+    struct Scheme {
+        QColor begin, end, disabled;
+        int pointSize;
+        const char* family;
+        QColor fontColor;
+        bool bold;
+        TGradientStyle gradient;
+        TShadeType shade;
+        TTextStyle text;
+        QColor txtHilite, txtShadow, btnHilite, btnShadow;
+        bool swap;
+    };
+    Scheme s{};
+    switch (preset) {
+    case None:
+        s = {QColor(0, 0, 128),
+             QColor(0, 255, 255),
+             QColor(128, 128, 128),
+             8,
+             "MS Sans Serif",
+             Qt::black,
+             false,
+             gsVertCenter,
+             stLight,
+             tsRaised,
+             sysHilite,
+             sysShadow,
+             sysHilite,
+             sysShadow,
+             true};
+        break;
+    case GoldCoast:
+        s = {QColor(255, 255, 0),
+             QColor(128, 128, 0),
+             QColor(187, 187, 0),
+             10,
+             "Arial",
+             QColor(187, 187, 0),
+             true,
+             gsVertical,
+             stHeavy,
+             tsRaised,
+             QColor(255, 255, 191),
+             QColor(113, 113, 0),
+             QColor(255, 255, 179),
+             QColor(97, 97, 97),
+             true};
+        break;
+    case LimeBox:
+        s = {Qt::black,
+             QColor(0, 255, 0),
+             QColor(128, 128, 0),
+             8,
+             "Courier",
+             QColor(0, 128, 0),
+             false,
+             gsRectangle,
+             stLight,
+             tsRaised,
+             QColor(172, 255, 172),
+             QColor(0, 64, 0),
+             sysHilite,
+             sysShadow,
+             true};
+        break;
+    case Aluminum:
+        s = {QColor(206, 206, 206),
+             QColor(95, 95, 95),
+             QColor(128, 128, 128),
+             10,
+             "Times New Roman",
+             Qt::black,
+             true,
+             gsVertical,
+             stHeavy,
+             tsInset,
+             sysHilite,
+             sysShadow,
+             Qt::white,
+             Qt::black,
+             true};
+        break;
+    case SunRise:
+        s = {QColor(255, 255, 0),
+             QColor(255, 0, 0),
+             QColor(128, 128, 128),
+             8,
+             "MS Sans Serif",
+             QColor(64, 0, 0),
+             true,
+             gsHorizontal,
+             stHeavy,
+             tsRaised,
+             QColor(230, 231, 207),
+             QColor(176, 88, 0),
+             sysHilite,
+             sysShadow,
+             true};
+        break;
+    case BrassedOff:
+        s = {QColor(255, 255, 206),
+             QColor(194, 194, 146),
+             QColor(128, 128, 0),
+             9,
+             "Verdana",
+             QColor(128, 0, 0),
+             false,
+             gsElliptic,
+             stLight,
+             tsNormal,
+             QColor(255, 255, 239),
+             QColor(194, 194, 146),
+             QColor(255, 255, 239),
+             QColor(194, 194, 146),
+             false};
+        break;
+    }
+
+    presets_ = preset;
+    beginColor_ = s.begin;
+    endColor_ = s.end;
+    disabledColor_ = s.disabled;
+    QFont f(QString::fromLatin1(s.family));
+    f.setPointSize(s.pointSize);
+    f.setBold(s.bold);
+    setFont(f);
+    fontColor_ = s.fontColor;
+    gradientStyle_ = s.gradient;
+    textShadeType_ = s.shade;
+    textStyle_ = s.text;
+    txtHiliteClr_ = s.txtHilite;
+    txtShadowClr_ = s.txtShadow;
+    btnHiliteClr_ = s.btnHilite;
+    btnShadowClr_ = s.btnShadow;
+    if (preset == BrassedOff)
+        swapColors_ = false;
+    update();
+}
+
+QString TGradBtn::stripAccelerators(const QString& caption) {
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&')) {
+            if (i + 1 < caption.size() && caption.at(i + 1) == QLatin1Char('&')) {
+                text += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        text += caption.at(i);
+    }
+    return text;
+}
+
+QChar TGradBtn::acceleratorOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption.at(i) != QLatin1Char('&'))
+            continue;
+        if (caption.at(i + 1) == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return caption.at(i + 1);
+    }
+    return {};
+}
+
+void TGradBtn::updateAccelerator() {
+    for (int& id : acceleratorIds_) {
+        if (id != 0)
+            releaseShortcut(id);
+        id = 0;
+    }
+    const QChar letter = acceleratorOf(caption_);
+    if (letter.isNull() || letter.isSpace())
+        return;
+    // The letter alone acts when the focused control does not take typed text (a line edit
+    // claims its keys first); with Alt it acts anywhere in the window.
+    const QKeySequence plain(QString(letter.toUpper()));
+    acceleratorIds_[0] = grabShortcut(plain, Qt::WindowShortcut);
+    acceleratorIds_[1] = grabShortcut(QKeySequence::mnemonic(caption_), Qt::WindowShortcut);
+}
+
+// ---- behaviour ----
+
+void TGradBtn::exchangeColors() {
+    std::swap(beginColor_, endColor_);
+}
+
+void TGradBtn::pressLeft() {
+    // A marker left over from a keyboard click must not swallow this press's release.
+    clickedMarker_ = false;
+    up_ = false;
+    if (swapColors_) {
+        exchangeColors();
+        colorsExchanged_ = true;
+    }
+    update();
+}
+
+void TGradBtn::releaseLeft() {
+    if (clickedMarker_) {
+        clickedMarker_ = false;
+        return;
+    }
+    if (!up_) {
+        if (colorsExchanged_)
+            exchangeColors();
+        colorsExchanged_ = false;
+        up_ = true;
+        update();
+    }
+}
+
+void TGradBtn::Click() {
+    clickedMarker_ = true;
+    if (!up_ && colorsExchanged_)
+        exchangeColors();
+    colorsExchanged_ = false;
+    up_ = true;
+    // The raised face is on screen before the handler runs; typed input waits for it.
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    emit clicked();
+}
+
+void TGradBtn::pointerLeft(bool leftHeld) {
+    if (!pointerInside_)
+        return;
+    pointerInside_ = false;
+    if (leftHeld)
+        releaseLeft();
+    emit mouseLeft();
+}
+
+void TGradBtn::pointerEntered(bool leftHeld) {
+    if (pointerInside_)
+        return;
+    pointerInside_ = true;
+    if (leftHeld && up_)
+        pressLeft();
+    emit mouseEntered();
+}
+
+void TGradBtn::mousePressEvent(QMouseEvent* event) {
+    pointerInside_ = true;
+    if (up_) {
+        if (!hasFocus())
+            setFocus(Qt::MouseFocusReason);
+        if (event->button() == Qt::LeftButton) {
+            trackingPress_ = true;
+            pressLeft();
+        }
+    }
+    event->accept();
+}
+
+void TGradBtn::mouseMoveEvent(QMouseEvent* event) {
+    if (trackingPress_ && (event->buttons() & Qt::LeftButton)) {
+        // While the left button is held the pointer's crossings are followed here: the
+        // window system reports enter and leave to a held button only on release.
+        const bool inside = rect().contains(event->position().toPoint());
+        if (inside)
+            pointerEntered(true);
+        else
+            pointerLeft(true);
+    }
+    event->accept();
+}
+
+void TGradBtn::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    const bool wasTracking = trackingPress_;
+    trackingPress_ = false;
+    if (wasTracking && !up_ && rect().contains(event->position().toPoint()))
+        Click();
+    releaseLeft();
+    event->accept();
+}
+
+void TGradBtn::enterEvent(QEnterEvent* event) {
+    pointerEntered(false);
+    QWidget::enterEvent(event);
+}
+
+void TGradBtn::leaveEvent(QEvent* event) {
+    pointerLeft(false);
+    QWidget::leaveEvent(event);
+}
+
+void TGradBtn::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool TGradBtn::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // A focused button takes Enter itself, before any default button of the window.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+        break;
+    }
+    case QEvent::Shortcut: {
+        auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->shortcutId() == acceleratorIds_[0] ||
+            shortcut->shortcutId() == acceleratorIds_[1]) {
+            if (isEnabled())
+                Click();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void TGradBtn::focusInEvent(QFocusEvent* event) {
+    if (!designing_)
+        update();
+    QWidget::focusInEvent(event);
+}
+
+void TGradBtn::focusOutEvent(QFocusEvent* event) {
+    if (!designing_)
+        update();
+    QWidget::focusOutEvent(event);
+}
+
+void TGradBtn::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+// ---- painting ----
+
+void TGradBtn::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (offscreen_.size() != pixels)
+        offscreen_ = QImage(pixels, QImage::Format_RGB32);
+    offscreen_.setDevicePixelRatio(ratio);
+    {
+        QPainter painter(&offscreen_);
+        paintFace(painter);
+    }
+    if (showFocus_ && hasFocus() && !designing_)
+        paintFocus(offscreen_);
+    QPainter screen(this);
+    screen.drawImage(0, 0, offscreen_);
+}
+
+void TGradBtn::paintFace(QPainter& painter) const {
+    painter.fillRect(rect(), beginColor_);
+    paintGradient(painter);
+    paintBevel(painter);
+    paintCaption(painter);
+}
+
+void TGradBtn::paintGradient(QPainter& painter) const {
+    const int w = width();
+    const int h = height();
+    const QColor& begin = beginColor_;
+    const QColor& end = endColor_;
+
+    switch (gradientStyle_) {
+    case gsHorizontal:
+        for (int i = 0; i <= 255; ++i) {
+            const int x0 = i * w / 256;
+            const int x1 = (i + 1) * w / 256;
+            painter.fillRect(QRect(x0, 0, x1 - x0, h), gradientColor(begin, end, i, 255));
+        }
+        break;
+    case gsVertical:
+        for (int i = 0; i <= 255; ++i) {
+            const int y0 = i * h / 256;
+            const int y1 = (i + 1) * h / 256;
+            painter.fillRect(QRect(0, y0, w, y1 - y0), gradientColor(begin, end, i, 255));
+        }
+        break;
+    case gsElliptic: {
+        painter.setPen(Qt::NoPen);
+        const int d = w + 2 * (w / 3);
+        const int e = h + 2 * (h / 3);
+        for (int i = 0; i <= 50; ++i) {
+            painter.setBrush(gradientColor(begin, end, i, 50));
+            const int left = -(w / 3) + d * i / 100;
+            const int top = -(h / 3) + e * i / 100;
+            const int right = w + w / 3 - d * i / 100;
+            const int bottom = h + h / 3 - e * i / 100;
+            painter.drawEllipse(filledBox(left, top, right, bottom));
+        }
+        painter.setBrush(Qt::NoBrush);
+        break;
+    }
+    case gsRectangle: {
+        double left = 0, top = 0, right = w + 2, bottom = h + 2;
+        const double dx = w / 2.0 / 255.0;
+        const double dy = h / 2.0 / 255.0;
+        for (int i = 0; i <= 255; ++i) {
+            left += dx;
+            top += dy;
+            right -= dx;
+            bottom -= dy;
+            painter.fillRect(filledBox(static_cast<int>(left), static_cast<int>(top),
+                                       static_cast<int>(right), static_cast<int>(bottom)),
+                             gradientColor(begin, end, i, 255));
+        }
+        break;
+    }
+    case gsVertCenter: {
+        // Under 2 pixels high there is no step to take: the face stays in the begin colour.
+        const int half = h / 2;
+        if (half == 0)
+            break;
+        for (int i = 0; i <= half; ++i) {
+            const QColor c = gradientColor(begin, end, i, half);
+            painter.fillRect(QRect(0, i, w, 1), c);
+            painter.fillRect(QRect(0, h - 1 - i, w, 1), c);
+        }
+        break;
+    }
+    case gsHorizCenter: {
+        const int half = w / 2;
+        if (half == 0)
+            break;
+        for (int i = 0; i <= half; ++i) {
+            const QColor c = gradientColor(begin, end, i, half);
+            painter.fillRect(QRect(i, 0, 1, h), c);
+            painter.fillRect(QRect(w - 1 - i, 0, 1, h), c);
+        }
+        break;
+    }
+    }
+}
+
+void TGradBtn::paintBevel(QPainter& painter) const {
+    const QColor& topLeft = up_ ? btnHiliteClr_ : btnShadowClr_;
+    const QColor& bottomRight = up_ ? btnShadowClr_ : btnHiliteClr_;
+    for (int j = 0; j < btnFrameSize_; ++j) {
+        const int left = j;
+        const int top = j;
+        const int right = width() - 1 - j;
+        const int bottom = height() - 1 - j;
+        if (right < left || bottom < top)
+            break;
+        // Light edges first; the dark edges own the top-right and bottom-left corners.
+        painter.fillRect(QRect(left, top, right - left, 1), topLeft);
+        painter.fillRect(QRect(left, top, 1, bottom - top), topLeft);
+        painter.fillRect(QRect(right, top, 1, bottom - top + 1), bottomRight);
+        painter.fillRect(QRect(left, bottom, right - left + 1, 1), bottomRight);
+    }
+}
+
+void TGradBtn::paintCaption(QPainter& painter) const {
+    struct Copy {
+        int k;
+        QColor color;
+    };
+    std::vector<Copy> copies;
+    const bool enabled = isEnabled();
+    const TTextStyle style = enabled ? textStyle_ : tsInset;
+    const QColor face = enabled ? fontColor_ : disabledColor_;
+    switch (style) {
+    case tsNormal:
+        break;
+    case tsRaised:
+        copies.push_back({-1, txtHiliteClr_});
+        if (textShadeType_ == stHeavy)
+            copies.push_back({+1, txtShadowClr_});
+        break;
+    case tsInset:
+        if (textShadeType_ == stHeavy)
+            copies.push_back({-1, txtShadowClr_});
+        copies.push_back({+1, txtHiliteClr_});
+        break;
+    }
+    copies.push_back({0, face});
+    for (const Copy& copy : copies)
+        paintCaptionCopy(painter, copy.k, copy.color);
+}
+
+void TGradBtn::paintCaptionCopy(QPainter& painter, int k, const QColor& color) const {
+    const int p = up_ ? 0 : 1;
+    const int w = width();
+    const int h = height();
+
+    if (isPartita(font())) {
+        const QFont f = font();
+        const qreal pixelSize =
+            f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * logicalDpiY() / 72.0;
+        notation::drawPartitaText(painter, QRectF(k + p, k + p, w, h), stripAccelerators(caption_),
+                                  pixelSize, color);
+        return;
+    }
+
+    const QFontMetrics metrics(font());
+    const QString measured = stripAccelerators(caption_);
+    const int textWidth = metrics.horizontalAdvance(measured);
+    const int textHeight = metrics.height();
+    const int top = (h - textHeight) / 2 + k + p;
+    int left = 0;
+    switch (justification_) {
+    case jCenter:
+        left = (w - textWidth) / 2 + k + p;
+        break;
+    case jLeft:
+        left = 2 + k + p;
+        break;
+    case jRight:
+        left = w - textWidth - 2 + k + p;
+        break;
+    }
+    painter.setFont(font());
+    painter.setPen(color);
+    painter.drawText(QRect(left, top, textWidth, textHeight),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic |
+                         Qt::TextDontClip,
+                     caption_);
+}
+
+void TGradBtn::paintFocus(QImage& image) const {
+    // A dotted rectangle two pixels inside the border, every other pixel inverted so that it
+    // shows on any gradient.
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const int left = 2;
+    const int top = 2;
+    const int right = width() - 3;
+    const int bottom = height() - 3;
+    if (right < left || bottom < top)
+        return;
+    auto dot = [&](int x, int y) {
+        if ((x + y) % 2 == 0)
+            painter.fillRect(QRect(x, y, 1, 1), Qt::white);
+    };
+    for (int x = left; x <= right; ++x) {
+        dot(x, top);
+        if (bottom != top)
+            dot(x, bottom);
+    }
+    for (int y = top + 1; y < bottom; ++y) {
+        dot(left, y);
+        if (right != left)
+            dot(right, y);
+    }
+}

@@ -1,0 +1,85 @@
+#include "HelpWindow.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QString folderOf(HelpWindow::Program program) {
+    return program == HelpWindow::Program::Beatwise ? QStringLiteral(":/help/beatwise")
+                                                    : QStringLiteral(":/help/tonewise");
+}
+
+QString titleOf(HelpWindow::Program program) {
+    return program == HelpWindow::Program::Beatwise ? QStringLiteral("Beatwise Help")
+                                                    : QStringLiteral("Tonewise Help");
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(Program program, QWidget* parent)
+    : QWidget(parent, Qt::Window), program_(program), browser_(new QTextBrowser(this)),
+      back_(new QPushButton(tr("Back"), this)), forward_(new QPushButton(tr("Forward"), this)),
+      contents_(new QPushButton(tr("Contents"), this)) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(titleOf(program));
+    resize(640, 560);
+
+    browser_->setObjectName(QStringLiteral("HelpBrowser"));
+    browser_->setSearchPaths({folderOf(program)});
+    // Pages of our own open here; anything else goes to the system's browser.
+    browser_->setOpenLinks(true);
+    browser_->setOpenExternalLinks(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents_);
+    buttons->addWidget(back_);
+    buttons->addWidget(forward_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+
+    back_->setEnabled(false);
+    forward_->setEnabled(false);
+    connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(contents_, &QPushButton::clicked, this,
+            [this] { browser_->setSource(contentsUrl(program_)); });
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { updateTitle(); });
+}
+
+HelpWindow::~HelpWindow() = default;
+
+QUrl HelpWindow::contentsUrl(Program program) {
+    return QUrl(QStringLiteral("qrc") + folderOf(program) + QStringLiteral("/index.html"));
+}
+
+QList<QUrl> HelpWindow::pages(Program program) {
+    QList<QUrl> urls;
+    const QDir folder(folderOf(program));
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name))
+        urls << QUrl(QStringLiteral("qrc") + folder.filePath(name));
+    return urls;
+}
+
+void HelpWindow::showContents() {
+    browser_->setSource(contentsUrl(program_));
+    browser_->clearHistory();
+    show();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::updateTitle() {
+    const QString page = browser_->documentTitle();
+    const QString program = titleOf(program_);
+    setWindowTitle(page.isEmpty() || page == program ? program : program + " - " + page);
+}
