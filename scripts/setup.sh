@@ -47,5 +47,10 @@ bash "$root/scripts/fetch-font.sh"
 if [ ! -f "$build_dir/build.ninja" ]; then
     cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build_dir" ${BEATWISE_TARGET:+--target "$BEATWISE_TARGET"} | grep -v -E '^\[[0-9]+/[0-9]+\] ' || true
-test "${PIPESTATUS[0]}" -eq 0
+# Ninja's progress lines are left out; warnings, errors and the result are shown.
+set +e
+cmake --build "$build_dir" ${BEATWISE_TARGET:+--target "$BEATWISE_TARGET"} >"$build_dir/build.log" 2>&1
+status=$?
+set -e
+grep -v -E '^\[[0-9]+/[0-9]+\] ' "$build_dir/build.log" | grep -v '^ninja: no work to do.$' || true
+exit "$status"
