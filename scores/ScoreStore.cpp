@@ -101,6 +101,13 @@ private:
     QLockFile lock_;
 };
 
+// A student's score file, held locked while it is read and replaced.
+struct LockedScoreFile {
+    QString path;
+    std::unique_ptr<FileLock> lock;
+    QString error; // why the file could not be reached; empty when it is locked
+};
+
 } // namespace
 
 ScoreStore::ScoreStore(QString folder) : folder_(std::move(folder)) {}
@@ -117,17 +124,28 @@ QString ScoreStore::pathFor(const QString& name) const {
     return QDir(folder_).absoluteFilePath(name + QLatin1String(".rtf"));
 }
 
-ScoreFileResult ScoreStore::appendLine(const QString& name, const QString& line) const {
-    if (const QString refusal = StudentName::refusal(name); !refusal.isEmpty())
-        return failure(refusal);
-    if (!QDir().mkpath(folder_))
-        return failure(
-            QStringLiteral("The score folder %1 could not be created.").arg(native(folder_)));
+// Checks the name, creates the folder when it is missing and locks the student's file.
+static LockedScoreFile lockStudentFile(const ScoreStore& store, const QString& folder,
+                                       const QString& name) {
+    LockedScoreFile file;
+    if (file.error = StudentName::refusal(name); !file.error.isEmpty())
+        return file;
+    if (!QDir().mkpath(folder)) {
+        file.error =
+            QStringLiteral("The score folder %1 could not be created.").arg(native(folder));
+        return file;
+    }
+    file.path = resolvedTarget(store.pathFor(name));
+    file.lock = std::make_unique<FileLock>(file.path);
+    file.error = file.lock->acquire(file.path);
+    return file;
+}
 
-    const QString path = resolvedTarget(pathFor(name));
-    FileLock lock(path);
-    if (const QString error = lock.acquire(path); !error.isEmpty())
-        return failure(error);
+ScoreFileResult ScoreStore::appendLine(const QString& name, const QString& line) const {
+    const LockedScoreFile locked = lockStudentFile(*this, folder_, name);
+    if (!locked.error.isEmpty())
+        return failure(locked.error);
+    const QString& path = locked.path;
 
     ScoreFileResult result;
     result.path = path;
@@ -163,16 +181,10 @@ ScoreFileResult ScoreStore::appendLine(const QString& name, const QString& line)
 }
 
 ScoreFileResult ScoreStore::erase(const QString& name) const {
-    if (const QString refusal = StudentName::refusal(name); !refusal.isEmpty())
-        return failure(refusal);
-    if (!QDir().mkpath(folder_))
-        return failure(
-            QStringLiteral("The score folder %1 could not be created.").arg(native(folder_)));
-
-    const QString path = resolvedTarget(pathFor(name));
-    FileLock lock(path);
-    if (const QString error = lock.acquire(path); !error.isEmpty())
-        return failure(error);
+    const LockedScoreFile locked = lockStudentFile(*this, folder_, name);
+    if (!locked.error.isEmpty())
+        return failure(locked.error);
+    const QString& path = locked.path;
 
     ScoreFileResult result;
     result.path = path;

@@ -4,34 +4,6 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QTextStream>
-#include <QTimer>
-#include <cstdio>
-
-namespace {
-
-// --startup-probe: print "first-paint" once the window has been painted, then quit.
-class FirstPaintProbe : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [] {
-                std::puts("first-paint");
-                std::fflush(stdout);
-                QApplication::quit();
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool seen_ = false;
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     // Command-line use without a window: tonewise --steps KEY LEVEL [--lower]
@@ -42,13 +14,11 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tonewise");
-    const QStringList arguments = midi::setUpSound(QApplication::arguments());
+    midi::setUpSound(QApplication::arguments());
 
     QMainWindow window;
     window.setWindowTitle("Qor Pitch and Interval Identification");
     window.resize(629, 424);
-    if (arguments.contains("--startup-probe"))
-        window.installEventFilter(new FirstPaintProbe(&window));
     window.show();
     midi::announceSoundProblems(&window, "Tonewise");
     return app.exec();

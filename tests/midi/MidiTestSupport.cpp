@@ -1,5 +1,8 @@
 #include "MidiTestSupport.h"
 
+#include "MidiResult.h"
+#include "OutputPort.h"
+
 #include <QEventLoop>
 #include <QThread>
 #include <algorithm>
@@ -21,6 +24,22 @@ size_t NoticeLog::count(midi::StreamNotice n) const {
 
 midi::StreamEvent drum(uint32_t delta, uint32_t key, uint32_t velocity) {
     return {delta, 0, 0x99u | key << 8 | velocity << 16};
+}
+
+bool builtinDeviceStillWorks() {
+    int result = -1;
+    auto port = midi::OutputPort::open(midi::DefaultDevice, result);
+    if (!port || port->sendShort(0x7F3C99) != midi::Ok)
+        return false;
+    NoticeLog log;
+    auto stream = midi::MidiStream::open(midi::DefaultDevice, log.listener(), result);
+    if (!stream)
+        return false;
+    stream->setTimeDivision(50);
+    std::vector<midi::StreamEvent> events{drum(0, 64), drum(3, 64, 0)};
+    stream->queue(events.data(), events.size());
+    stream->restart();
+    return waitFor([&] { return log.count(midi::StreamNotice::Done) == 1; });
 }
 
 } // namespace miditest

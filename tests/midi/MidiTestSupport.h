@@ -25,6 +25,9 @@ struct NoticeLog {
 // A percussion note-on (velocity 127) on the tenth channel, `delta` ticks after the last.
 midi::StreamEvent drum(uint32_t delta, uint32_t key, uint32_t velocity = 127);
 
+// Whether the built-in device takes a note and plays a short stream to its end.
+bool builtinDeviceStillWorks();
+
 } // namespace miditest
 
 // Every test program needs an application object for the notices.
