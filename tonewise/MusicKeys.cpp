@@ -129,23 +129,10 @@ std::vector<MusicKey> buildKeys() {
     return keys;
 }
 
-struct GlyphRow {
-    const char* pitch;
-    int x;
-    int trebleY;
-    int bassY;
-};
-
-// The fifth sharp sits on the bass staff's top line (36), and the sixth accidental is only 6
-// units right of the fifth.
-constexpr GlyphRow SharpGlyphs[] = {
-    {"F#", 24, -12, 44}, {"C#", 32, 0, 56}, {"G#", 40, -16, 40},
-    {"D#", 48, -4, 52},  {"A#", 56, 8, 36}, {"E#", 62, -8, 48},
-};
-constexpr GlyphRow FlatGlyphs[] = {
-    {"Bb", 24, 4, 60},  {"Eb", 32, -8, 48}, {"Ab", 40, 8, 64},
-    {"Db", 48, -4, 52}, {"Gb", 56, 12, 68}, {"Cb", 62, 0, 56},
-};
+// The order in which a signature's accidentals are written. Where they stand on the staff is
+// the staff drawing's business.
+constexpr const char* SharpOrder[] = {"F#", "C#", "G#", "D#", "A#", "E#"};
+constexpr const char* FlatOrder[] = {"Bb", "Eb", "Ab", "Db", "Gb", "Cb"};
 
 } // namespace
 
@@ -210,21 +197,16 @@ const SignatureSubmenu& submenuOf(const MusicKey& key) {
 }
 
 std::vector<SignatureGlyph> keySignatureGlyphs(QStringView SignatureKind, int SignatureCount) {
-    const GlyphRow* rows = nullptr;
-    QString glyph;
-    if (SignatureKind == u"#") {
-        rows = SharpGlyphs;
-        glyph = QStringLiteral("#");
-    } else if (SignatureKind == u"b") {
-        rows = FlatGlyphs;
-        glyph = QStringLiteral("b");
-    } else {
+    const char* const* order = nullptr;
+    if (SignatureKind == u"#")
+        order = SharpOrder;
+    else if (SignatureKind == u"b")
+        order = FlatOrder;
+    else
         return {};
-    }
     std::vector<SignatureGlyph> glyphs;
     for (int n = 0; n < std::min(SignatureCount, 6); ++n)
-        glyphs.push_back(
-            {glyph, QString::fromLatin1(rows[n].pitch), rows[n].x, rows[n].trebleY, rows[n].bassY});
+        glyphs.push_back({SignatureKind.toString(), QString::fromLatin1(order[n])});
     return glyphs;
 }
 

@@ -96,18 +96,14 @@ std::optional<EnharmonicReplacement> replacementOnKeySelect(int keyIndex, bool P
 // The signature submenu a key belongs to.
 const SignatureSubmenu& submenuOf(const MusicKey& key);
 
-// One accidental of a key signature, in paint-box coordinates of the staff.
+// One accidental of a key signature.
 struct SignatureGlyph {
     QString glyph; // "#" or "b"
     QString pitch; // the note it stands for, "F#" ... "Cb"
-    int x = 0;
-    int trebleY = 0;
-    int bassY = 0;
 };
 
-// The accidentals a signature draws, in order: the first `SignatureCount` sharps for kind "#",
-// flats for kind "b"; nothing for " " (C Major) and "n" (A minor). Each is drawn twice, at its
-// treble and at its bass position.
+// The accidentals a signature writes, in order: the first `SignatureCount` sharps for kind "#",
+// flats for kind "b"; nothing for " " (C Major) and "n" (A minor).
 std::vector<SignatureGlyph> keySignatureGlyphs(QStringView SignatureKind, int SignatureCount);
 
 } // namespace tonewise
