@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTextEdit>
+#include <QTextFrame>
 
 #include <exception>
 
@@ -69,9 +70,19 @@ void showControl(QWidget* widget, const ControlState& control) {
     widget->setVisible(control.visible);
 }
 
+// A little room between a display's right-aligned text and its border.
+constexpr qreal kDisplayRightMargin = 4;
+
 void showDisplayText(QTextEdit* display, const QString& text) {
-    if (display->toPlainText() != text)
-        display->setPlainText(text);
+    if (display->toPlainText() == text)
+        return;
+    display->setPlainText(text);
+    QTextFrame* root = display->document()->rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    if (format.rightMargin() != kDisplayRightMargin) {
+        format.setRightMargin(kDisplayRightMargin);
+        root->setFrameFormat(format);
+    }
 }
 
 } // namespace
