@@ -158,7 +158,8 @@ void RhythmRow::paintEvent(QPaintEvent* event) {
 }
 
 void RhythmRow::mousePressEvent(QMouseEvent* event) {
-    setFocus(Qt::MouseFocusReason);
+    if (focusPolicy() & Qt::ClickFocus)
+        setFocus(Qt::MouseFocusReason);
     emit columnPressed(columnAtX(event->position().toPoint().x()));
     event->accept();
 }

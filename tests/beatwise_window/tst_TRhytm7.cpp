@@ -352,6 +352,7 @@ private slots:
             f.clickPattern(f.state().QuestionPatterns[beat]);
         QTest::keyClick(w.ShowRes, Qt::Key_Return); // the question row too
         QVERIFY(w.DisplayAns->isVisible());
+        savePicture(&w, QStringLiteral("all-patterns-maximised"));
 
         const QList<Placement> maximised = placements(w);
         const QSize large = w.centralWidget()->size();
