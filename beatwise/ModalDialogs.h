@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class TScoreRecord;
+
+// The rhythm trainer's boxes as modal windows over its main window: message boxes titled
+// "Beatwise", input boxes titled by their caption, the scores window and a folder chooser.
+class ModalDialogs : public Dialogs {
+public:
+    static QString title() { return QStringLiteral("Beatwise"); }
+
+    // `window` owns the boxes; `scoreRecord` is the scores window. Either may come later.
+    explicit ModalDialogs(QWidget* window = nullptr, TScoreRecord* scoreRecord = nullptr);
+
+    void attach(QWidget* window, TScoreRecord* scoreRecord);
+
+    void information(const QString& text) override;
+    void error(const QString& text) override;
+    bool confirm(const QString& text) override;
+    std::optional<QString> input(const QString& caption, const QString& prompt,
+                                 const QString& defaultText) override;
+    void showScores(const QStringList& lines) override;
+    std::optional<QString> chooseFolder(const QString& caption,
+                                        const QString& defaultFolder) override;
+
+private:
+    QPointer<QWidget> window_;
+    QPointer<TScoreRecord> scoreRecord_;
+};

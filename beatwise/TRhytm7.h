@@ -1,0 +1,150 @@
+#pragma once
+
+#include "RhythmTrainer.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class Clock;
+class Dialogs;
+class HelpWindow;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QTextEdit;
+class Random;
+class RhythmPlayer;
+class RhythmRow;
+class StepSpinEdit;
+class TElasticForm;
+class TGradBtn;
+class TLumeButton1;
+class TRhyAboutBox;
+class TScoreRecord;
+
+namespace scores {
+class ScoreStore;
+}
+
+// The rhythm trainer's main window. It builds the controls and menus at their designed places
+// (the form scaler stretches them with the window), forwards every event to the handler of the
+// same name in RhythmTrainer, and after each one shows the trainer's state: captions, marks,
+// enabled and visible flags, both rows with their frames, and the displays.
+class TRhytm7 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The designed client area and screen.
+    static constexpr int kDesignClientWidth = 625;
+    static constexpr int kDesignClientHeight = 428;
+
+    // The program's window: message boxes over it, the note-string player on channel 10, a
+    // random source seeded from the clock, the computer's clock and the score folder.
+    explicit TRhytm7(QWidget* parent = nullptr);
+    // The window around given parts, which must outlive it.
+    TRhytm7(Dialogs& dialogs, RhythmPlayer& player, Random& random, Clock& clock,
+            const scores::ScoreStore& scoreStore, QWidget* parent = nullptr);
+    ~TRhytm7() override;
+
+    const RhythmTrainer& trainer() const { return trainer_; }
+    const RhythmState& state() const { return trainer_.state(); }
+    // The program's own boxes; null when the window was given its dialogs.
+    Dialogs* ownDialogs() const;
+
+    // Window events.
+    void
+    FormActivate();   // first activation: the answer row takes the focus, the window is maximised
+    void FormClose(); // the window closes: the player stops
+    void ExitClick(); // File > "Exit"
+    void HelpTopics2Click();
+    void About2Click();
+
+    // --- Controls, as designed -----------------------------------------------------------------
+    RhythmRow* ShowRes = nullptr;    // the answer row
+    RhythmRow* DisplayAns = nullptr; // the question row
+    TGradBtn* Repetir = nullptr;     // "Stop/Repeat"
+    TGradBtn* StartButton = nullptr; // "Next Question"
+    TLumeButton1* AnsDisplay = nullptr;
+    // The pattern buttons in pattern order: q w u o l s k m j i h y n b r.
+    std::array<TGradBtn*, RhythmCatalogue::kSimplePatterns> patternButtons{};
+    QLabel* Label1 = nullptr; // "Metronome"
+    QLabel* Label2 = nullptr; // "Score:"
+    QLabel* Label3 = nullptr; // "Questions:"
+    QLabel* Label4 = nullptr; // "Av. Hearings:"
+    QTextEdit* Score = nullptr;
+    QTextEdit* Items = nullptr;
+    QTextEdit* AvRepeats = nullptr;
+    TGradBtn* RestScore = nullptr;    // "Reset Score"
+    TGradBtn* EraseAllChds = nullptr; // "Erase All"
+    StepSpinEdit* Speed = nullptr;
+    TElasticForm* ElasticForm1 = nullptr;
+
+    // --- Menus -------------------------------------------------------------------------------
+    QMenu* FileMenu = nullptr;
+    QMenu* QuizMode = nullptr;
+    QAction* Off2 = nullptr;
+    QAction* PrepareQuiz = nullptr;
+    QAction* QuizinProgress = nullptr;
+    QAction* ViewScores1 = nullptr;
+    QAction* Exit = nullptr;
+    QMenu* RhythmPatterns = nullptr;
+    QMenu* Simple = nullptr;
+    QMenu* Compound = nullptr;
+    // The level items, index 0 for "3 patterns".
+    std::array<QAction*, 13> simpleLevels{};
+    std::array<QAction*, 5> compoundLevels{};
+    QMenu* Advance = nullptr;
+    QMenu* AutoAdvance = nullptr;
+    QAction* On1 = nullptr;
+    QAction* Off1 = nullptr;
+    QMenu* Midi = nullptr;
+    QAction* AllNotesOff1 = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* HelpTopics2 = nullptr;
+    QAction* About2 = nullptr;
+
+    TRhyAboutBox* RhyAboutBox = nullptr;
+    TScoreRecord* ScoreRecord = nullptr;
+    HelpWindow* helpWindow() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct OwnParts;
+    using Handler = void (RhythmTrainer::*)();
+
+    TRhytm7(std::unique_ptr<OwnParts>&& parts, QWidget* parent);
+
+    void build();
+    void buildControls();
+    void buildMenus();
+    void buildScaler();
+    TGradBtn* commandButton(const QString& name, const QString& caption, const QRect& bounds,
+                            const QColor& begin, const QColor& end);
+    QTextEdit* display(const QString& name, const QRect& bounds);
+    QLabel* label(const QString& name, const QString& text, const QPoint& position);
+
+    // Runs one handler at the event boundary: a failure is shown in a box, and the window then
+    // shows the state.
+    template <typename Call> void forward(Call&& call);
+    void call(Handler handler);
+    void patternClick(int pattern);
+    void showState();
+
+    std::unique_ptr<OwnParts> parts_;
+    Dialogs& dialogs_;
+    RhythmPlayer& player_;
+    RhythmTrainer trainer_;
+    QActionGroup* quizGroup_ = nullptr;
+    QActionGroup* meterGroup_ = nullptr;
+    QActionGroup* simpleLevelGroup_ = nullptr;
+    QActionGroup* compoundLevelGroup_ = nullptr;
+    QActionGroup* advanceGroup_ = nullptr;
+    QPointer<HelpWindow> help_;
+    bool activated_ = false;
+};

@@ -1,0 +1,515 @@
+// The rhythm trainer's main window, driven as a student drives it: clicks on its buttons and
+// cells, Enter, menu items, and the program itself for --screenshot.
+#include "WindowHarness.h"
+
+#include "BuiltinSynth.h"
+#include "HelpWindow.h"
+#include "RhythmCatalogue.h"
+#include "StepSpinEdit.h"
+#include "TElasticForm.h"
+#include "TGradBtn.h"
+#include "TLumeButton1.h"
+#include "TRhyAboutBox.h"
+#include "TScoreRecord.h"
+
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QWheelEvent>
+
+namespace {
+
+const QString kCertain = QStringLiteral("Are You certain?");
+
+QString answerGlyph(int pattern) {
+    return *RhythmCatalogue::answerGlyph(Meter::Simple, pattern);
+}
+
+int visibleButtons(const TRhytm7& window) {
+    int n = 0;
+    for (const TGradBtn* button : window.patternButtons)
+        n += button->isVisible() ? 1 : 0;
+    return n;
+}
+
+// Every control of the client area that is shown, for layout checks.
+QList<QWidget*> shownControls(const TRhytm7& w) {
+    QList<QWidget*> controls{w.ShowRes, w.DisplayAns, w.Repetir,   w.StartButton,  w.AnsDisplay,
+                             w.Label1,  w.Label2,     w.Label3,    w.Label4,       w.Score,
+                             w.Items,   w.AvRepeats,  w.RestScore, w.EraseAllChds, w.Speed};
+    for (TGradBtn* button : w.patternButtons)
+        controls.append(button);
+    controls.removeIf([](const QWidget* c) { return !c->isVisible(); });
+    return controls;
+}
+
+// Where each control sits as a share of the client area.
+struct Placement {
+    QString name;
+    QRectF share;
+};
+
+QList<Placement> placements(const TRhytm7& w) {
+    const QSizeF client = w.centralWidget()->size();
+    QList<Placement> list;
+    for (QWidget* control : shownControls(w)) {
+        const QRect g = control->geometry();
+        list.append({control->objectName(),
+                     QRectF(g.x() / client.width(), g.y() / client.height(),
+                            g.width() / client.width(), g.height() / client.height())});
+    }
+    return list;
+}
+
+} // namespace
+
+class TestTRhytm7 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        midi::SynthOptions silent;
+        silent.output = midi::AudioOutput::Silent;
+        midi::configureBuiltinSynth(silent);
+    }
+
+    void opensAsTheTrainerStarts() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Qor Beatwise"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.ShowRes));
+
+        // Simple meter at level 3: q, w and u with their simple captions.
+        QCOMPARE(visibleButtons(w), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(w.patternButtons[i]->caption(), *RhythmCatalogue::caption(Meter::Simple, i));
+        QVERIFY(w.Simple->menuAction()->isChecked());
+        QVERIFY(!w.Compound->menuAction()->isChecked());
+        QVERIFY(w.simpleLevels[0]->isChecked());
+        QVERIFY(w.compoundLevels[0]->isChecked());
+
+        QCOMPARE(w.Speed->value(), 72);
+        QVERIFY(w.On1->isChecked());
+        QVERIFY(w.Off2->isChecked());
+        QVERIFY(w.PrepareQuiz->isEnabled());
+        QVERIFY(!w.QuizinProgress->isEnabled());
+        QVERIFY(w.StartButton->isEnabled());
+        QVERIFY(!w.Repetir->isEnabled());
+        QCOMPARE(w.AnsDisplay->caption(), QStringLiteral("Check Answer"));
+        QVERIFY(w.AnsDisplay->isDefault());
+
+        // An empty score, the question row hidden, the answer row cleared.
+        QVERIFY(w.Score->toPlainText().isEmpty());
+        QVERIFY(w.Items->toPlainText().isEmpty());
+        QVERIFY(w.AvRepeats->toPlainText().isEmpty());
+        QVERIFY(!w.DisplayAns->isVisible());
+        QCOMPARE(w.ShowRes->cellText(0), QStringLiteral("ee "));
+        QCOMPARE(w.ShowRes->cellText(1), QStringLiteral("q"));
+        QCOMPARE(w.ShowRes->cellText(5), QStringLiteral("   "));
+        QCOMPARE(w.ShowRes->cellText(9), QStringLiteral("q"));
+
+        // Maximised on its screen, and drawn in notation: every shown pattern button and the
+        // count-in and closing cells carry ink, the empty cells none.
+        QCOMPARE(w.frameGeometry().size(), w.screen()->availableGeometry().size());
+        for (int i = 0; i < 3; ++i) {
+            const QImage face = w.patternButtons[i]->grab().toImage();
+            QVERIFY2(darkPixels(face, face.rect().adjusted(8, 8, -8, -8)) > 40,
+                     qPrintable(QStringLiteral("no notation on button %1").arg(i)));
+        }
+        const QImage row = w.ShowRes->viewport()->grab().toImage();
+        QVERIFY(darkPixels(row, w.ShowRes->cellRect(0).adjusted(2, 2, -2, -2)) > 40);
+        QVERIFY(darkPixels(row, w.ShowRes->cellRect(9).adjusted(2, 2, -2, -2)) > 40);
+        QCOMPARE(darkPixels(row, w.ShowRes->cellRect(4).adjusted(2, 2, -2, -2)), 0);
+    }
+
+    void aWholeQuestionFromNextQuestionToTheScore() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+
+        f.click(w.StartButton);
+        QCOMPARE(f.boxes.confirmations, QStringList{kCertain});
+        QCOMPARE(f.player.played.size(), 1);
+        QVERIFY(f.player.played.first().startsWith(QStringLiteral("N50;")));
+        QCOMPARE(f.player.channel, RhythmPlayer::kPercussionChannel);
+        QVERIFY(w.Repetir->isEnabled());
+        QVERIFY(!w.DisplayAns->isVisible());
+
+        // The answer with beats 2 and 4 wrong; beat 2 is then corrected through its cell.
+        const auto question = f.state().QuestionPatterns;
+        auto wrongFor = [](int p) { return (p + 1) % 3; };
+        for (int beat = 0; beat < 7; ++beat)
+            f.clickPattern(beat == 1 || beat == 3 ? wrongFor(question[beat]) : question[beat]);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.ShowRes));
+        QCOMPARE(w.ShowRes->cellText(3), answerGlyph(wrongFor(question[1])));
+
+        f.pressAnswerCell(3);
+        QCOMPARE(f.state().AnswerCursor, 3);
+        QCOMPARE(w.ShowRes->entryFrameColumn(), 3);
+        QCOMPARE(frameColourOf(w.ShowRes, 3), RhythmRow::entryFrameColor());
+        f.clickPattern(question[1]);
+        QCOMPARE(w.ShowRes->cellText(3), answerGlyph(question[1]));
+        QCOMPARE(w.ShowRes->entryFrameColumn(), -1);
+
+        // One more hearing, then Enter in the answer row checks it.
+        f.click(w.Repetir);
+        QCOMPARE(f.player.played.size(), 2);
+        QCOMPARE(f.player.played[1], f.player.played[0]);
+        w.ShowRes->setFocus();
+        QTest::keyClick(w.ShowRes, Qt::Key_Return);
+
+        QCOMPARE(w.Score->toPlainText(), QStringLiteral("85.71%"));
+        QCOMPARE(w.Items->toPlainText(), QStringLiteral("1"));
+        QCOMPARE(w.AvRepeats->toPlainText(), QStringLiteral("2.00"));
+        QCOMPARE(w.AnsDisplay->caption(), QStringLiteral("Hide Answer"));
+        QVERIFY(w.DisplayAns->isVisible());
+        for (int beat = 0; beat < 7; ++beat)
+            QCOMPARE(w.DisplayAns->cellText(2 + beat), answerGlyph(question[beat]));
+
+        // The wrong beat is framed red, and stays so through a repaint; a right one is not.
+        QVERIFY(w.ShowRes->isWrongCell(5));
+        QCOMPARE(frameColourOf(w.ShowRes, 5), RhythmRow::wrongFrameColor());
+        QCOMPARE(frameColourOf(w.ShowRes, 4), QColor(Qt::white));
+        w.ShowRes->viewport()->repaint();
+        QCOMPARE(frameColourOf(w.ShowRes, 5), RhythmRow::wrongFrameColor());
+
+        // The question row shows every beat in notation.
+        const QImage questionRow = w.DisplayAns->viewport()->grab().toImage();
+        for (int column = 0; column <= 9; ++column)
+            QVERIFY2(
+                darkPixels(questionRow, w.DisplayAns->cellRect(column).adjusted(2, 2, -2, -2)) > 20,
+                qPrintable(QStringLiteral("column %1 is blank").arg(column)));
+        savePicture(&w, QStringLiteral("checked-maximised"));
+
+        // Enter again hides the question; a replay after scoring is not counted.
+        QTest::keyClick(w.ShowRes, Qt::Key_Return);
+        QVERIFY(!w.DisplayAns->isVisible());
+        QCOMPARE(w.AnsDisplay->caption(), QStringLiteral("Check Answer"));
+        f.click(w.Repetir);
+        QCOMPARE(f.state().HearingCount, 2);
+    }
+
+    void meterAndLevelMenus() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+
+        w.RhythmPatterns->popup(w.mapToGlobal(QPoint(20, 20)));
+        QTRY_VERIFY(w.RhythmPatterns->isVisible());
+        savePicture(w.RhythmPatterns, QStringLiteral("rhythm-patterns-menu"));
+        w.RhythmPatterns->hide();
+        QCOMPARE(f.state().meter, Meter::Simple); // opening the menu alone chooses nothing
+
+        // Opening "Compound" chooses the meter before any level is picked.
+        w.Compound->popup(w.mapToGlobal(QPoint(20, 20)));
+        QTRY_VERIFY(w.Compound->isVisible());
+        savePicture(w.Compound, QStringLiteral("compound-menu"));
+        QCOMPARE(f.state().meter, Meter::Compound);
+        QVERIFY(w.Compound->menuAction()->isChecked());
+        QCOMPARE(w.AnsDisplay->caption(), QStringLiteral("Check Rhythm"));
+        w.Compound->hide();
+        w.compoundLevels[1]->trigger(); // "4 patterns"
+        QCOMPARE(visibleButtons(w), 4);
+        QCOMPARE(w.patternButtons[3]->caption(), QStringLiteral("e q"));
+        QVERIFY(w.compoundLevels[1]->isChecked());
+        QVERIFY(!w.compoundLevels[0]->isChecked());
+
+        // Back to simple: the simple captions, the level kept until one is picked.
+        w.Simple->popup(w.mapToGlobal(QPoint(20, 20)));
+        QTRY_VERIFY(w.Simple->isVisible());
+        w.Simple->hide();
+        QVERIFY(w.Simple->menuAction()->isChecked());
+        QCOMPARE(w.patternButtons[0]->caption(), QStringLiteral("q"));
+        QCOMPARE(visibleButtons(w), 4);
+        w.simpleLevels[10]->trigger(); // "13 patterns": q to n, b and r hidden
+        QCOMPARE(visibleButtons(w), 13);
+        QVERIFY(!w.patternButtons[13]->isVisible());
+        QVERIFY(w.simpleLevels[10]->isChecked());
+
+        // The highest level switches auto-advance off; "On" there only congratulates, and the
+        // mark stays on "Off" although the menu moved it.
+        w.simpleLevels[12]->trigger();
+        QCOMPARE(visibleButtons(w), 15);
+        QVERIFY(w.Off1->isChecked());
+        w.On1->trigger();
+        QCOMPARE(f.boxes.informations.last(),
+                 QStringLiteral("This is the highest level in simple meter! Congratulations!"));
+        QVERIFY(w.Off1->isChecked());
+        QVERIFY(!w.On1->isChecked());
+
+        // "On" asks for both thresholds; cancelling the second leaves auto-advance off.
+        w.simpleLevels[2]->trigger();
+        f.boxes.inputAnswers = {QStringLiteral("20")};
+        w.On1->trigger();
+        QVERIFY(w.Off1->isChecked());
+        f.boxes.inputAnswers = {QStringLiteral("20"), QStringLiteral("90")};
+        w.On1->trigger();
+        QVERIFY(w.On1->isChecked());
+    }
+
+    void theMetronomeOnlySteps() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        QCOMPARE(w.Speed->focusPolicy(), Qt::ClickFocus);
+        w.Speed->setFocus();
+        QTest::keyClick(w.Speed, Qt::Key_Up);
+        QCOMPARE(w.Speed->value(), 78);
+        QCOMPARE(f.state().Speed, 78);
+        QTest::keyClicks(w.Speed, QStringLiteral("5"));
+        QTest::keyClick(w.Speed, Qt::Key_Backspace);
+        QCOMPARE(w.Speed->value(), 78);
+        QWheelEvent wheel(QPointF(5, 5), w.Speed->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.Speed, &wheel);
+        QCOMPARE(w.Speed->value(), 72);
+        QCOMPARE(f.state().Speed, 72);
+        w.Speed->setValue(96);
+        QTest::keyClick(w.Speed, Qt::Key_Up);
+        QCOMPARE(f.state().Speed, 96);
+    }
+
+    void aQuizFromPrepareQuizToTheScoreFile() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+
+        // A new test for "Ada" of two questions.
+        f.boxes.inputAnswers = {QStringLiteral("Ada"), QStringLiteral("2")};
+        f.boxes.confirmAnswers = {true};
+        w.PrepareQuiz->trigger();
+        QCOMPARE(f.boxes.informations.last(),
+                 QStringLiteral("Select Rhythm Patterns; then Click the Green \"Next Question\" "
+                                "button to begin."));
+        QVERIFY(w.PrepareQuiz->isChecked());
+        QVERIFY(!w.PrepareQuiz->isEnabled());
+        QVERIFY(!w.Advance->menuAction()->isEnabled());
+        QVERIFY(!w.RestScore->isEnabled());
+        QVERIFY(w.Off1->isChecked());
+
+        ModalAnswerer answerer;
+        QStringList scoresShown;
+        answerer.inspect = [&scoresShown](QDialog* dialog) {
+            if (auto* record = qobject_cast<TScoreRecord*>(dialog))
+                scoresShown = record->lines();
+        };
+        // Two questions, each "Are You certain?" Yes; then review the scores, no floppy copy.
+        f.boxes.confirmAnswers = {true, true, true, false};
+        for (int question = 0; question < 2; ++question) {
+            f.click(w.StartButton);
+            QVERIFY(w.QuizinProgress->isChecked());
+            QVERIFY(w.QuizinProgress->isEnabled());
+            QVERIFY(!w.RhythmPatterns->menuAction()->isEnabled());
+            QVERIFY(!w.StartButton->isEnabled());
+            for (int beat = 0; beat < 7; ++beat)
+                f.clickPattern(f.state().QuestionPatterns[beat]);
+            QTest::keyClick(w.ShowRes, Qt::Key_Return);
+            QVERIFY(w.StartButton->isEnabled());
+        }
+
+        const QString line =
+            QStringLiteral(" Beatwise Quiz 07/12/2026, 10:15:30 AM, Rhythm Patterns = Simple/3, "
+                           "Tempo = 72 , Rhythm Score = 100.00%,  Number of Questions = 2, "
+                           "Av. Hearings = 1.00");
+        const scores::ScoreFileResult file = f.store.read(QStringLiteral("Ada"));
+        QVERIFY(file.ok());
+        QCOMPARE(file.lines, QStringList{line});
+        QVERIFY(file.path.startsWith(f.scoreRoot.path()));
+
+        // The scores window showed the file; the quiz is over.
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().title, QStringLiteral("Scores"));
+        QVERIFY(scoresShown.contains(line));
+        QCOMPARE(f.boxes.confirmations.mid(3),
+                 (QStringList{QStringLiteral("END OF QUIZ. Do you wish to review scores?"),
+                              QStringLiteral("Save Scores to Floppy disk in A Drive?")}));
+        QVERIFY(w.Off2->isChecked());
+        QVERIFY(w.PrepareQuiz->isEnabled());
+        QVERIFY(!w.QuizinProgress->isEnabled());
+        QVERIFY(w.RhythmPatterns->menuAction()->isEnabled());
+        QVERIFY(w.Advance->menuAction()->isEnabled());
+        QCOMPARE(w.Score->toPlainText(), QStringLiteral("100.00%"));
+
+        // "View Scores" shows the same file again.
+        f.boxes.inputAnswers = {QStringLiteral("Ada")};
+        scoresShown.clear();
+        w.ViewScores1->trigger();
+        QCOMPARE(scoresShown, QStringList{line});
+    }
+
+    void keepsItsProportionsAtTwoSizes() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        w.simpleLevels[12]->trigger(); // all fifteen pattern buttons
+        f.click(w.StartButton);
+        for (int beat = 0; beat < 7; ++beat)
+            f.clickPattern(f.state().QuestionPatterns[beat]);
+        QTest::keyClick(w.ShowRes, Qt::Key_Return); // the question row too
+        QVERIFY(w.DisplayAns->isVisible());
+        savePicture(&w, QStringLiteral("all-patterns-maximised"));
+
+        const QList<Placement> maximised = placements(w);
+        const QSize large = w.centralWidget()->size();
+        const int largeFont = w.patternButtons[0]->font().pixelSize();
+
+        w.showNormal();
+        QTRY_VERIFY(!w.isMaximized());
+        const QSize extra = w.size() - w.centralWidget()->size();
+        const QSize small(700, 480);
+        w.resize(small + extra);
+        QTRY_COMPARE(w.centralWidget()->size(), small);
+        const QList<Placement> normal = placements(w);
+        QCOMPARE(normal.size(), maximised.size());
+
+        for (int i = 0; i < normal.size(); ++i) {
+            const QRectF a = maximised[i].share;
+            const QRectF b = normal[i].share;
+            // Within the rounding of two pixels at the smaller size.
+            const double dx = 2.5 / small.width();
+            const double dy = 2.5 / small.height();
+            const QString where = maximised[i].name;
+            QVERIFY2(qAbs(a.x() - b.x()) <= dx && qAbs(a.y() - b.y()) <= dy,
+                     qPrintable(where + " moved"));
+            if (!where.startsWith(QLatin1String("Label")))
+                QVERIFY2(qAbs(a.width() - b.width()) <= dx && qAbs(a.height() - b.height()) <= dy,
+                         qPrintable(where + " changed shape"));
+        }
+        // Fonts follow the smaller of the two scale factors.
+        const int smallFont = w.patternButtons[0]->font().pixelSize();
+        const double expected = largeFont * std::min(double(small.width()) / large.width(),
+                                                     double(small.height()) / large.height());
+        QVERIFY2(qAbs(smallFont - expected) <= 2.0,
+                 qPrintable(QStringLiteral("%1 against %2").arg(smallFont).arg(expected)));
+    }
+
+    void nothingOverlapsAtEitherSize() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        w.simpleLevels[12]->trigger();
+        auto check = [&w] {
+            const QList<QWidget*> controls = shownControls(w);
+            const QRect client = w.centralWidget()->rect();
+            for (int i = 0; i < controls.size(); ++i) {
+                QVERIFY2(client.contains(controls[i]->geometry()),
+                         qPrintable(controls[i]->objectName() + " leaves the window"));
+                for (int j = i + 1; j < controls.size(); ++j)
+                    QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                             qPrintable(controls[i]->objectName() + " overlaps " +
+                                        controls[j]->objectName()));
+            }
+        };
+        check();
+        w.showNormal();
+        QTRY_VERIFY(!w.isMaximized());
+        w.resize(w.size() - w.centralWidget()->size() +
+                 QSize(TRhytm7::kDesignClientWidth, TRhytm7::kDesignClientHeight));
+        QTRY_COMPARE(w.centralWidget()->size(),
+                     QSize(TRhytm7::kDesignClientWidth, TRhytm7::kDesignClientHeight));
+        savePicture(&w, QStringLiteral("designed-size"));
+        check();
+    }
+
+    void aFailureIsShownAndTheWindowGoesOn() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        f.player.failure = QStringLiteral("The MIDI output cannot be opened.");
+        f.click(w.StartButton);
+        QCOMPARE(f.boxes.errors, QStringList{f.player.failure});
+        // What the handler did before the failure is shown.
+        QVERIFY(w.Repetir->isEnabled());
+        f.player.failure.clear();
+        f.click(w.Repetir);
+        QCOMPARE(f.player.played.size(), 1);
+    }
+
+    void aboutHelpAndExit() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+
+        ModalAnswerer answerer;
+        QString memo;
+        answerer.inspect = [&memo](QDialog* dialog) {
+            if (auto* about = qobject_cast<TRhyAboutBox*>(dialog))
+                memo = about->Memo1->toPlainText();
+        };
+        w.About2->trigger();
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().title, QStringLiteral("Beatwise"));
+        QCOMPARE(answerer.seen.first().size, QSize(304, 220));
+        QVERIFY(w.RhyAboutBox->Memo1->isReadOnly());
+        QVERIFY(memo.contains(QStringLiteral("Music notation: Bravura, SIL Open Font License")));
+
+        w.HelpTopics2->trigger();
+        QVERIFY(w.helpWindow());
+        QVERIFY(w.helpWindow()->isVisible());
+        QCOMPARE(w.helpWindow()->browser()->source(),
+                 HelpWindow::contentsUrl(HelpWindow::Program::Beatwise));
+
+        // "Exit" stops what sounds and closes the window with its help.
+        f.player.playing = true;
+        w.Exit->trigger();
+        QVERIFY(!w.isVisible());
+        QVERIFY(!f.player.playing);
+        QVERIFY(!w.helpWindow()->isVisible());
+    }
+
+    void theProgramsOwnPartsAndBoxes() {
+        // The window the program opens: real boxes, the note-string player on channel 10.
+        auto window = std::make_unique<TRhytm7>();
+        QVERIFY(window->ownDialogs());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+        ModalAnswerer answerer;
+        answerer.answer = QMessageBox::Yes;
+        QTest::mouseClick(window->StartButton, Qt::LeftButton);
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().title, QStringLiteral("Beatwise"));
+        QCOMPARE(answerer.seen.first().text, kCertain);
+        QVERIFY(window->Repetir->isEnabled());
+
+        answerer.answer = QMessageBox::Ok;
+        window->ownDialogs()->information(QStringLiteral("That was the last beat."));
+        QCOMPARE(answerer.seen.last().title, QStringLiteral("Beatwise"));
+        QCOMPARE(answerer.seen.last().text, QStringLiteral("That was the last beat."));
+        answerer.answer = QMessageBox::No;
+        QVERIFY(!window->ownDialogs()->confirm(kCertain));
+
+        // Closing stops the player; the window then goes with the stream closed.
+        window->Exit->trigger();
+        QVERIFY(!window->isVisible());
+        window.reset();
+    }
+
+    void screenshotOfTheProgram() {
+        QTemporaryDir folder;
+        const QString picture = folder.filePath(QStringLiteral("window.png"));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(
+            QStringLiteral("QT_QPA_PLATFORM"),
+            QStringLiteral("offscreen:configfile=" SCREENS_FOLDER "/1920x1080.json"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(BEATWISE_PROGRAM), {QStringLiteral("--screenshot"), picture});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QImage image(picture);
+        QCOMPARE(image.size(), QSize(1920, 1080));
+        // The answer row's count-in cell (at 32 + 47 / 2, 48 + 42 / 2 of 625 x 428) is drawn.
+        const QPoint cell(qRound(1920 * 55.0 / 625), qRound(1060 * 69.0 / 428));
+        QVERIFY(darkPixels(image, QRect(cell - QPoint(30, 30), QSize(60, 60))) > 50);
+    }
+};
+
+QTEST_MAIN(TestTRhytm7)
+#include "tst_TRhytm7.moc"
