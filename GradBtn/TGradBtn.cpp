@@ -21,6 +21,14 @@
 
 namespace {
 
+// Stores `value` in `field`; false when the field held it already.
+template <typename T> bool changed(T& field, const T& value) {
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 // One channel of the gradient colour i of n: begin + i * (end - begin) / n, the product in
 // 64 bits and the quotient truncated toward zero, kept to its low 8 bits.
 int gradientChannel(int begin, int end, std::int64_t i, std::int64_t n) {
@@ -96,44 +104,38 @@ void TGradBtn::setFontColor(const QColor& color) {
 void TGradBtn::setBtnFrameSize(int size) {
     if (size > width() / 2 - 5 || size > height() / 2 - 5)
         return;
-    if (size == btnFrameSize_)
+    if (!changed(btnFrameSize_, size))
         return;
-    btnFrameSize_ = size;
     update();
 }
 
 void TGradBtn::setGradientStyle(TGradientStyle style) {
-    if (style == gradientStyle_)
+    if (!changed(gradientStyle_, style))
         return;
-    gradientStyle_ = style;
     update();
 }
 
 void TGradBtn::setTextStyle(TTextStyle style) {
-    if (style == textStyle_)
+    if (!changed(textStyle_, style))
         return;
-    textStyle_ = style;
     update();
 }
 
 void TGradBtn::setTextShadeType(TShadeType shade) {
-    if (shade == textShadeType_)
+    if (!changed(textShadeType_, shade))
         return;
-    textShadeType_ = shade;
     update();
 }
 
 void TGradBtn::setJustification(TJustification justification) {
-    if (justification == justification_)
+    if (!changed(justification_, justification))
         return;
-    justification_ = justification;
     update();
 }
 
 void TGradBtn::setCaption(const QString& caption) {
-    if (caption == caption_)
+    if (!changed(caption_, caption))
         return;
-    caption_ = caption;
     updateAccelerator();
     update();
 }

@@ -12,6 +12,14 @@
 
 namespace {
 
+// Stores `value` in `field`; false when the field held it already.
+template <typename T> bool changed(T& field, const T& value) {
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 const char* resourceName(TLumeButton1::TButtonState status, TLumeButton1::TButtonStyle style) {
     if (status == TLumeButton1::bsOff)
         return style == TLumeButton1::bsOnGray ? ":/GradBtn/BUTTON2A.png"
@@ -55,9 +63,8 @@ QImage TLumeButton1::image(TButtonState status, TButtonStyle style) {
 }
 
 void TLumeButton1::setStyle(TButtonStyle style) {
-    if (style == style_)
+    if (!changed(style_, style))
         return;
-    style_ = style;
     update();
 }
 
@@ -67,38 +74,33 @@ void TLumeButton1::setStatus(TButtonState status) {
 }
 
 void TLumeButton1::changeStatus(TButtonState status) {
-    if (status == status_)
+    if (!changed(status_, status))
         return;
-    status_ = status;
     repaint();
 }
 
 void TLumeButton1::setCancel(bool cancel) {
-    if (cancel == cancel_)
+    if (!changed(cancel_, cancel))
         return;
-    cancel_ = cancel;
     updateShortcuts();
 }
 
 void TLumeButton1::setDefault(bool isDefault) {
-    if (isDefault == default_)
+    if (!changed(default_, isDefault))
         return;
-    default_ = isDefault;
     updateShortcuts();
 }
 
 void TLumeButton1::setCaption(const QString& caption) {
-    if (caption == caption_)
+    if (!changed(caption_, caption))
         return;
-    caption_ = caption;
     updateShortcuts();
     update();
 }
 
 void TLumeButton1::setFontColor(const QColor& color) {
-    if (color == fontColor_)
+    if (!changed(fontColor_, color))
         return;
-    fontColor_ = color;
     update();
 }
 
@@ -221,9 +223,8 @@ bool TLumeButton1::event(QEvent* event) {
 }
 
 void TLumeButton1::focusChanged(bool focused) {
-    if (focused == focusFlag_)
+    if (!changed(focusFlag_, focused))
         return;
-    focusFlag_ = focused;
     update();
 }
 
@@ -304,9 +305,8 @@ void TLumeButton1::paintEvent(QPaintEvent*) {
 }
 
 void TLumeButton1::setScaleToHeight(bool scale) {
-    if (scale == scaleToHeight_)
+    if (!changed(scaleToHeight_, scale))
         return;
-    scaleToHeight_ = scale;
     if (scale) {
         setMinimumHeight(0);
         setMaximumHeight(QWIDGETSIZE_MAX);

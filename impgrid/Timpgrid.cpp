@@ -15,6 +15,14 @@ namespace impgrid {
 
 namespace {
 
+// Stores `value` in `field`; false when the field held it already.
+template <typename T> bool changed(T& field, const T& value) {
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 QString cellLabel(int col, int row) {
     return QStringLiteral("(%1, %2)").arg(col).arg(row);
 }
@@ -89,10 +97,8 @@ void Timpgrid::setDefaultRowHeight(int height) {
 }
 
 void Timpgrid::setFixedColor(const QColor& color) {
-    if (color != fixedColor_) {
-        fixedColor_ = color;
+    if (changed(fixedColor_, color))
         repaintCells();
-    }
 }
 
 QString Timpgrid::Cells(int col, int row) const {
@@ -104,52 +110,38 @@ void Timpgrid::setCells(int col, int row, const QString& text) {
 }
 
 void Timpgrid::setLightColor(const QColor& color) {
-    if (color != lightColor_) {
-        lightColor_ = color;
+    if (changed(lightColor_, color))
         repaintCells();
-    }
 }
 
 void Timpgrid::setDarkColor(const QColor& color) {
-    if (color != darkColor_) {
-        darkColor_ = color;
+    if (changed(darkColor_, color))
         repaintCells();
-    }
 }
 
 void Timpgrid::setGridLineColor(const QColor& color) {
-    if (color != gridLineColor_) {
-        gridLineColor_ = color;
+    if (changed(gridLineColor_, color))
         repaintCells();
-    }
 }
 
 void Timpgrid::setFixedJustify(int justify) {
-    if (justify != fixedJustify_) {
-        fixedJustify_ = justify;
+    if (changed(fixedJustify_, justify))
         repaintCells();
-    }
 }
 
 void Timpgrid::setJustify(int justify) {
-    if (justify != justify_) {
-        justify_ = justify;
+    if (changed(justify_, justify))
         repaintCells();
-    }
 }
 
 void Timpgrid::setColFontColor(const QString& colorName) {
-    if (colorName != colFontColor_) {
-        colFontColor_ = colorName;
+    if (changed(colFontColor_, colorName))
         repaintCells();
-    }
 }
 
 void Timpgrid::setOffset(int offset) {
-    if (offset != offset_) {
-        offset_ = offset;
+    if (changed(offset_, offset))
         repaintCells();
-    }
 }
 
 void Timpgrid::setFixedFont(const QFont& font) {
@@ -158,17 +150,13 @@ void Timpgrid::setFixedFont(const QFont& font) {
 }
 
 void Timpgrid::setFixedFontColor(const QColor& color) {
-    if (color != fixedFontColor_) {
-        fixedFontColor_ = color;
+    if (changed(fixedFontColor_, color))
         FixedFontChanged();
-    }
 }
 
 void Timpgrid::setVertLab(bool vertical) {
-    if (vertical != vertLab_) {
-        vertLab_ = vertical;
+    if (changed(vertLab_, vertical))
         repaintCells();
-    }
 }
 
 void Timpgrid::SetColColor(int, const QColor&) {}

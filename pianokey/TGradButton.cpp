@@ -9,6 +9,18 @@
 #include <cstdlib>
 #include <limits>
 
+namespace {
+
+// Stores `value` in `field`; false when the field held it already.
+template <typename T> bool changed(T& field, const T& value) {
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
+} // namespace
+
 TGradButton::TGradButton(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -66,67 +78,58 @@ void TGradButton::regenerate() {
 }
 
 void TGradButton::setGradColor(const QColor& color) {
-    if (color == gradColor_)
+    if (!changed(gradColor_, color))
         return;
-    gradColor_ = color;
     regenerate();
     repaint();
 }
 
 void TGradButton::setFaceColor(const QColor& color) {
-    if (color == faceColor_)
+    if (!changed(faceColor_, color))
         return;
-    faceColor_ = color;
     regenerate();
     repaint();
 }
 
 void TGradButton::setHighlightColor(const QColor& color) {
-    if (color == highlightColor_)
+    if (!changed(highlightColor_, color))
         return;
-    highlightColor_ = color;
     repaint();
 }
 
 void TGradButton::setShadowColor(const QColor& color) {
-    if (color == shadowColor_)
+    if (!changed(shadowColor_, color))
         return;
-    shadowColor_ = color;
     repaint();
 }
 
 void TGradButton::setBevelWidth(int width) {
-    if (width == bevelWidth_)
+    if (!changed(bevelWidth_, width))
         return;
-    bevelWidth_ = width;
     repaint();
 }
 
 void TGradButton::setBorderWidth(int width) {
-    if (width == borderWidth_)
+    if (!changed(borderWidth_, width))
         return;
-    borderWidth_ = width;
     repaint();
 }
 
 void TGradButton::setCaption(const QString& caption) {
-    if (caption == caption_)
+    if (!changed(caption_, caption))
         return;
-    caption_ = caption;
     repaint();
 }
 
 void TGradButton::setMargin(int margin) {
-    if (margin == margin_)
+    if (!changed(margin_, margin))
         return;
-    margin_ = margin;
     repaint();
 }
 
 void TGradButton::setFontColor(const QColor& color) {
-    if (color == fontColor_)
+    if (!changed(fontColor_, color))
         return;
-    fontColor_ = color;
     repaint();
 }
 
@@ -135,9 +138,8 @@ void TGradButton::Click() {
 }
 
 void TGradButton::setPressed(bool pressed) {
-    if (pressed == pressed_)
+    if (!changed(pressed_, pressed))
         return;
-    pressed_ = pressed;
     repaint();
 }
 

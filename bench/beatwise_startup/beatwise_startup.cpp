@@ -8,6 +8,7 @@
 // clockStart() turns that frame into steady-clock time.
 //
 // Prints readable lines, then one JSON line. It never fails on a time.
+#include "BenchSupport.h"
 #include "BuiltinSynth.h"
 #include "Clock.h"
 #include "MersenneRandom.h"
@@ -35,6 +36,8 @@
 #include <cstdio>
 #include <vector>
 
+using bench::pause;
+
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
@@ -43,69 +46,6 @@ using SteadyClock = std::chrono::steady_clock;
 constexpr float kSilence = 8.0f;
 // How long before the Yes an onset is still looked for.
 constexpr double kEarlyOnsetSeconds = 0.020;
-
-bool hasDisplay() {
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-}
-
-struct Summary {
-    double median = -1, min = -1, max = -1, mean = -1;
-    std::size_t count = 0;
-};
-
-Summary summarise(std::vector<double> values) {
-    Summary s;
-    s.count = values.size();
-    if (values.empty())
-        return s;
-    std::sort(values.begin(), values.end());
-    s.median = values[values.size() / 2];
-    s.min = values.front();
-    s.max = values.back();
-    s.mean = 0;
-    for (double v : values)
-        s.mean += v / values.size();
-    return s;
-}
-
-// Lets the program run for `ms` milliseconds.
-void pause(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents();
-        QThread::msleep(1);
-    }
-}
-
-// Starts beatwise --startup-probe `runs` times: milliseconds from the start of the process to
-// its first painted window.
-std::vector<double> startupToFirstPaintMs(int runs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (!hasDisplay())
-            environment.insert("QT_QPA_PLATFORM", "offscreen");
-        process.setProcessEnvironment(environment);
-        QElapsedTimer timer;
-        timer.start();
-        process.start(BEATWISE_PROGRAM, {"--startup-probe"});
-        if (!process.waitForStarted(10000))
-            break;
-        QByteArray output;
-        while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
-            process.waitForReadyRead(50);
-            output += process.readAll();
-            if (output.contains("first-paint")) {
-                times.push_back(timer.nsecsElapsed() / 1e6);
-                break;
-            }
-        }
-        process.waitForFinished(10000);
-    }
-    return times;
-}
 
 // The window's boxes for a student who answers every question with Yes at once; it notes when.
 class PromptStudent final : public ModalDialogs {
@@ -186,12 +126,13 @@ std::vector<double> yesToCountInMs(const QString& wavPath, int trials) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!hasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (!bench::hasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
     const int runs = 5;
-    const Summary startup = summarise(startupToFirstPaintMs(runs));
+    const bench::Summary startup =
+        bench::summarise(bench::startupToFirstPaintMs(BEATWISE_PROGRAM, runs));
 
     const QString wavPath = QDir::temp().filePath(
         QStringLiteral("beatwise-startup-%1.wav").arg(QCoreApplication::applicationPid()));
@@ -206,7 +147,8 @@ int main(int argc, char** argv) {
     const double loadMs = loading.nsecsElapsed() / 1e6;
 
     const int trials = 8;
-    const Summary yes = summarise(ready ? yesToCountInMs(wavPath, trials) : std::vector<double>{});
+    const bench::Summary yes =
+        bench::summarise(ready ? yesToCountInMs(wavPath, trials) : std::vector<double>{});
     QFile::remove(wavPath);
 
     std::printf("beatwise start to first painted window: median %.1f ms (min %.1f, max %.1f) "

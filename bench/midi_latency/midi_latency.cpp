@@ -1,6 +1,7 @@
 // Measures the sound path: how exactly streams are timed, how soon a note sounds, how fast
 // the rhythm trainer's window appears and how much memory the synthesizer takes.
 // Prints readable lines, then one JSON line. It never fails on a time.
+#include "BenchSupport.h"
 #include "BuiltinSynth.h"
 #include "MidiStream.h"
 #include "OfflineRender.h"
@@ -12,11 +13,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QThread>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+
+using bench::pause;
 
 namespace {
 
@@ -66,15 +67,6 @@ double onsetErrorMsMax(int sampleRate) {
     return worst;
 }
 
-void pause(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents();
-        QThread::msleep(1);
-    }
-}
-
 // Note-on requests through the built-in synthesizer playing into a WAV file in real time;
 // the latency is the time from the request to the note's first audible sample.
 std::vector<double> noteOnToSoundMs(const QString& wavPath, int trials) {
@@ -105,35 +97,6 @@ std::vector<double> noteOnToSoundMs(const QString& wavPath, int trials) {
     return latencies;
 }
 
-// Time from starting the program to its first painted window, median of several starts.
-double startupToWindowMs(int runs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (!environment.contains("DISPLAY") && !environment.contains("WAYLAND_DISPLAY"))
-            environment.insert("QT_QPA_PLATFORM", "offscreen");
-        process.setProcessEnvironment(environment);
-        QElapsedTimer timer;
-        timer.start();
-        process.start(BEATWISE_PROGRAM, {"--startup-probe"});
-        if (!process.waitForStarted(10000))
-            return -1;
-        while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
-            process.waitForReadyRead(100);
-            if (process.readAll().contains("first-paint")) {
-                times.push_back(timer.nsecsElapsed() / 1e6);
-                break;
-            }
-        }
-        process.waitForFinished(10000);
-    }
-    if (times.empty())
-        return -1;
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -161,7 +124,8 @@ int main(int argc, char** argv) {
 
     const double onset48 = onsetErrorMsMax(48000);
     const double onset44 = onsetErrorMsMax(44100);
-    const double startup = startupToWindowMs(5);
+    const double startup =
+        bench::summarise(bench::startupToFirstPaintMs(BEATWISE_PROGRAM, 5)).median;
     QFile::remove(wavPath);
 
     std::printf("SoundFont loaded and output running after %.1f ms\n", loadMs);

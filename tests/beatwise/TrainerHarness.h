@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "MersenneRandom.h"
 #include "RhythmPlayer.h"
+#include "RhythmTestDoubles.h"
 #include "RhythmTrainer.h"
 
 #include "ScoreStore.h"
@@ -13,81 +14,31 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <deque>
 #include <vector>
 
 // Answers the trainer's boxes from a script and records everything it shows.
-class ScriptedDialogs final : public Dialogs {
+class ScriptedDialogs final : public Dialogs, public DialogScript {
 public:
     struct Asked {
         QString caption;
         QString prompt;
         QString defaultText;
     };
-
-    std::deque<bool> confirmAnswers;                  // Yes when the script is used up
-    std::deque<std::optional<QString>> inputAnswers;  // Cancel when the script is used up
-    std::deque<std::optional<QString>> folderAnswers; // Cancel when the script is used up
-
-    QStringList informations;
-    QStringList errors;
-    QStringList confirmations;
     std::vector<Asked> inputsAsked;
     std::vector<QStringList> scoresShown;
 
     void information(const QString& text) override { informations.append(text); }
     void error(const QString& text) override { errors.append(text); }
-    bool confirm(const QString& text) override {
-        confirmations.append(text);
-        if (confirmAnswers.empty())
-            return true;
-        const bool answer = confirmAnswers.front();
-        confirmAnswers.pop_front();
-        return answer;
-    }
+    bool confirm(const QString& text) override { return nextConfirm(text); }
     std::optional<QString> input(const QString& caption, const QString& prompt,
                                  const QString& defaultText) override {
         inputsAsked.push_back({caption, prompt, defaultText});
-        if (inputAnswers.empty())
-            return std::nullopt;
-        const auto answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
+        return nextInput(caption);
     }
     void showScores(const QStringList& lines) override { scoresShown.push_back(lines); }
     std::optional<QString> chooseFolder(const QString&, const QString&) override {
-        if (folderAnswers.empty())
-            return std::nullopt;
-        const auto answer = folderAnswers.front();
-        folderAnswers.pop_front();
-        return answer;
+        return nextFolder();
     }
-};
-
-// Records the note strings instead of sounding them. A string "sounds" only while a test says so.
-class RecordingPlayer final : public RhythmPlayer {
-public:
-    bool playing = false;
-    int stops = 0;
-    int channel = -1;
-    QStringList played;
-
-    bool IsPlaying() override { return playing; }
-    void Stop() override {
-        ++stops;
-        playing = false;
-    }
-    void SetChannel(int c) override { channel = c; }
-    bool PlayString(const QString& notes) override {
-        played.append(notes);
-        return true;
-    }
-};
-
-class FixedClock final : public Clock {
-public:
-    QString shortDate() const override { return QStringLiteral("07/12/2026"); }
-    QString longTime() const override { return QStringLiteral("10:15:30 AM"); }
 };
 
 // A trainer after start-up, with a score folder of its own.

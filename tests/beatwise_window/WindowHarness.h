@@ -5,6 +5,7 @@
 #include "ModalDialogs.h"
 #include "RhythmPlayer.h"
 #include "RhythmRow.h"
+#include "RhythmTestDoubles.h"
 #include "ScoreStore.h"
 #include "TGradBtn.h"
 #include "TRhytm7.h"
@@ -25,67 +26,17 @@
 #include <stdexcept>
 
 // The window's boxes answered from a script; the scores window stays the real one.
-class ScriptedBoxes final : public ModalDialogs {
+class ScriptedBoxes final : public ModalDialogs, public DialogScript {
 public:
-    std::deque<bool> confirmAnswers;                 // Yes when the script is used up
-    std::deque<std::optional<QString>> inputAnswers; // Cancel when the script is used up
-
-    QStringList informations;
-    QStringList errors;
-    QStringList confirmations;
-    QStringList inputCaptions;
-
     void information(const QString& text) override { informations.append(text); }
     void error(const QString& text) override { errors.append(text); }
-    bool confirm(const QString& text) override {
-        confirmations.append(text);
-        if (confirmAnswers.empty())
-            return true;
-        const bool answer = confirmAnswers.front();
-        confirmAnswers.pop_front();
-        return answer;
-    }
+    bool confirm(const QString& text) override { return nextConfirm(text); }
     std::optional<QString> input(const QString& caption, const QString&, const QString&) override {
-        inputCaptions.append(caption);
-        if (inputAnswers.empty())
-            return std::nullopt;
-        const auto answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
+        return nextInput(caption);
     }
     std::optional<QString> chooseFolder(const QString&, const QString&) override {
-        return std::nullopt;
+        return nextFolder();
     }
-};
-
-// Records the note strings. It "sounds" only while a test says so, and can be made to fail the
-// way a MIDI output does, by throwing.
-class RecordingPlayer final : public RhythmPlayer {
-public:
-    bool playing = false;
-    int stops = 0;
-    int channel = -1;
-    QStringList played;
-    QString failure; // thrown by PlayString when not empty
-
-    bool IsPlaying() override { return playing; }
-    void Stop() override {
-        ++stops;
-        playing = false;
-    }
-    void SetChannel(int c) override { channel = c; }
-    bool PlayString(const QString& notes) override {
-        if (!failure.isEmpty())
-            throw std::runtime_error(failure.toStdString());
-        played.append(notes);
-        return true;
-    }
-};
-
-class FixedClock final : public Clock {
-public:
-    QString shortDate() const override { return QStringLiteral("07/12/2026"); }
-    QString longTime() const override { return QStringLiteral("10:15:30 AM"); }
 };
 
 // Answers the modal windows that open during a step: records each one, then closes it with
