@@ -1,6 +1,7 @@
 #include "HelpWindow.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -30,6 +31,10 @@ HelpWindow::HelpWindow(Program program, QWidget* parent)
 
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setSearchPaths({folderOf(program)});
+    // One look for every page of both programs.
+    QFile css(QStringLiteral(":/help/help.css"));
+    if (css.open(QIODevice::ReadOnly))
+        browser_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
     // Pages of our own open here; anything else goes to the system's browser.
     browser_->setOpenLinks(true);
     browser_->setOpenExternalLinks(true);
