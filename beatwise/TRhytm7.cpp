@@ -106,6 +106,7 @@ TRhytm7::TRhytm7(std::unique_ptr<OwnParts>&& parts, QWidget* parent)
     parts_->MidiGen1.SetChannel(mgCh10);
     build();
     parts_->dialogs.attach(this, ScoreRecord);
+    parts_->dialogs.setTitle(QStringLiteral("Beatwise"));
 }
 
 TRhytm7::TRhytm7(Dialogs& dialogs, RhythmPlayer& player, Random& random, Clock& clock,

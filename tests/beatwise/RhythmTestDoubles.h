@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "ScriptedDialogs.h"
 #include "RhythmPlayer.h"
 
 #include <QString>
@@ -9,42 +10,6 @@
 #include <deque>
 #include <optional>
 #include <stdexcept>
-
-// The answers a test gives to the trainer's boxes, and what the boxes showed. Confirmations
-// answer Yes and inputs and folder choices Cancel once their script is used up.
-struct DialogScript {
-    std::deque<bool> confirmAnswers;
-    std::deque<std::optional<QString>> inputAnswers;
-    std::deque<std::optional<QString>> folderAnswers;
-
-    QStringList informations;
-    QStringList errors;
-    QStringList confirmations;
-    QStringList inputCaptions;
-
-    bool nextConfirm(const QString& text) {
-        confirmations.append(text);
-        if (confirmAnswers.empty())
-            return true;
-        const bool answer = confirmAnswers.front();
-        confirmAnswers.pop_front();
-        return answer;
-    }
-    std::optional<QString> nextInput(const QString& caption) {
-        inputCaptions.append(caption);
-        return take(inputAnswers);
-    }
-    std::optional<QString> nextFolder() { return take(folderAnswers); }
-
-private:
-    static std::optional<QString> take(std::deque<std::optional<QString>>& script) {
-        if (script.empty())
-            return std::nullopt;
-        const auto answer = script.front();
-        script.pop_front();
-        return answer;
-    }
-};
 
 // Records the note strings instead of sounding them. A string "sounds" only while a test says
 // so, and the player can be made to fail the way a MIDI output does, by throwing.

@@ -16,31 +16,6 @@
 #include <array>
 #include <vector>
 
-// Answers the trainer's boxes from a script and records everything it shows.
-class ScriptedDialogs final : public Dialogs, public DialogScript {
-public:
-    struct Asked {
-        QString caption;
-        QString prompt;
-        QString defaultText;
-    };
-    std::vector<Asked> inputsAsked;
-    std::vector<QStringList> scoresShown;
-
-    void information(const QString& text) override { informations.append(text); }
-    void error(const QString& text) override { errors.append(text); }
-    bool confirm(const QString& text) override { return nextConfirm(text); }
-    std::optional<QString> input(const QString& caption, const QString& prompt,
-                                 const QString& defaultText) override {
-        inputsAsked.push_back({caption, prompt, defaultText});
-        return nextInput(caption);
-    }
-    void showScores(const QStringList& lines) override { scoresShown.push_back(lines); }
-    std::optional<QString> chooseFolder(const QString&, const QString&) override {
-        return nextFolder();
-    }
-};
-
 // A trainer after start-up, with a score folder of its own.
 class TrainerTest : public ::testing::Test {
 protected:

@@ -35,7 +35,7 @@ public:
         return nextInput(caption);
     }
     std::optional<QString> chooseFolder(const QString&, const QString&) override {
-        return nextFolder();
+        return nextFolder(QString());
     }
 };
 

@@ -7,11 +7,13 @@
 
 class TScoreRecord;
 
-// The rhythm trainer's boxes as modal windows over its main window: message boxes titled
-// "Beatwise", input boxes titled by their caption, the scores window and a folder chooser.
+// A trainer's boxes as modal windows over its main window: message boxes titled with the
+// program's name, input boxes titled by their caption, the scores window and a folder chooser.
 class ModalDialogs : public Dialogs {
 public:
-    static QString title() { return QStringLiteral("Beatwise"); }
+    // The program's name ("Beatwise", "Tonewise"): the application name once it is set.
+    QString title() const;
+    void setTitle(const QString& title) { title_ = title; }
 
     // `window` owns the boxes; `scoreRecord` is the scores window. Either may come later.
     explicit ModalDialogs(QWidget* window = nullptr, TScoreRecord* scoreRecord = nullptr);
@@ -30,4 +32,5 @@ public:
 private:
     QPointer<QWidget> window_;
     QPointer<TScoreRecord> scoreRecord_;
+    QString title_;
 };

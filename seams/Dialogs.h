@@ -5,7 +5,7 @@
 
 #include <optional>
 
-// The modal boxes the rhythm trainer asks and tells through. Boxes without a caption of their
+// The modal boxes a trainer asks and tells through. Boxes without a caption of their
 // own carry the application title.
 class Dialogs {
 public:

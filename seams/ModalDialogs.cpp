@@ -2,12 +2,17 @@
 
 #include "TScoreRecord.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
 ModalDialogs::ModalDialogs(QWidget* window, TScoreRecord* scoreRecord) {
     attach(window, scoreRecord);
+}
+
+QString ModalDialogs::title() const {
+    return title_.isEmpty() ? QCoreApplication::applicationName() : title_;
 }
 
 void ModalDialogs::attach(QWidget* window, TScoreRecord* scoreRecord) {
