@@ -1,4 +1,5 @@
 #include "ProgramSound.h"
+#include "ScriptCommand.h"
 #include "StepsCommand.h"
 
 #include <QApplication>
@@ -11,6 +12,12 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout), err(stderr);
         return tonewise::runStepsCommand(QCoreApplication::arguments().mid(1), out, err);
+    }
+    // A session from a script on a virtual clock: tonewise --script FILE [--seed S]
+    if (argc > 1 && QByteArrayView(argv[1]) == "--script") {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return tonewise::runScriptCommand(QCoreApplication::arguments().mid(1), out, err);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tonewise");
