@@ -81,6 +81,8 @@ void PitchTrainer::runTimerHandler(void (PitchTrainer::*handler)()) {
     } catch (const EmidioutputError& failure) {
         dialogs_.error(failure.message());
     }
+    if (listener_)
+        listener_->timerHandled();
 }
 
 bool PitchTrainer::timer1Armed() const {
@@ -188,17 +190,17 @@ void PitchTrainer::FormCreate() {
     names.sort();
     state_.cmbOutput.entries = names;
     state_.cmbOutput.currentIndex = names.isEmpty() ? -1 : 0;
+    QString failure;
     try {
         OpenMidiOutput();
-    } catch (const EmidioutputError& failure) {
-        state_.busy = false;
-        if (listener_)
-            listener_->busyChanged(false);
-        dialogs_.error(failure.message());
+    } catch (const EmidioutputError& error) {
+        failure = error.message();
     }
     state_.busy = false;
     if (listener_)
         listener_->busyChanged(false);
+    if (!failure.isEmpty())
+        dialogs_.error(failure);
 
     SignatureSubmenuClick(0);
     dialogs_.information(QStringLiteral(
@@ -959,12 +961,11 @@ void PitchTrainer::CheckAutoAdvance() {
         QStringLiteral("%. Advance to next level?"));
     state_.AttemptCount = 0;
     state_.CorrectCount = 0;
+    setScore(advance ? QStringLiteral("Advance") : QStringLiteral("Repeat"));
     setItems(QStringLiteral("0"));
     if (advance) {
-        setScore(QStringLiteral("Advance"));
         LevelClick(nextLevelIndex(state_.levelMark));
     } else {
-        setScore(QStringLiteral("Repeat"));
         state_.SkipNextSound = true;
         RepeatNotesClick();
     }

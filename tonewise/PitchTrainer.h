@@ -30,6 +30,8 @@ public:
     // A record was appended to the student's score file `file`.
     virtual void scoreLineAppended(const QString& /*file*/, const QString& /*line*/) {}
     virtual void busyChanged(bool) {}
+    // A timer's handler has run: whatever it changed is now to be shown.
+    virtual void timerHandled() {}
 };
 
 // The pitch and interval trainer's behaviour, free of any window: questions on three one-shot
