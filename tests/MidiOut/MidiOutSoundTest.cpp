@@ -2,6 +2,7 @@
 // A4 sounds at 440 Hz.
 #include "BuiltinSynth.h"
 #include "MidiOut.h"
+#include "PitchEstimate.h"
 #include "SynthEngine.h"
 #include "WavFile.h"
 
@@ -26,30 +27,6 @@ void pause(int ms) {
         QCoreApplication::processEvents();
         QThread::msleep(2);
     }
-}
-
-// The fundamental frequency of a mono signal by the normalised difference function (the
-// first clear dip, so strong overtones do not fool it).
-double fundamental(const std::vector<float>& x, int rate) {
-    const int minLag = rate / 2000, maxLag = rate / 50;
-    const size_t window = static_cast<size_t>(rate / 10);
-    std::vector<double> d(maxLag + 1, 0.0);
-    for (int lag = 1; lag <= maxLag; ++lag)
-        for (size_t i = 0; i < window; ++i) {
-            const double diff = x[i] - x[i + lag];
-            d[lag] += diff * diff;
-        }
-    double running = 0;
-    for (int lag = 1; lag <= maxLag; ++lag) {
-        running += d[lag];
-        const double normalised = d[lag] * lag / running;
-        if (lag >= minLag && normalised < 0.2) {
-            while (lag < maxLag && d[lag + 1] < d[lag])
-                ++lag;
-            return double(rate) / lag;
-        }
-    }
-    return 0;
 }
 
 } // namespace
@@ -77,7 +54,7 @@ TEST(MidiOutputSound, ANoteOnTheBuiltinSynthesizerSoundsAtItsPitch) {
     std::vector<float> mono;
     for (size_t i = from; i < from + wav.sampleRate / 5; ++i)
         mono.push_back(wav.samples[2 * i] + wav.samples[2 * i + 1]);
-    EXPECT_NEAR(fundamental(mono, wav.sampleRate), 440.0, 4.0);
+    EXPECT_NEAR(fundamentalFrequency(mono, wav.sampleRate), 440.0, 4.0);
     QFile::remove(audioPath());
 }
 
