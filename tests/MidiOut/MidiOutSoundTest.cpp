@@ -3,6 +3,7 @@
 #include "BuiltinSynth.h"
 #include "MidiOut.h"
 #include "PitchEstimate.h"
+#include "SoundTestSupport.h"
 #include "SynthEngine.h"
 #include "WavFile.h"
 
@@ -13,24 +14,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace {
-
-QString audioPath() {
-    return QDir::temp().filePath(
-        QStringLiteral("midiout-sound-%1.wav").arg(QCoreApplication::applicationPid()));
-}
-
-void pause(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents();
-        QThread::msleep(2);
-    }
-}
-
-} // namespace
-
 TEST(MidiOutputSound, ANoteOnTheBuiltinSynthesizerSoundsAtItsPitch) {
     ASSERT_TRUE(midi::SynthEngine::instance().waitUntilReady(std::chrono::seconds(30)));
     TMidiOutput output;
@@ -39,13 +22,13 @@ TEST(MidiOutputSound, ANoteOnTheBuiltinSynthesizerSoundsAtItsPitch) {
     const auto sent = std::chrono::steady_clock::now();
     output.SendShortMessage(0xC0, 0, 0);   // piano
     output.SendShortMessage(144, 69, 127); // A4
-    pause(600);
+    soundtest::pause(600);
     output.SendShortMessage(128, 69, 127);
-    pause(400);
+    soundtest::pause(400);
     output.CloseDevice();
 
     midi::WavData wav;
-    ASSERT_TRUE(midi::readWav(audioPath(), wav));
+    ASSERT_TRUE(midi::readWav(soundtest::audioPath(QStringLiteral("midiout-sound")), wav));
     const double sentAt =
         std::chrono::duration<double>(sent - midi::SynthEngine::instance().clockStart()).count();
     // 0.2 s into the note: past the attack, still sounding.
@@ -55,16 +38,9 @@ TEST(MidiOutputSound, ANoteOnTheBuiltinSynthesizerSoundsAtItsPitch) {
     for (size_t i = from; i < from + wav.sampleRate / 5; ++i)
         mono.push_back(wav.samples[2 * i] + wav.samples[2 * i + 1]);
     EXPECT_NEAR(fundamentalFrequency(mono, wav.sampleRate), 440.0, 4.0);
-    QFile::remove(audioPath());
+    QFile::remove(soundtest::audioPath(QStringLiteral("midiout-sound")));
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    midi::SynthOptions options;
-    options.output = midi::AudioOutput::File;
-    options.audioFile = audioPath();
-    midi::configureBuiltinSynth(options);
-    midi::warmUpBuiltinSynth();
-    return RUN_ALL_TESTS();
+    return soundtest::runRecording(argc, argv, QStringLiteral("midiout-sound"));
 }

@@ -4,6 +4,7 @@
 #include "MersenneRandom.h"
 #include "MidiOut.h"
 #include "PitchEstimate.h"
+#include "SoundTestSupport.h"
 #include "PitchTrainer.h"
 #include "QtTimers.h"
 #include "ScoreStore.h"
@@ -27,20 +28,6 @@ using namespace tonewise;
 using SteadyClock = std::chrono::steady_clock;
 
 namespace {
-
-QString audioPath() {
-    return QDir::temp().filePath(
-        QStringLiteral("tonewise-sound-%1.wav").arg(QCoreApplication::applicationPid()));
-}
-
-void pause(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents();
-        QThread::msleep(1);
-    }
-}
 
 // The system's MIDI output, noting when each message leaves.
 class StampingPlatform final : public MidiOutputPlatform {
@@ -131,23 +118,23 @@ TEST(TonewiseSound, QuestionNotesSoundAtTheirPitchAndAWrongAnswerSoundsTheErrorT
     auto keyOfQuestion = [&trainer] {
         return keyboardKeyForMidi(trainer.state().QuestionPitch)->name;
     };
-    pause(400);
+    soundtest::pause(400);
     for (int question = 0; question < 4; ++question) {
         trainer.KeyClick(keyOfQuestion());
-        pause(800);
+        soundtest::pause(800);
     }
     // A wrong answer, then the replay and the right answer.
     const auto wrongAt = SteadyClock::now();
     trainer.KeyClick(trainer.state().QuestionPitch == 83 ? QStringLiteral("F1")
                                                           : QStringLiteral("B4"));
-    pause(900);
+    soundtest::pause(900);
     trainer.KeyClick(keyOfQuestion());
-    pause(800);
+    soundtest::pause(800);
     trainer.Exit1Click();
-    pause(200);
+    soundtest::pause(200);
 
     Recording recording;
-    ASSERT_TRUE(midi::readWav(audioPath(), recording.wav));
+    ASSERT_TRUE(midi::readWav(soundtest::audioPath(QStringLiteral("tonewise-sound")), recording.wav));
     ASSERT_EQ(recording.wav.channels, 2);
     recording.startSeconds = seconds(midi::SynthEngine::instance().clockStart());
 
@@ -186,16 +173,9 @@ TEST(TonewiseSound, QuestionNotesSoundAtTheirPitchAndAWrongAnswerSoundsTheErrorT
     const double at = seconds(sent[tone].at);
     // The bell's bright attack stands out against the flute before it.
     EXPECT_GT(recording.brightness(at, 0.05), 3 * recording.brightness(at - 0.1, 0.05));
-    QFile::remove(audioPath());
+    QFile::remove(soundtest::audioPath(QStringLiteral("tonewise-sound")));
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    midi::SynthOptions options;
-    options.output = midi::AudioOutput::File;
-    options.audioFile = audioPath();
-    midi::configureBuiltinSynth(options);
-    midi::warmUpBuiltinSynth();
-    return RUN_ALL_TESTS();
+    return soundtest::runRecording(argc, argv, QStringLiteral("tonewise-sound"));
 }
