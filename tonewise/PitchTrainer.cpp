@@ -638,10 +638,19 @@ void PitchTrainer::rebuildStepList(int levelIndex) {
         showIntervalKeysOfLevel(level);
         RestartAfterChange();
     }
-    if (const auto replacement = replacementOnLevelSelect(level, state_.KeyIndex)) {
+    // Db and Gb Major have no parallel notes. A key item is a radio item of its own submenu
+    // only, so either may still be marked after another key was chosen: a marked one hands
+    // over to its enharmonic equivalent, Db Major first.
+    for (const int replacedKey : {DbMajorIndex, GbMajorIndex}) {
+        const MusicKey& replaced = MusicKeys().at(static_cast<std::size_t>(replacedKey));
+        int& mark = state_.keyMarks[static_cast<std::size_t>(replaced.submenu)];
+        if (mark != replacedKey)
+            continue;
+        const auto replacement = replacementOnLevelSelect(level, replacedKey);
+        if (!replacement)
+            break;
         dialogs_.information(replacement->message);
-        const MusicKey& replaced = MusicKeys().at(static_cast<std::size_t>(state_.KeyIndex));
-        state_.keyMarks[static_cast<std::size_t>(replaced.submenu)] = -1;
+        mark = -1;
         SelectKey(replacement->byKey);
     }
 }

@@ -379,6 +379,35 @@ TEST_F(KeysAndLevels, AParallelLevelChosenInGbMajorMovesToFSharpMajor) {
     EXPECT_EQ(state().StepCount, 16);
 }
 
+TEST_F(KeysAndLevels, AParallelLevelFollowsAMarkLeftOnDbOrGbMajor) {
+    settle();
+    menu({"Key", "5 flats", "Db Major"});
+    menu({"Key", "4 sharps", "E Major"});
+    ASSERT_TRUE(menuChecked({"Key", "5 flats", "Db Major"})) << "another radio group";
+    menu({"Scale Steps", "1-8 + Parallel 3,6"});
+    EXPECT_EQ(dialogs.informations.back(),
+              "C# minor/Major is the enharmonic equivalent to Db Major/minor without double "
+              "flats.");
+    EXPECT_EQ(state().Key, "Key = C# Harmonic Minor.");
+    EXPECT_FALSE(menuChecked({"Key", "5 flats", "Db Major"}));
+
+    // Both marked: Db Major hands over first, then Gb Major, each with its message.
+    menu({"Scale Steps", "1,3,5"});
+    menu({"Key", "5 flats", "Db Major"});
+    menu({"Key", "6 flats", "Gb Major"});
+    const auto shown = dialogs.informations.size();
+    menu({"Scale Steps", "5-1-8 + Parallel 3,6,7"});
+    EXPECT_EQ(dialogs.informations.mid(shown),
+              (QStringList{"C# Minor/Major is the enharmonic equivalent to Db Major/minor without "
+                           "double flats.",
+                           "F# Major/minor is the enharmonic equivalent to Gb Major/minor without "
+                           "double flats."}));
+    EXPECT_EQ(state().Key, "Key = F# Major.");
+    EXPECT_EQ(state().SignatureKind, "#");
+    EXPECT_EQ(state().SignatureCount, 6);
+    EXPECT_EQ(state().StepList.at(0), "F#3");
+}
+
 TEST_F(KeysAndLevels, NoteNamesFollowTheChosenNaming) {
     settle();
     trainer.SyllablesClick(); // while "Note Names Off" is marked
