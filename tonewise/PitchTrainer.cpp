@@ -175,7 +175,7 @@ void PitchTrainer::FormCreate() {
     for (int id = 0; id < devices; ++id) {
         try {
             output_.SetDeviceID(id);
-            ++usable;
+            usable += output_.LastError() == 0 ? 1 : 0; // its capabilities could be read
         } catch (const EmidioutputError&) {
         }
     }
@@ -638,19 +638,13 @@ void PitchTrainer::rebuildStepList(int levelIndex) {
         showIntervalKeysOfLevel(level);
         RestartAfterChange();
     }
-    // Db and Gb Major have no parallel notes. A key item is a radio item of its own submenu
-    // only, so either may still be marked after another key was chosen: a marked one hands
-    // over to its enharmonic equivalent, Db Major first.
-    for (const int replacedKey : {DbMajorIndex, GbMajorIndex}) {
-        const MusicKey& replaced = MusicKeys().at(static_cast<std::size_t>(replacedKey));
-        int& mark = state_.keyMarks[static_cast<std::size_t>(replaced.submenu)];
-        if (mark != replacedKey)
-            continue;
-        const auto replacement = replacementOnLevelSelect(level, replacedKey);
-        if (!replacement)
-            break;
+    // Db and Gb Major have no parallel notes: the key in use hands over to its enharmonic
+    // equivalent. A mark left on either in its own submenu after another key was chosen is not
+    // the key in use and changes nothing.
+    if (const auto replacement = replacementOnLevelSelect(level, state_.KeyIndex)) {
         dialogs_.information(replacement->message);
-        mark = -1;
+        const MusicKey& replaced = MusicKeys().at(static_cast<std::size_t>(state_.KeyIndex));
+        state_.keyMarks[static_cast<std::size_t>(replaced.submenu)] = -1;
         SelectKey(replacement->byKey);
     }
 }
@@ -849,8 +843,12 @@ void PitchTrainer::cmbOutputChange(int index) {
 }
 
 void PitchTrainer::OpenMidiOutput() {
+    // The device the student picked stays the output when it is opened again (around the
+    // records of a quiz); before any choice it is the default device.
     if (state_.cmbOutput.enabled)
-        output_.SetProductName(state_.cmbOutput.text());
+        chosenOutput_ = state_.cmbOutput.text();
+    if (!chosenOutput_.isEmpty())
+        output_.SetProductName(chosenOutput_);
     else
         output_.SetDeviceID(-1);
     output_.OpenDevice();

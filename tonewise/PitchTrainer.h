@@ -213,7 +213,8 @@ private:
     std::unique_ptr<Timer> timer3_;
     PitchTrainerListener* listener_ = nullptr;
     PitchState state_;
-    QString copyFolder_; // where the last copy of a score file went, remembered for the run
+    QString copyFolder_;   // where the last copy of a score file went, remembered for the run
+    QString chosenOutput_; // the output device picked in the chooser; empty: the default one
 };
 
 } // namespace tonewise

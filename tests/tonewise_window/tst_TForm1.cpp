@@ -338,6 +338,10 @@ void TestTForm1::noteNamesAndOutputs() {
     emit w.cmbOutput->activated(port);
     QVERIFY(!w.cmbOutput->isVisible());
     QCOMPARE(t.platform.openDevice, 1);
+    // Reopened (as around the records of a quiz), the output is still the one picked.
+    t.window->trainer().CloseMidiOutput();
+    t.window->trainer().OpenMidiOutput();
+    QCOMPARE(t.platform.openDevice, 1);
 }
 
 void TestTForm1::quizToTheScoreFile() {
