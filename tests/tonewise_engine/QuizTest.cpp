@@ -26,14 +26,7 @@ protected:
         menu({"File", "Quiz Mode", "Prepare Quiz"});
     }
     // One question of the quiz: Start, then wrong and right answers.
-    void question(int wrong, int right) {
-        trainer.StartButtonClick();
-        settle();
-        for (int i = 0; i < wrong; ++i)
-            answerWrong();
-        for (int i = 0; i < right; ++i)
-            answerRight();
-    }
+    void question(int wrong, int right) { answerFromStart(wrong, right); }
     QStringList fileLines() const {
         QStringList lines = store.read(QStringLiteral("Smith")).lines;
         lines.removeAll(QString());
