@@ -73,26 +73,6 @@ std::vector<double> startupToFirstPaintMs(const QString& program, int runs, int 
     return times;
 }
 
-std::vector<double> startToExitMs(const QString& program, const QStringList& arguments, int runs,
-                                  int timeoutMs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QProcess process;
-        process.setProcessEnvironment(programEnvironment());
-        QElapsedTimer timer;
-        timer.start();
-        process.start(program, arguments);
-        if (!process.waitForStarted(10000))
-            break;
-        const bool finished = process.waitForFinished(timeoutMs);
-        const double ms = timer.nsecsElapsed() / 1e6;
-        if (finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
-            times.push_back(ms);
-        endProcess(process);
-    }
-    return times;
-}
-
 double peakRssMb() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))

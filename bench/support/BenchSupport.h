@@ -18,11 +18,6 @@ bool hasDisplay();
 // within `timeoutMs` is ended and gives no figure.
 std::vector<double> startupToFirstPaintMs(const QString& program, int runs, int timeoutMs = 10000);
 
-// Starts `program` with `arguments` `runs` times: the milliseconds from starting the process to
-// its exit with status 0, one figure per such run; a run still going after `timeoutMs` is ended.
-std::vector<double> startToExitMs(const QString& program, const QStringList& arguments, int runs,
-                                  int timeoutMs = 10000);
-
 // The peak resident memory of this process, and of the largest child process it has waited
 // for, in megabytes (-1 when unknown).
 double peakRssMb();

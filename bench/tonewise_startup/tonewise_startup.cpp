@@ -128,22 +128,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    // The start-up box comes before the window. When the program's probe does not get past it,
-    // the start is timed with --screenshot instead, which answers the box as a student would and
-    // exits once the maximised window has been painted and saved: a little later than the first
-    // paint.
+    // The probe answers the start-up box as a student would and reports the first paint.
     const int runs = 5;
-    const char* startupMeasure = "first-paint";
-    std::vector<double> startTimes = bench::startupToFirstPaintMs(TONEWISE_PROGRAM, 1, 5000);
-    if (startTimes.empty()) {
-        startupMeasure = "screenshot";
-        QTemporaryDir pictures;
-        startTimes = bench::startToExitMs(
-            TONEWISE_PROGRAM, {"--screenshot", pictures.filePath("tonewise.png")}, runs);
-    } else {
-        startTimes = bench::startupToFirstPaintMs(TONEWISE_PROGRAM, runs);
-    }
-    const bench::Summary startup = bench::summarise(startTimes);
+    const bench::Summary startup =
+        bench::summarise(bench::startupToFirstPaintMs(TONEWISE_PROGRAM, runs));
     const double programRss = bench::childrenPeakRssMb();
 
     const QString wavPath = QDir::temp().filePath(
@@ -168,12 +156,9 @@ int main(int argc, char** argv) {
         beyond.push_back(ms - scheduled);
     const bench::Summary late = bench::summarise(beyond);
 
-    if (std::string_view(startupMeasure) == "screenshot")
-        std::printf("tonewise --startup-probe printed no \"first-paint\" within 5 s (it waits at "
-                    "the start-up box); timed with --screenshot instead\n");
-    std::printf("tonewise start to first painted window (%s): median %.1f ms (min %.1f, max "
+    std::printf("tonewise start to first painted window: median %.1f ms (min %.1f, max "
                 "%.1f) over %zu starts\n",
-                startupMeasure, startup.median, startup.min, startup.max, startup.count);
+                startup.median, startup.min, startup.max, startup.count);
     std::printf("built-in synthesizer ready (SoundFont loaded, WAV output running) after "
                 "%.1f ms\n",
                 loadMs);
@@ -196,11 +181,10 @@ int main(int argc, char** argv) {
                 "%.1f MB for the program up to its first painted window\n",
                 rss, programRss);
     std::printf("{\"startup_to_window_ms\": %.1f, \"startup_runs\": %zu, "
-                "\"startup_measured_by\": \"%s\", "
                 "\"click_to_next_note_ms\": %.2f, \"click_to_next_note_ms_max\": %.2f, "
                 "\"latency_beyond_schedule_ms\": %.2f, \"answers\": %zu, "
                 "\"synth_ready_ms\": %.1f, \"peak_rss_mb\": %.1f, \"program_peak_rss_mb\": %.1f}\n",
-                startup.median, startup.count, startupMeasure, click.median, click.max, late.median,
+                startup.median, startup.count, click.median, click.max, late.median,
                 click.count, loadMs, rss, programRss);
     return 0;
 }
