@@ -101,6 +101,33 @@ TEST_F(QuizTest, AWholeQuizWritesItsLineAndCopiesTheFile) {
     EXPECT_EQ(state().AvRepeats, QStringLiteral(" "));
 }
 
+TEST_F(QuizTest, AQuestionLeftOpenBeforeTheQuizIsNotCountedInIt) {
+    const QString counted = QStringLiteral("Number of Questions = 1, Av. Hearings = 1.00");
+    // A question heard and left unchecked.
+    trainer.StartButtonClick();
+    prepare(QStringLiteral("Open"), true, QStringLiteral("1"));
+    dialogs.confirmAnswers = {true, false, false};
+    answerQuestion();
+    ASSERT_EQ(store.read(QStringLiteral("Open")).lines.size(), 1);
+    EXPECT_TRUE(store.read(QStringLiteral("Open")).lines[0].endsWith(counted));
+
+    // A question left open after an advance offer was refused.
+    trainer.Off2Click();
+    dialogs.inputAnswers = {QStringLiteral("1"), QStringLiteral("50")};
+    trainer.On1Click();
+    answerQuestion();
+    answerQuestion();
+    dialogs.confirmAnswers = {true, false}; // "Are You certain?", then no to the offer
+    trainer.StartButtonClick();
+    ASSERT_EQ(state().autoAdvance, AutoAdvance::Off);
+    ASSERT_TRUE(state().QuestionOpen);
+    prepare(QStringLiteral("Offer"), true, QStringLiteral("1"));
+    dialogs.confirmAnswers = {true, false, false};
+    answerQuestion();
+    ASSERT_EQ(store.read(QStringLiteral("Offer")).lines.size(), 1);
+    EXPECT_TRUE(store.read(QStringLiteral("Offer")).lines[0].endsWith(counted));
+}
+
 TEST_F(QuizTest, AContinuedTestKeepsEveryEarlierLine) {
     const QStringList earlier = {QStringLiteral(" Beatwise Quiz 01/12/2026, 09:00:00 AM, ..."),
                                  QStringLiteral(" Tonewise Quiz = Intervals, 09:30:00, Key = G "
