@@ -13,16 +13,17 @@ struct SignaturePlace {
     int bassY;
 };
 
-// The accidentals stand one staff space apart, the width of the font's sharp, from just after
-// the clefs to just before the first note. The fifth sharp sits on the bass staff's top line
-// rather than in its lowest space.
+// The accidentals stand one staff space apart from just after the clefs; the sixth, which lies
+// well above or below the fifth, closes up to 6 units so that the signature ends before the first
+// note's accidental. The fifth sharp sits on the bass staff's top line rather than in its lowest
+// space.
 constexpr std::array<SignaturePlace, 6> kSharps{{
     {24, -12, 44}, // F#
     {32, 0, 56},   // C#
     {40, -16, 40}, // G#
     {48, -4, 52},  // D#
     {56, 8, 36},   // A#
-    {64, -8, 48},  // E#
+    {62, -8, 48},  // E#
 }};
 
 constexpr std::array<SignaturePlace, 6> kFlats{{
@@ -31,7 +32,7 @@ constexpr std::array<SignaturePlace, 6> kFlats{{
     {40, 8, 64},  // Ab
     {48, -4, 52}, // Db
     {56, 12, 68}, // Gb
-    {64, 0, 56},  // Cb
+    {62, 0, 56},  // Cb
 }};
 
 } // namespace

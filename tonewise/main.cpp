@@ -1,25 +1,86 @@
+// Tonewise, the pitch and interval trainer.
+//
+//   tonewise [--audio-file PATH]     the trainer; --audio-file records what it plays into a WAV
+//                                    file instead of sounding it
+//   tonewise --screenshot PATH       shows the window maximised on its screen, saves it as a PNG
+//                                    image once start-up is complete, and exits (no sound)
+//   tonewise --startup-probe         prints "first-paint" when the window is first painted, and
+//                                    exits (for measuring the start-up time)
+//   tonewise --script FILE ...       runs the trainer from a script (see ScriptCommand.h)
+//   tonewise --steps KEY LEVEL ...   prints the notes a key and level ask (see StepsCommand.h)
+//
+// Without a display, QT_QPA_PLATFORM=offscreen draws into memory; its screen size comes from a
+// configuration file (see tests/tonewise_window/screens).
+#include "BuiltinSynth.h"
+#include "FirstPaint.h"
 #include "ProgramSound.h"
+#include "ScriptCommand.h"
 #include "StepsCommand.h"
+#include "TElasticForm.h"
+#include "TForm1.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTextStream>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
-    // Command-line use without a window: tonewise --steps KEY LEVEL [--lower]
-    if (argc > 1 && QByteArrayView(argv[1]) == "--steps") {
+    // Command-line use without a window.
+    if (argc > 1 && (QByteArrayView(argv[1]) == "--steps" || QByteArrayView(argv[1]) == "--script")) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout), err(stderr);
-        return tonewise::runStepsCommand(QCoreApplication::arguments().mid(1), out, err);
+        const QStringList arguments = QCoreApplication::arguments().mid(1);
+        return QByteArrayView(argv[1]) == "--steps"
+                   ? tonewise::runStepsCommand(arguments, out, err)
+                   : tonewise::runScriptCommand(arguments, out, err);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tonewise");
-    midi::setUpSound(QApplication::arguments());
 
-    QMainWindow window;
-    window.setWindowTitle("Qor Pitch and Interval Identification");
-    window.resize(629, 424);
+    QStringList arguments = QApplication::arguments();
+    const QString screenshot = firstpaint::optionValue(arguments, "--screenshot");
+    if (arguments.contains("--screenshot") && screenshot.isEmpty()) {
+        std::fprintf(stderr, "tonewise: --screenshot needs the path of the PNG file\n");
+        return 2;
+    }
+    if (!screenshot.isEmpty()) {
+        // A picture of the window needs no sound.
+        midi::SynthOptions silent;
+        silent.output = midi::AudioOutput::Silent;
+        midi::configureBuiltinSynth(silent);
+    } else {
+        arguments = midi::setUpSound(arguments);
+    }
+
+    QTimer dismissBoxes;
+    if (!screenshot.isEmpty()) {
+        // The start-up box is answered as a student would, so that the picture shows the window
+        // ready for the first note.
+        QObject::connect(&dismissBoxes, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        dismissBoxes.start(20);
+    }
+    TForm1 window;
+    if (arguments.contains("--startup-probe")) {
+        firstpaint::watch(
+            &window, [] { return true; },
+            [] {
+                std::puts("first-paint");
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+    }
+    if (!screenshot.isEmpty()) {
+        firstpaint::saveScreenshot(
+            &window,
+            [&window] { return window.isMaximized() && window.ElasticForm1->isCaptured(); },
+            screenshot, QStringLiteral("tonewise"));
+    }
     window.show();
-    midi::announceSoundProblems(&window, "Tonewise");
+    if (screenshot.isEmpty())
+        midi::announceSoundProblems(&window, "Tonewise");
     return app.exec();
 }

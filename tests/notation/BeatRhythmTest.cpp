@@ -116,8 +116,10 @@ TEST(KeySignature, SharpsAndFlatsStandOnTheirLettersInBothStaves) {
     }
     EXPECT_EQ(sharpLetters, "FCGDAE");
     EXPECT_EQ(flatLetters, "BEADGC");
-    // The fifth sharp of the bass staff is on its top line.
+    // The fifth sharp of the bass staff is on its top line; the sixth stands 6 units on.
     EXPECT_EQ(sharps[9].y, 36);
+    EXPECT_EQ(sharps[10].x, 62);
+    EXPECT_EQ(flats[10].x - flats[8].x, 6);
 }
 
 TEST(KeySignature, CountsAndKindsWithoutSignature) {

@@ -1,0 +1,142 @@
+// "tonewise --script": the trainer run from a script, and the transcript it writes.
+
+#include "ScriptCommand.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace tonewise {
+namespace {
+
+class ScriptCommand : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    QString out;
+    QString err;
+
+    int run(const QString& script, QStringList extra = {}) {
+        const QString path = folder.filePath(QStringLiteral("script.txt"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(script.toUtf8());
+        file.close();
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        QStringList arguments{QStringLiteral("--script"), path, QStringLiteral("--scores"),
+                              folder.filePath(QStringLiteral("scores"))};
+        arguments += extra;
+        const int status = runScriptCommand(arguments, outStream, errStream);
+        outStream.flush();
+        errStream.flush();
+        return status;
+    }
+    QStringList transcript() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+    // The lines in `expected` appear in this order, with others between them.
+    void expectInOrder(const QStringList& expected) const {
+        const QStringList lines = transcript();
+        qsizetype at = 0;
+        for (const QString& line : expected) {
+            const qsizetype found = lines.indexOf(line, at);
+            ASSERT_GE(found, 0) << "missing or out of order: " << line.toStdString() << "\n"
+                                << out.toStdString();
+            at = found + 1;
+        }
+    }
+};
+
+TEST_F(ScriptCommand, TranscribesStartUpAnAnswerAndAKeyChange) {
+    ASSERT_EQ(run(QStringLiteral("# the first note, then its answer\n"
+                                 "wait 20\n"
+                                 "\n"
+                                 "key C3\n"
+                                 "menu Key > 2 sharps > D Major\n")),
+              0)
+        << err.toStdString();
+    expectInOrder({
+        "0 dialog Tonewise | When Tonewise Opens, Please Click Help Menu, Select \"Help "
+        "Topics\", then Select and Read HOW TO USE TONEWISE \"Question Content and Order.\" "
+        "Thanks, - Orin Vascombe -> ok",
+        "0 field Key \"Key = C Major.\"",
+        "0 field QuestShw \"Scale-steps = 1, 3, 5.\"",
+        "0 field Score \"Start\"",
+        "10 midi 144 60 127",
+        "20 field Items \"1\"",
+        "20 field Score \"100.00%\"",
+        "20 field AnsShow \"That is correct: C3\"",
+        "20 staff =======@0,20 =======@0,68 ?@0,44 &@0,12 --@79,28 w@82,28",
+        "20 field Key \"Key = D Major.\"",
+        "20 staff =======@0,20 =======@0,68 ?@0,44 &@0,12 #@24,-12 #@24,44 #@32,0 #@32,56",
+        "20 field AnsShow \"Please play second note.\"",
+    });
+    EXPECT_EQ(transcript().filter(QStringLiteral(" midi 144 ")).size(), 1)
+        << "middle C is struck once";
+    EXPECT_TRUE(err.isEmpty());
+}
+
+TEST_F(ScriptCommand, TranscribesAQuizAndItsScoreFile) {
+    ASSERT_EQ(run(QStringLiteral("wait 20\n"
+                                 "reply Smith\n"
+                                 "yes\n"
+                                 "reply 1\n"
+                                 "reply 1\n"
+                                 "menu File > Quiz Mode > Prepare Quiz\n"
+                                 "button Start-Reset Score\n"
+                                 "wait 20\n"
+                                 "key C3\n"
+                                 "no\n"
+                                 "no\n"
+                                 "wait 400\n")),
+              0)
+        << err.toStdString();
+    expectInOrder({
+        "20 dialog Scores File Name | Please type your last name OR student ID. -> Smith",
+        "20 dialog Number of Question Items | How many Pitches or Intervals in each Question? "
+        "-> 1",
+        "20 field AnsShow \"Starting note is first scale-step.\"",
+        "30 midi 144 60 127",
+        "340 file Smith.rtf |  Tonewise Quiz = Scale Steps, 9:00:00 AM, Key = C Major., Score "
+        "this question: 100.00%",
+        "340 file Smith.rtf |  Tonewise Quiz , 1/5/2026, Scale-steps = 1, 3, 5., Number of "
+        "Questions = 1, Number of pitches in questions = 1, Overall Average Score = 100",
+        "340 dialog Tonewise | END OF QUIZ. Do you wish to review score? -> no",
+        "340 dialog Tonewise | Save Scores to Floppy disk in A Drive? -> no",
+    });
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("scores/Smith.rtf"))));
+}
+
+TEST_F(ScriptCommand, RefusesWhatItCannotCarryOut) {
+    EXPECT_EQ(run(QStringLiteral("wait 10\nfoo bar\nwait 10\n")), 2);
+    EXPECT_EQ(err.trimmed(), "tonewise: line 2: unknown line: foo bar");
+
+    err.clear();
+    EXPECT_EQ(run(QStringLiteral("menu Midi > Instrument\n")), 2);
+    EXPECT_EQ(err.trimmed(),
+              "tonewise: line 1: no answer (reply or cancel) for the prompt \"MIDI Instrument\"");
+
+    err.clear();
+    EXPECT_EQ(run(QStringLiteral("wait 20\nkey C3\nmenu File > Quiz Mode > Prepare Quiz\n")), 2);
+    EXPECT_TRUE(err.contains("line 3")) << err.toStdString();
+
+    err.clear();
+    EXPECT_EQ(run(QStringLiteral("menu Key > 9 sharps > Z Major\n")), 2);
+    EXPECT_TRUE(err.contains("no menu item \"9 sharps\"")) << err.toStdString();
+
+    err.clear();
+    EXPECT_EQ(run(QStringLiteral("wait soon\n")), 2);
+    EXPECT_TRUE(err.contains("wait needs a number of milliseconds")) << err.toStdString();
+
+    err.clear();
+    EXPECT_EQ(run(QStringLiteral("wait 10\n"), {QStringLiteral("--seed"), QStringLiteral("x")}), 2);
+    EXPECT_TRUE(err.startsWith("Usage: tonewise --script FILE")) << err.toStdString();
+}
+
+TEST_F(ScriptCommand, RefusesAHiddenKey) {
+    EXPECT_EQ(run(QStringLiteral("menu Practice Intervals? > Intervals\nwait 700\nkey F1\n")), 2);
+    EXPECT_TRUE(err.contains("line 3: the key F1 is hidden")) << err.toStdString();
+}
+
+} // namespace
+} // namespace tonewise

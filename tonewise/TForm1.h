@@ -1,0 +1,132 @@
+#pragma once
+
+#include "PitchMenus.h"
+#include "PitchTrainer.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <map>
+#include <memory>
+
+class Clock;
+class Dialogs;
+class HelpWindow;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTextEdit;
+class Random;
+class StaffView;
+class TElasticForm;
+class TGradButton;
+class TimerFactory;
+namespace impgrid {
+class Timpgrid;
+}
+class TMidiOutput;
+class TScoreRecord;
+
+namespace scores {
+class ScoreStore;
+}
+
+// The pitch trainer's main window. It builds the controls at their designed places (the form
+// scaler stretches them with the window) and the menus from the trainer's menu tree, forwards
+// every event to the trainer's handler of the same name, and shows the trainer's state after
+// each one and after every timer tick: texts, marks, captions, enabled and visible flags, the
+// keys and the staff.
+class TForm1 : public QMainWindow, private tonewise::PitchTrainerListener {
+    Q_OBJECT
+public:
+    static constexpr int kDesignClientWidth = 629;
+    static constexpr int kDesignClientHeight = 424;
+
+    // The program's window: the system's MIDI output, random draws that follow the clock, the
+    // computer's clock, real timers, the score folder and boxes over the window.
+    explicit TForm1(QWidget* parent = nullptr);
+    // The window around given parts, which must outlive it.
+    TForm1(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clock,
+           TimerFactory& timers, const scores::ScoreStore& scoreStore, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const tonewise::PitchState& state() const { return trainer_->state(); }
+    tonewise::PitchTrainer& trainer() { return *trainer_; }
+
+    // Window events.
+    void Initial();   // the first activation: the window is maximised and the first note sounds
+    void FormClose(); // the window closes: notes off, output closed
+    void HelpTopics1Click();
+    void About1Click();
+
+    // The key button of that name ("C3", "F1sharp", "Bb4"), or null.
+    TGradButton* keyButton(const QString& name) const;
+    // The menu item of that name ("QuizOn", "Level0", "GMajor", "Keys1"...), or null.
+    QAction* menuAction(const QString& name) const;
+    HelpWindow* helpWindow() const;
+
+    // --- Controls, as designed -----------------------------------------------------------------
+    QLineEdit* Key = nullptr;
+    QLineEdit* QuestShw = nullptr;
+    QLineEdit* AnsShow = nullptr;
+    QTextEdit* Score = nullptr;
+    QLabel* Label2 = nullptr; // "Correct Answers:"
+    QTextEdit* Items = nullptr;
+    StaffView* PaintBox1 = nullptr;
+    TGradButton* StartButton = nullptr; // "Start-Reset Score"
+    TGradButton* AnsDisplay = nullptr;  // "Next Answer?"
+    TGradButton* RepeatNotes = nullptr; // "Repeat Notes"
+    QComboBox* cmbOutput = nullptr;
+    impgrid::Timpgrid* QuestList = nullptr; // hidden: row 0 holds the key's 16 names
+    std::array<TGradButton*, tonewise::WhiteKeyCount + tonewise::BlackKeyCount> keys{};
+    TElasticForm* ElasticForm1 = nullptr;
+    TScoreRecord* ScoreRecord = nullptr;
+
+    // Brings every control up to the trainer's state.
+    void showState();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct OwnParts;
+    TForm1(std::unique_ptr<OwnParts>&& parts, QWidget* parent);
+    void build(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clock,
+               TimerFactory& timers, const scores::ScoreStore& scoreStore);
+    void buildControls();
+    void buildKeyboard();
+    void buildMenus();
+    void addMenuItems(QMenu* menu, const std::vector<tonewise::PitchMenuItem>& items);
+    void buildScaler();
+    TGradButton* commandButton(const QString& name, const QString& caption, const QRect& bounds,
+                               const QColor& colour);
+
+    // Runs one handler at the event boundary: a failure is shown in a box, and the window then
+    // shows the state.
+    template <typename Call> void forward(Call&& call);
+    void runWindowCommand(tonewise::WindowCommand command);
+
+    // PitchTrainerListener
+    void staffChanged() override;
+    void busyChanged(bool busy) override;
+    void timerHandled() override;
+
+    std::unique_ptr<OwnParts> parts_;
+    std::unique_ptr<Dialogs> refreshingDialogs_;
+    Dialogs* dialogs_ = nullptr;
+    std::unique_ptr<tonewise::PitchTrainer> trainer_;
+    std::vector<tonewise::PitchMenuItem> menuTree_;
+    struct ShownItem {
+        const tonewise::PitchMenuItem* item;
+        QAction* action;
+    };
+    std::vector<ShownItem> shownItems_;
+    std::map<QString, QAction*> actionsByName_;
+    QPointer<HelpWindow> help_;
+    bool activated_ = false;
+    bool busyCursor_ = false;
+};
