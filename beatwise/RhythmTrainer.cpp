@@ -630,7 +630,8 @@ void RhythmTrainer::PrepareQuizClick() {
 
     state_.ScoresName = askStudentName();
 
-    if (dialogs_.confirm(QStringLiteral(
+    // Erasing is asked so that Enter keeps the scores.
+    if (dialogs_.confirmDestructive(QStringLiteral(
             "Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO "
             "if this CONTINUES A TEST and you need ALL previous scores"))) {
         const scores::ScoreFileResult erased = scoreStore_.erase(state_.ScoresName);
@@ -734,7 +735,8 @@ void RhythmTrainer::finishQuiz() {
 
     if (dialogs_.confirm(QStringLiteral("END OF QUIZ. Do you wish to review scores?")))
         dialogs_.showScores(saved.lines);
-    if (dialogs_.confirm(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
+    // The copy replaces an earlier one on the disk.
+    if (dialogs_.confirmDestructive(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
         dialogs_.information(QStringLiteral(
             "Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded."));
         copyScoresToRemovableMedium(saved.path);

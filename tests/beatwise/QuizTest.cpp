@@ -42,6 +42,8 @@ TEST_F(QuizTest, AWholeQuizWritesItsLineAndCopiesTheFile) {
               QStringLiteral("Please type your last name OR student ID."));
     EXPECT_EQ(dialogs.inputsAsked[0].defaultText, QStringLiteral("Scores"));
     EXPECT_EQ(dialogs.confirmations, QStringList{kNewTest});
+    // Erasing is asked so that Enter keeps the scores.
+    EXPECT_EQ(dialogs.destructiveConfirmations, QStringList{kNewTest});
     EXPECT_EQ(dialogs.inputsAsked[1].caption, QStringLiteral("Number of Questions"));
     EXPECT_EQ(dialogs.inputsAsked[1].prompt, QStringLiteral("How many test questions?"));
     EXPECT_EQ(dialogs.inputsAsked[1].defaultText, QStringLiteral("6"));
@@ -78,6 +80,9 @@ TEST_F(QuizTest, AWholeQuizWritesItsLineAndCopiesTheFile) {
     EXPECT_TRUE(dialogs.confirmations.contains(
         QStringLiteral("END OF QUIZ. Do you wish to review scores?")));
     EXPECT_EQ(dialogs.confirmations.last(),
+              QStringLiteral("Save Scores to Floppy disk in A Drive?"));
+    // So is replacing the copy on the disk.
+    EXPECT_EQ(dialogs.destructiveConfirmations.last(),
               QStringLiteral("Save Scores to Floppy disk in A Drive?"));
     EXPECT_EQ(dialogs.informations.last(),
               QStringLiteral("Put floppy disk in A Drive. If disk is NOT in drive, score will NOT "
