@@ -514,6 +514,18 @@ private slots:
         auto check = [&w] {
             const QList<QWidget*> controls = shownControls(w);
             const QRect client = w.centralWidget()->rect();
+            // Every caption fits its button.
+            QList<QPair<QWidget*, QString>> captions = {{w.AnsDisplay, w.AnsDisplay->caption()}};
+            for (TGradBtn* button : {w.Repetir, w.StartButton, w.RestScore, w.EraseAllChds})
+                captions.append({button, button->caption()});
+            for (const auto& [button, caption] : captions) {
+                const int needed = QFontMetrics(button->font()).horizontalAdvance(caption);
+                QVERIFY2(needed <= button->width() - 4,
+                         qPrintable(QStringLiteral("\"%1\" needs %2 of %3 pixels")
+                                        .arg(caption)
+                                        .arg(needed)
+                                        .arg(button->width())));
+            }
             for (int i = 0; i < controls.size(); ++i) {
                 QVERIFY2(client.contains(controls[i]->geometry()),
                          qPrintable(controls[i]->objectName() + " leaves the window"));
