@@ -364,7 +364,9 @@ template <typename Call> void TRhytm7::forward(Call&& call) {
     try {
         call();
     } catch (const std::exception& failure) {
-        dialogs_.error(QString::fromLocal8Bit(failure.what()));
+        // Our failures carry their message as UTF-8 (QString::toStdString), whatever the
+        // system's code page.
+        dialogs_.error(QString::fromUtf8(failure.what()));
     }
     showState();
 }

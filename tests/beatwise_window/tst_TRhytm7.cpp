@@ -550,7 +550,7 @@ private slots:
         WindowFixture f;
         TRhytm7& w = *f.window;
         QVERIFY(f.showAsStarted());
-        f.player.failure = QStringLiteral("The MIDI output cannot be opened.");
+        f.player.failure = QStringLiteral("Le périphérique MIDI « Synthé » ne répond pas.");
         f.click(w.StartButton);
         QCOMPARE(f.boxes.errors, QStringList{f.player.failure});
         // What the handler did before the failure is shown.
