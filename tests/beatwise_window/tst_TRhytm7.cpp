@@ -474,6 +474,12 @@ private slots:
 
         const QList<Placement> maximised = placements(w);
         const QSize large = w.centralWidget()->size();
+        // The answer button grows with the window instead of keeping its images' 41 pixels.
+        QVERIFY(w.AnsDisplay->scaleToHeight());
+        const double grown = 41.0 * large.height() / TRhytm7::kDesignClientHeight;
+        QVERIFY2(
+            qAbs(w.AnsDisplay->height() - grown) <= 2.0,
+            qPrintable(QStringLiteral("%1 against %2").arg(w.AnsDisplay->height()).arg(grown)));
         const int largeFont = w.patternButtons[0]->font().pixelSize();
 
         w.showNormal();
