@@ -142,6 +142,13 @@ void TElasticForm::computeScreenRatios() {
     lastScreenSize_ = screen;
 }
 
+double TElasticForm::fontScreenRatio() const {
+    // Text grows with the controls' widths as much as with their heights: on a screen squarer
+    // than the design screen the height ratio is the larger one, and fonts scaled by it would
+    // outgrow their controls.
+    return std::min(rx_, ry_);
+}
+
 int TElasticForm::trackValue(int value, int screenExtent) const {
     if (value > 0)
         return value;
@@ -194,7 +201,7 @@ void TElasticForm::firstSizing() {
 
     bool inPixels = false;
     const int size = fontSizeOf(font_, &inPixels);
-    setFontSize(font_, R(size * ry_), inPixels);
+    setFontSize(font_, R(size * fontScreenRatio()), inPixels);
     // Resize events of the sizing above wait for the first rescale, which follows.
     sized_ = true;
 
@@ -287,7 +294,7 @@ void TElasticForm::capture() {
         frame.top = Near(g.y() * ry_);
         frame.height = Near(g.height() * ry_);
         const int size = fontSizeOf(control->font(), &frame.fontInPixels);
-        frame.fontSize = static_cast<int>(std::trunc(size * ry_));
+        frame.fontSize = static_cast<int>(std::trunc(size * fontScreenRatio()));
         if (auto* grid = qobject_cast<QTableView*>(control)) {
             frame.isGrid = true;
             captureColumns(frame, grid, rx_);

@@ -27,7 +27,8 @@ public:
 // from those recorded values in proportion to the client area (so repeated resizing never
 // accumulates error, and the designed size gives back the designed bounds exactly). Table
 // columns and rows and auto-sized labels follow. The designed layout is first adapted to the
-// screen: rx and ry are the screen's available size over the design screen's size.
+// screen: rx and ry are the screen's available size over the design screen's size; fonts
+// follow the smaller of the two.
 //
 // For a QMainWindow the controls live in the central widget, which is the client area; the
 // menu bar is not scaled.
@@ -162,6 +163,7 @@ private:
 
     void firstSizing();
     void computeScreenRatios();
+    double fontScreenRatio() const;
     void rescaleIfChanged();
     void rescale();
     void capture();

@@ -209,13 +209,14 @@ private:
     }
 
     void addProgramChange(int32_t delta, int ordinal) {
-        // The percussion channel has no programs: the token is ignored there.
-        if (channel_ == PercussionChannel)
-            return;
         const std::optional<int32_t> start = startAfter(delta, 0);
         if (!start)
             return;
         clock_ = *start;
+        // The percussion channel has no programs: the change is dropped there, but its time step
+        // has passed like any other token's.
+        if (channel_ == PercussionChannel)
+            return;
         if (ordinal < FirstPercussionInstrument) {
             eventChannel_ = channel_;
         } else {

@@ -34,6 +34,10 @@ struct RhythmState {
     bool rhythmPatternsMenuEnabled = true;
     quint8 PatternCount = 3;
     QString LevelLabel = QStringLiteral("Simple/3");
+    // The simple level (8..15) and compound mark before the compound meter brought the count down
+    // to 7; 0 once a level has been chosen since.
+    int levelBeforeCompound = 0;
+    int compoundMarkBeforeCompound = 3;
     // The fifteen pattern buttons in pattern order: q w u o l s k m j i h y n b r.
     std::array<ControlState, RhythmCatalogue::kSimplePatterns> patternButtons;
 

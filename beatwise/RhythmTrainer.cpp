@@ -151,11 +151,9 @@ void RhythmTrainer::selectLevel(int level, bool alwaysSimpleLabel) {
     // "3 patterns" of either meter also marks the simple "3 patterns".
     if (level == 3)
         state_.simpleLevelMark = 3;
-    for (int i = 3; i < RhythmCatalogue::kSimplePatterns; ++i) {
-        ControlState& button = state_.patternButtons[static_cast<std::size_t>(i)];
-        button.visible = i < level;
-        button.enabled = i < level;
-    }
+    // A level chosen is the level: none is given back by the simple meter any more.
+    state_.levelBeforeCompound = 0;
+    showPatternButtons(level);
 }
 
 void RhythmTrainer::SimpleClick() {
@@ -172,6 +170,7 @@ void RhythmTrainer::SimpleClick() {
     for (int i = 0; i < RhythmCatalogue::kCompoundPatterns; ++i)
         state_.patternButtons[static_cast<std::size_t>(i)].caption =
             *RhythmCatalogue::caption(Meter::Simple, i);
+    restoreLevelBeforeCompound();
 }
 
 void RhythmTrainer::CompoundClick() {
@@ -193,12 +192,35 @@ void RhythmTrainer::CompoundClick() {
         state_.patternButtons[static_cast<std::size_t>(i)].enabled = false;
     }
     // The compound meter has seven patterns: a simple level above that comes down to 7, so that
-    // no question is drawn from patterns the meter lacks even if no level is chosen next.
+    // no question is drawn from patterns the meter lacks even if no level is chosen next. The
+    // simple level is remembered: passing over "Compound" on the way to "Simple" gives it back.
     const int highest = RhythmCatalogue::highestLevel(Meter::Compound);
     if (state_.PatternCount > highest) {
+        state_.levelBeforeCompound = state_.PatternCount;
+        state_.compoundMarkBeforeCompound = state_.compoundLevelMark;
         state_.PatternCount = static_cast<quint8>(highest);
         state_.LevelLabel = QStringLiteral("Compound/%1").arg(highest);
         state_.compoundLevelMark = highest;
+    }
+}
+
+void RhythmTrainer::restoreLevelBeforeCompound() {
+    const int level = state_.levelBeforeCompound;
+    if (level == 0)
+        return;
+    state_.levelBeforeCompound = 0;
+    state_.PatternCount = static_cast<quint8>(level);
+    state_.LevelLabel = QStringLiteral("Simple/%1").arg(level);
+    state_.simpleLevelMark = level;
+    state_.compoundLevelMark = state_.compoundMarkBeforeCompound;
+    showPatternButtons(level);
+}
+
+void RhythmTrainer::showPatternButtons(int level) {
+    for (int i = 3; i < RhythmCatalogue::kSimplePatterns; ++i) {
+        ControlState& button = state_.patternButtons[static_cast<std::size_t>(i)];
+        button.visible = i < level;
+        button.enabled = i < level;
     }
 }
 
@@ -487,12 +509,21 @@ void RhythmTrainer::RestScoreClick() {
     state_.TotalBeats = 0;
     state_.CorrectBeats = 0;
     state_.HearingCount = 0;
+    forgetOpenQuestion();
     state_.Score.clear();
     state_.Items.clear();
     state_.AvRepeats.clear();
     state_.DisplayAnsVisible = false;
     state_.AnsDisplay.caption = kCheckAnswer;
     ClearAnswerRow();
+}
+
+void RhythmTrainer::forgetOpenQuestion() {
+    // A question started before the counters were reset belongs to the old count: its hearings
+    // went with it, so checking it must not count it, and the next question counts its first
+    // hearing again.
+    state_.QuestionOpen = false;
+    state_.ScorePending = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -592,13 +623,15 @@ void RhythmTrainer::PrepareQuizClick() {
     state_.HearingCount = 0;
     state_.QuestionCount = 0;
     state_.CorrectBeats = 0;
+    forgetOpenQuestion();
     state_.AvRepeats.clear();
     state_.Items.clear();
     state_.Score.clear();
 
     state_.ScoresName = askStudentName();
 
-    if (dialogs_.confirm(QStringLiteral(
+    // Erasing is asked so that Enter keeps the scores.
+    if (dialogs_.confirmDestructive(QStringLiteral(
             "Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO "
             "if this CONTINUES A TEST and you need ALL previous scores"))) {
         const scores::ScoreFileResult erased = scoreStore_.erase(state_.ScoresName);
@@ -702,7 +735,8 @@ void RhythmTrainer::finishQuiz() {
 
     if (dialogs_.confirm(QStringLiteral("END OF QUIZ. Do you wish to review scores?")))
         dialogs_.showScores(saved.lines);
-    if (dialogs_.confirm(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
+    // The copy replaces an earlier one on the disk.
+    if (dialogs_.confirmDestructive(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
         dialogs_.information(QStringLiteral(
             "Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded."));
         copyScoresToRemovableMedium(saved.path);

@@ -99,7 +99,10 @@ public:
 
 private:
     void selectLevel(int level, bool alwaysSimpleLabel);
+    void restoreLevelBeforeCompound();
+    void showPatternButtons(int level);
     void stopIfPlaying();
+    void forgetOpenQuestion();
     void computeDurations();
     void appendFrameParts(Meter meter);
     void appendBeatNotes(Meter meter);

@@ -100,9 +100,9 @@ struct TRhytm7::OwnParts {
 TRhytm7::TRhytm7(QWidget* parent) : TRhytm7(std::make_unique<OwnParts>(), parent) {}
 
 TRhytm7::TRhytm7(std::unique_ptr<OwnParts>&& parts, QWidget* parent)
-    : QMainWindow(parent), parts_(std::move(parts)), dialogs_(parts_->dialogs),
-      player_(parts_->player),
-      trainer_(parts_->dialogs, parts_->player, parts_->random, parts_->clock, parts_->store) {
+    : QMainWindow(parent), parts_(std::move(parts)),
+      dialogs_(parts_->dialogs, [this] { showState(); }), player_(parts_->player),
+      trainer_(dialogs_, parts_->player, parts_->random, parts_->clock, parts_->store) {
     parts_->MidiGen1.SetChannel(mgCh10);
     build();
     parts_->dialogs.attach(this, ScoreRecord);
@@ -111,8 +111,8 @@ TRhytm7::TRhytm7(std::unique_ptr<OwnParts>&& parts, QWidget* parent)
 
 TRhytm7::TRhytm7(Dialogs& dialogs, RhythmPlayer& player, Random& random, Clock& clock,
                  const scores::ScoreStore& scoreStore, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), player_(player),
-      trainer_(dialogs, player, random, clock, scoreStore) {
+    : QMainWindow(parent), dialogs_(dialogs, [this] { showState(); }), player_(player),
+      trainer_(dialogs_, player, random, clock, scoreStore) {
     build();
 }
 
@@ -364,7 +364,9 @@ template <typename Call> void TRhytm7::forward(Call&& call) {
     try {
         call();
     } catch (const std::exception& failure) {
-        dialogs_.error(QString::fromLocal8Bit(failure.what()));
+        // Our failures carry their message as UTF-8 (QString::toStdString), whatever the
+        // system's code page.
+        dialogs_.error(QString::fromUtf8(failure.what()));
     }
     showState();
 }

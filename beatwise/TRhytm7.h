@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RefreshingDialogs.h"
 #include "RhythmTrainer.h"
 
 #include <QMainWindow>
@@ -137,7 +138,8 @@ private:
     void showState();
 
     std::unique_ptr<OwnParts> parts_;
-    Dialogs& dialogs_;
+    // Every box the trainer opens goes through these, which first show the trainer's state.
+    RefreshingDialogs dialogs_;
     RhythmPlayer& player_;
     RhythmTrainer trainer_;
     QActionGroup* quizGroup_ = nullptr;

@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 #endif
 
@@ -68,11 +70,49 @@ bool replaceFile(const QString& from, const QString& to, int& error) {
 #endif
 }
 
+bool processRuns(qint64 pid) {
+#ifdef Q_OS_WIN
+    HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+    if (!process)
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(process);
+    return running;
+#else
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#endif
+}
+
+// A writer that was killed between writing its temporary file and renaming it leaves a whole
+// copy behind. Such a file is removed once its writer no longer runs; the age keeps the files of
+// writers on other computers sharing the folder, whose process numbers mean nothing here.
+void removeStaleTemporaries(const QString& folder, const QString& fileName) {
+    constexpr qint64 kStaleAfterSeconds = 60;
+    const QString prefix = QLatin1Char('.') + fileName + QLatin1Char('.');
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList({prefix + QLatin1String("*.tmp")}, QDir::Files | QDir::Hidden | QDir::System);
+    const qint64 ownPid = QCoreApplication::applicationPid();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QString& name : names) {
+        const QString suffix = name.mid(prefix.size()).chopped(4); // "<pid>-<random>"
+        bool numeric = false;
+        const qint64 pid = suffix.section(QLatin1Char('-'), 0, 0).toLongLong(&numeric);
+        if (!numeric || pid <= 0 || pid == ownPid || processRuns(pid))
+            continue;
+        const QFileInfo info(dir.filePath(name));
+        if (info.lastModified().toUTC().secsTo(now) < kStaleAfterSeconds)
+            continue;
+        QFile::remove(info.filePath());
+    }
+}
+
 } // namespace
 
 QString AtomicFile::write(const QString& path, const QByteArray& contents) {
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
+    removeStaleTemporaries(folder, target.fileName());
 
     QFile temp;
     for (int attempt = 0; attempt < 20 && !temp.isOpen(); ++attempt) {

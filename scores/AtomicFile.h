@@ -11,7 +11,8 @@ namespace scores {
 class AtomicFile {
 public:
     // Writes `contents` as `path`. Returns an empty text on success, otherwise what failed as a
-    // sentence for the user; the file at `path` is then untouched.
+    // sentence for the user; the file at `path` is then untouched. Temporary files that writers
+    // of `path` left when they were killed are removed first.
     static QString write(const QString& path, const QByteArray& contents);
 };
 

@@ -18,7 +18,8 @@ struct ScoreFileResult {
     QString path;           // the file that holds the student's lines
     QStringList lines;      // the document's lines as they now stand
     QString unreadablePath; // the student's file, left as it was because it could not be read
-    QString keptAsPath;     // where an unreadable file was moved before a new test began
+    QString keptAsPath;     // where an unreadable file was moved before a new test began, or
+                            // where a file another program saved was kept before an append
 
     bool ok() const { return status == Status::Ok; }
 };
@@ -40,18 +41,23 @@ public:
 
     // Appends `line` as the last line of the student's file, creating the folder and the file
     // when they are missing. When the file exists but cannot be read, it is left untouched and
-    // the line goes into a new file beside it (`path`), `unreadablePath` naming the old one.
+    // the line goes into a file beside it (`path`, the same one for every later quiz),
+    // `unreadablePath` naming the old one. A file another program saved is first kept as it was
+    // beside it (`keptAsPath`, "Name (original).rtf"). Only ordinary files in the score folder
+    // are read or written; links that lead out of it are refused.
     ScoreFileResult appendLine(const QString& name, const QString& line) const;
 
     // Replaces the student's file by an empty document (a new test). A file that cannot be read
-    // is not destroyed: it is kept under a new name beside it (`keptAsPath`).
+    // is not destroyed: it is kept under a new name beside it (`keptAsPath`). A write-protected
+    // file is refused.
     ScoreFileResult erase(const QString& name) const;
 
     // The lines of the student's file.
     ScoreFileResult read(const QString& name) const;
 
     // Copies the score file `sourcePath` into `targetFolder` under its own file name, replacing
-    // an earlier copy (read-only or not), and makes the copy read-only.
+    // an earlier copy (read-only or not), and makes the copy read-only. The score folder itself
+    // is refused.
     static ScoreFileResult copyReadOnly(const QString& sourcePath, const QString& targetFolder);
 
 private:

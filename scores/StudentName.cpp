@@ -17,22 +17,38 @@ bool isReservedDeviceName(const QString& name) {
         return true;
     if (base.size() == 4 &&
         (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))) {
-        const QChar digit = base.at(3);
-        return digit >= QLatin1Char('0') && digit <= QLatin1Char('9');
+        // Windows also takes the superscript digits as the port's number.
+        return QStringLiteral("0123456789\u00B9\u00B2\u00B3").contains(base.at(3));
     }
     return false;
 }
 
-bool isControl(QChar c) {
-    switch (c.category()) {
+bool isControl(char32_t c) {
+    switch (QChar::category(c)) {
     case QChar::Other_Control:
-    case QChar::Other_Surrogate:
     case QChar::Separator_Line:
     case QChar::Separator_Paragraph:
         return true;
     default:
         return false;
     }
+}
+
+// The name's characters as code points; false when it holds half of a surrogate pair, which no
+// file system can store.
+bool codePoints(const QString& name, QList<char32_t>& points) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+            points.append(QChar::surrogateToUcs4(c, name.at(i + 1)));
+            ++i;
+        } else if (c.isSurrogate()) {
+            return false;
+        } else {
+            points.append(c.unicode());
+        }
+    }
+    return true;
 }
 
 QString reason(const QString& name) {
@@ -42,7 +58,10 @@ QString reason(const QString& name) {
         return QStringLiteral("it contains \"/\" or \"\\\"");
     if (name.contains(QLatin1String("..")))
         return QStringLiteral("it contains \"..\"");
-    for (QChar c : name) {
+    QList<char32_t> points;
+    if (!codePoints(name, points))
+        return QStringLiteral("it contains an incomplete character");
+    for (char32_t c : points) {
         if (isControl(c))
             return QStringLiteral("it contains a control character (such as a tab or line break)");
     }
@@ -57,9 +76,15 @@ QString reason(const QString& name) {
     if (isReservedDeviceName(name))
         return QStringLiteral("\"%1\" is a device name that Windows keeps for itself")
             .arg(name.section(QLatin1Char('.'), 0, 0));
-    // The file name also carries ".rtf" and, while it is written, a lock and a temporary suffix.
-    if (name.size() > StudentName::kMaxCharacters || name.toUtf8().size() > 200)
+    if (points.size() > StudentName::kMaxCharacters)
         return QStringLiteral("it is longer than %1 characters").arg(StudentName::kMaxCharacters);
+    // The file name also carries ".rtf" and, while it is written, a lock and a temporary suffix;
+    // file systems count bytes, and characters beyond the Latin alphabet take several.
+    if (const qsizetype bytes = name.toUtf8().size(); bytes > StudentName::kMaxBytes)
+        return QStringLiteral(
+                   "it is too long for a file name: it takes %1 bytes, and at most %2 fit")
+            .arg(bytes)
+            .arg(StudentName::kMaxBytes);
     return {};
 }
 

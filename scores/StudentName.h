@@ -10,6 +10,8 @@ namespace scores {
 class StudentName {
 public:
     static constexpr int kMaxCharacters = 100;
+    // Bytes of the name in UTF-8, as file systems count them.
+    static constexpr int kMaxBytes = 200;
 
     // The name as it is used: blanks around it removed.
     static QString normalised(const QString& typed);

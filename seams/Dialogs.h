@@ -17,6 +17,9 @@ public:
     virtual void error(const QString& text) = 0;
     // A confirmation box with Yes and No; true only for Yes.
     virtual bool confirm(const QString& text) = 0;
+    // A confirmation before something is erased or overwritten: as confirm, but a box on the
+    // screen takes Enter, like Escape, as No, so that only a deliberate Yes destroys anything.
+    virtual bool confirmDestructive(const QString& text) { return confirm(text); }
     // A one-line input box titled `caption` with `prompt` above a field holding `defaultText`;
     // the text typed when OK is pressed, nothing when the box is cancelled.
     virtual std::optional<QString> input(const QString& caption, const QString& prompt,

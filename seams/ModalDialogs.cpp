@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 ModalDialogs::ModalDialogs(QWidget* window, TScoreRecord* scoreRecord) {
@@ -30,11 +32,29 @@ void ModalDialogs::error(const QString& text) {
     box.exec();
 }
 
-bool ModalDialogs::confirm(const QString& text) {
-    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No,
-                    window_);
-    box.setDefaultButton(QMessageBox::Yes);
+namespace {
+
+bool askYesNo(QWidget* window, const QString& title, const QString& text,
+              QMessageBox::StandardButton byDefault) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, window);
+    box.setDefaultButton(byDefault);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+// Room a title bar needs beside its caption: the window's icon and its buttons.
+constexpr int kTitleBarExtra = 120;
+// Room around the prompt and the field inside an input box.
+constexpr int kInputBoxMargins = 40;
+
+} // namespace
+
+bool ModalDialogs::confirm(const QString& text) {
+    return askYesNo(window_, title(), text, QMessageBox::Yes);
+}
+
+bool ModalDialogs::confirmDestructive(const QString& text) {
+    return askYesNo(window_, title(), text, QMessageBox::No);
 }
 
 std::optional<QString> ModalDialogs::input(const QString& caption, const QString& prompt,
@@ -44,6 +64,15 @@ std::optional<QString> ModalDialogs::input(const QString& caption, const QString
     box.setWindowTitle(caption);
     box.setLabelText(prompt);
     box.setTextValue(defaultText);
+    // Wide enough that neither the title nor the prompt is cut short.
+    // Title bars often draw their caption in bold.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int title = QFontMetrics(titleFont).horizontalAdvance(caption) + kTitleBarExtra;
+    const int text = box.fontMetrics().horizontalAdvance(prompt) + kInputBoxMargins;
+    // The box sizes itself to its layout, so the field sets the width.
+    if (auto* field = box.findChild<QLineEdit*>())
+        field->setMinimumWidth(std::max(title, text) - kInputBoxMargins);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();

@@ -23,6 +23,7 @@ public:
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
+    bool confirmDestructive(const QString& text) override;
     std::optional<QString> input(const QString& caption, const QString& prompt,
                                  const QString& defaultText) override;
     void showScores(const QStringList& lines) override;

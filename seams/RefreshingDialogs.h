@@ -23,6 +23,10 @@ public:
         refresh_();
         return boxes_.confirm(text);
     }
+    bool confirmDestructive(const QString& text) override {
+        refresh_();
+        return boxes_.confirmDestructive(text);
+    }
     std::optional<QString> input(const QString& caption, const QString& prompt,
                                  const QString& defaultText) override {
         refresh_();

@@ -22,8 +22,8 @@ std::optional<QString> DialogScript::nextFolder(const QString& caption) {
     if (!folderAnswers.empty())
         return take(folderAnswers, caption);
     if (whenExhausted == WhenExhausted::Refuse)
-        return take(inputAnswers, QStringLiteral("the folder choice \"") + caption +
-                                      QStringLiteral("\""));
+        return take(inputAnswers,
+                    QStringLiteral("the folder choice \"") + caption + QStringLiteral("\""));
     return std::nullopt;
 }
 
@@ -59,6 +59,11 @@ bool ScriptedDialogs::confirm(const QString& text) {
     const bool yes = nextConfirm(text);
     report(title_, text, yes ? QStringLiteral("yes") : QStringLiteral("no"));
     return yes;
+}
+
+bool ScriptedDialogs::confirmDestructive(const QString& text) {
+    destructiveConfirmations.append(text);
+    return confirm(text);
 }
 
 std::optional<QString> ScriptedDialogs::input(const QString& caption, const QString& prompt,

@@ -34,6 +34,7 @@ struct DialogScript {
     QStringList informations;
     QStringList errors;
     QStringList confirmations;
+    QStringList destructiveConfirmations; // those asked as confirmDestructive, also in the above
     QStringList inputCaptions;
 
     bool nextConfirm(const QString& text);
@@ -63,6 +64,7 @@ public:
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
+    bool confirmDestructive(const QString& text) override;
     std::optional<QString> input(const QString& caption, const QString& prompt,
                                  const QString& defaultText) override;
     void showScores(const QStringList& lines) override;

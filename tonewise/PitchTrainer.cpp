@@ -1046,7 +1046,7 @@ void PitchTrainer::QuizOnClick() {
     state_.RepeatNotes.enabled = false;
 
     state_.QuizName = askStudentName();
-    if (dialogs_.confirm(QStringLiteral(
+    if (dialogs_.confirmDestructive(QStringLiteral(
             "Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO "
             "if this CONTINUES A TEST and you need ALL previous scores"))) {
         const scores::ScoreFileResult erased = scoreStore_.erase(state_.QuizName);
@@ -1168,7 +1168,7 @@ void PitchTrainer::finishQuiz() {
         else
             dialogs_.error(scores.error);
     }
-    if (dialogs_.confirm(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
+    if (dialogs_.confirmDestructive(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
         dialogs_.information(QStringLiteral("Put Floppy disk in A Drive. If disk is NOT in "
                                             "drive, score will NOT be recorded."));
         copyScoresToRemovableMedium(scoreStore_.pathFor(state_.QuizName));

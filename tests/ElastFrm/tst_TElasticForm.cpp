@@ -280,6 +280,24 @@ private slots:
         QCOMPARE(w.scaler->referenceFontSize(), TElasticForm::R(11 * ry));
         QCOMPARE(w.window.pos(), QPoint(TElasticForm::Near(223 * rx), TElasticForm::Near(96 * ry)));
     }
+
+    void fontsFollowTheSmallerScreenRatio() {
+        // A screen twice as tall as the design screen but no wider: the controls grow only in
+        // height, so their text must not grow.
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        RhythmLikeWindow w(true);
+        w.scaler->setDesignScreenWidth(screen.width());
+        w.scaler->setDesignScreenHeight(screen.height() / 2);
+        w.showAndWait();
+        QVERIFY(w.scaler->ry() > 1.9);
+        QCOMPARE(w.scaler->rx(), 1.0);
+        QCOMPARE(w.scaler->referenceFontSize(), 11);
+        QCOMPARE(w.start->width(), 110);
+        QCOMPARE(w.start->font().pixelSize(), 13);
+        QCOMPARE(w.pattern->font().pixelSize(), 21);
+        QVERIFY(QFontMetrics(w.start->font()).horizontalAdvance(w.start->text()) <
+                w.start->width());
+    }
 };
 
 QTEST_MAIN(TestTElasticForm)

@@ -192,6 +192,10 @@ TEST(NoteStringParser, PercussionChannel) {
     EXPECT_EQ(notesOf(parsed.events), (std::vector<Note>{{0, 50, 64, 9}, {0, 50, 63, 9}}));
     for (const TMGEvent& event : parsed.events)
         EXPECT_NE(event.kind, TMGEvent::ProgramChange);
+
+    // The dropped change still takes its time step.
+    EXPECT_EQ(notesOf("C,30;I5,40;D", drums),
+              (std::vector<Note>{{0, 50, 48, 9}, {70, 120, 50, 9}}));
 }
 
 TEST(NoteStringParser, PercussionInstrumentOnMelodicChannel) {

@@ -42,6 +42,8 @@ TEST_F(QuizTest, AWholeQuizWritesItsLineAndCopiesTheFile) {
               QStringLiteral("Please type your last name OR student ID."));
     EXPECT_EQ(dialogs.inputsAsked[0].defaultText, QStringLiteral("Scores"));
     EXPECT_EQ(dialogs.confirmations, QStringList{kNewTest});
+    // Erasing is asked so that Enter keeps the scores.
+    EXPECT_EQ(dialogs.destructiveConfirmations, QStringList{kNewTest});
     EXPECT_EQ(dialogs.inputsAsked[1].caption, QStringLiteral("Number of Questions"));
     EXPECT_EQ(dialogs.inputsAsked[1].prompt, QStringLiteral("How many test questions?"));
     EXPECT_EQ(dialogs.inputsAsked[1].defaultText, QStringLiteral("6"));
@@ -79,6 +81,9 @@ TEST_F(QuizTest, AWholeQuizWritesItsLineAndCopiesTheFile) {
         QStringLiteral("END OF QUIZ. Do you wish to review scores?")));
     EXPECT_EQ(dialogs.confirmations.last(),
               QStringLiteral("Save Scores to Floppy disk in A Drive?"));
+    // So is replacing the copy on the disk.
+    EXPECT_EQ(dialogs.destructiveConfirmations.last(),
+              QStringLiteral("Save Scores to Floppy disk in A Drive?"));
     EXPECT_EQ(dialogs.informations.last(),
               QStringLiteral("Put floppy disk in A Drive. If disk is NOT in drive, score will NOT "
                              "be recorded."));
@@ -99,6 +104,33 @@ TEST_F(QuizTest, AWholeQuizWritesItsLineAndCopiesTheFile) {
     EXPECT_EQ(state().Score, QStringLiteral(" "));
     EXPECT_EQ(state().Items, QStringLiteral(" "));
     EXPECT_EQ(state().AvRepeats, QStringLiteral(" "));
+}
+
+TEST_F(QuizTest, AQuestionLeftOpenBeforeTheQuizIsNotCountedInIt) {
+    const QString counted = QStringLiteral("Number of Questions = 1, Av. Hearings = 1.00");
+    // A question heard and left unchecked.
+    trainer.StartButtonClick();
+    prepare(QStringLiteral("Open"), true, QStringLiteral("1"));
+    dialogs.confirmAnswers = {true, false, false};
+    answerQuestion();
+    ASSERT_EQ(store.read(QStringLiteral("Open")).lines.size(), 1);
+    EXPECT_TRUE(store.read(QStringLiteral("Open")).lines[0].endsWith(counted));
+
+    // A question left open after an advance offer was refused.
+    trainer.Off2Click();
+    dialogs.inputAnswers = {QStringLiteral("1"), QStringLiteral("50")};
+    trainer.On1Click();
+    answerQuestion();
+    answerQuestion();
+    dialogs.confirmAnswers = {true, false}; // "Are You certain?", then no to the offer
+    trainer.StartButtonClick();
+    ASSERT_EQ(state().autoAdvance, AutoAdvance::Off);
+    ASSERT_TRUE(state().QuestionOpen);
+    prepare(QStringLiteral("Offer"), true, QStringLiteral("1"));
+    dialogs.confirmAnswers = {true, false, false};
+    answerQuestion();
+    ASSERT_EQ(store.read(QStringLiteral("Offer")).lines.size(), 1);
+    EXPECT_TRUE(store.read(QStringLiteral("Offer")).lines[0].endsWith(counted));
 }
 
 TEST_F(QuizTest, AContinuedTestKeepsEveryEarlierLine) {

@@ -145,6 +145,41 @@ TEST_F(TrainerTest, CompoundMeterBringsAHigherSimpleLevelDownToSeven) {
     }
 }
 
+TEST_F(TrainerTest, PassingOverCompoundGivesTheSimpleLevelBack) {
+    trainer.Level6Click(); // simple, 10 patterns
+    trainer.CompoundClick();
+    ASSERT_EQ(state().LevelLabel, QStringLiteral("Compound/7"));
+    trainer.SimpleClick(); // the menu closes without a level chosen
+    EXPECT_EQ(state().meter, Meter::Simple);
+    EXPECT_EQ(state().PatternCount, 10);
+    EXPECT_EQ(state().LevelLabel, QStringLiteral("Simple/10"));
+    EXPECT_EQ(state().simpleLevelMark, 10);
+    EXPECT_EQ(state().compoundLevelMark, 3);
+    EXPECT_EQ(visibleButtons(), 10);
+
+    // A quiz prepared now records the simple level it is played at.
+    trainer.Level4Click(); // 8 patterns
+    dialogs.inputAnswers = {QStringLiteral("Hover"), QStringLiteral("1")};
+    dialogs.confirmAnswers = {true};
+    trainer.PrepareQuizClick();
+    trainer.Level5Click(); // 9 patterns
+    trainer.CompoundClick();
+    trainer.SimpleClick();
+    dialogs.confirmAnswers = {true, false, false};
+    answerQuestion();
+    EXPECT_TRUE(store.read(QStringLiteral("Hover"))
+                    .lines.value(0)
+                    .contains(QStringLiteral("Rhythm Patterns = Simple/9,")));
+
+    // A compound level chosen after the guard is kept when the meter changes back.
+    trainer.Level8Click();
+    trainer.CompoundClick();
+    trainer.Level2Click(); // compound, 6 patterns
+    trainer.SimpleClick();
+    EXPECT_EQ(state().PatternCount, 6);
+    EXPECT_EQ(state().compoundLevelMark, 6);
+}
+
 TEST_F(TrainerTest, LevelChangesKeepTheAnswerQuestionAndScore) {
     answerQuestion();
     trainer.StartButtonClick();
@@ -409,7 +444,7 @@ TEST_F(TrainerTest, CheckRhythmCountsTheQuestionWithoutScoringIt) {
     EXPECT_EQ(state().AnsDisplay.caption, QStringLiteral("Check Answer"));
 }
 
-TEST_F(TrainerTest, ResetScoreClearsCountersButNotTheOpenQuestion) {
+TEST_F(TrainerTest, ResetScoreStartsANewCountWithoutTheOpenQuestion) {
     answerQuestion(2);
     trainer.StartButtonClick();
     trainer.qClick();
@@ -419,8 +454,17 @@ TEST_F(TrainerTest, ResetScoreClearsCountersButNotTheOpenQuestion) {
               0);
     EXPECT_TRUE(state().Score.isEmpty() && state().Items.isEmpty() && state().AvRepeats.isEmpty());
     EXPECT_EQ(state().ShowRes[2], kEmpty);
-    EXPECT_TRUE(state().QuestionOpen && state().ScorePending);
     EXPECT_EQ(state().AdvanceProgress, 0); // -1 at start-up, one question answered
+
+    // The question heard before the reset is not part of the new count: checking it counts
+    // nothing, and the next question's first hearing is counted.
+    trainer.AnsDisplayClick();
+    EXPECT_EQ(state().QuestionCount, 0);
+    EXPECT_TRUE(state().AvRepeats.isEmpty());
+    answerQuestion();
+    EXPECT_EQ(state().Items, QStringLiteral("1"));
+    EXPECT_EQ(state().AvRepeats, QStringLiteral("1.00"));
+    EXPECT_EQ(state().Score, QStringLiteral("100.00%"));
 }
 
 // --- Auto-advance

@@ -342,6 +342,124 @@ private slots:
         QCOMPARE(scoresShown, QStringList{line});
     }
 
+    void everyBoxOpensOverTheStateItIsAbout() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        f.click(w.StartButton);
+        for (int beat = 0; beat < 7; ++beat)
+            f.clickPattern(f.state().QuestionPatterns[beat]);
+        QTest::keyClick(w.ShowRes, Qt::Key_Return);
+        QCOMPARE(w.Score->toPlainText(), QStringLiteral("100.00%"));
+
+        // What the window shows as each box opens.
+        QMap<QString, QStringList> shown;
+        auto look = [&w] {
+            return QStringList{w.Score->toPlainText(),
+                               w.Items->toPlainText(),
+                               w.AvRepeats->toPlainText(),
+                               w.DisplayAns->isVisible() ? QStringLiteral("question shown")
+                                                         : QStringLiteral("question hidden"),
+                               w.AnsDisplay->caption(),
+                               w.PrepareQuiz->isChecked() ? QStringLiteral("prepared") : QString()};
+        };
+        f.boxes.opening = [&](const QString& text) { shown.insert(text, look()); };
+        ModalAnswerer answerer;
+        answerer.inspect = [&](QDialog* dialog) {
+            if (qobject_cast<TScoreRecord*>(dialog))
+                shown.insert(QStringLiteral("Scores"), look());
+        };
+
+        // The prompts of "Prepare Quiz" open over the cleared score and the quiz's mark.
+        const QStringList cleared = {QString(),
+                                     QString(),
+                                     QString(),
+                                     QStringLiteral("question hidden"),
+                                     QStringLiteral("Hide Answer"),
+                                     QStringLiteral("prepared")};
+        f.boxes.inputAnswers = {QStringLiteral("Ada"), QStringLiteral("1")};
+        f.boxes.confirmAnswers = {true};
+        w.PrepareQuiz->trigger();
+        QCOMPARE(shown.value(QStringLiteral("Scores File Name")), cleared);
+        QCOMPARE(shown.value(QStringLiteral("Number of Questions")), cleared);
+        QCOMPARE(shown.size(), 4); // and the new-test question and the last message
+        for (const QStringList& state : shown)
+            QCOMPARE(state, cleared);
+
+        // The end of the quiz: its boxes and the scores window open over the checked question.
+        shown.clear();
+        f.boxes.confirmAnswers = {true, true, false};
+        f.click(w.StartButton);
+        for (int beat = 0; beat < 7; ++beat)
+            f.clickPattern(f.state().QuestionPatterns[beat]);
+        QTest::keyClick(w.ShowRes, Qt::Key_Return);
+        const QStringList checked = {
+            QStringLiteral("100.00%"),        QStringLiteral("1"),           QStringLiteral("1.00"),
+            QStringLiteral("question shown"), QStringLiteral("Hide Answer"), QString()};
+        for (const QString& box :
+             {QStringLiteral("END OF QUIZ. Do you wish to review scores?"),
+              QStringLiteral("Scores"), QStringLiteral("Save Scores to Floppy disk in A Drive?")})
+            QCOMPARE(shown.value(box), checked);
+    }
+
+    void destructiveQuestionsTakeEnterAsNo() {
+        // The program's own boxes: Enter and Escape keep the scores, only Yes erases them.
+        auto window = std::make_unique<TRhytm7>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        Dialogs& boxes = *window->ownDialogs();
+        auto pressWhenOpen = [](Qt::Key key) {
+            QTimer::singleShot(0, [key] {
+                QTRY_VERIFY(QApplication::activeModalWidget());
+                QTest::keyClick(QApplication::activeModalWidget(), key);
+            });
+        };
+        const QString erase = QStringLiteral("Erase ALL previous scores?");
+        pressWhenOpen(Qt::Key_Return);
+        QVERIFY(!boxes.confirmDestructive(erase));
+        pressWhenOpen(Qt::Key_Escape);
+        QVERIFY(!boxes.confirmDestructive(erase));
+        {
+            ModalAnswerer answerer;
+            answerer.answer = QMessageBox::Yes;
+            QVERIFY(boxes.confirmDestructive(erase));
+        }
+        // An ordinary question still takes Enter as Yes.
+        pressWhenOpen(Qt::Key_Return);
+        QVERIFY(boxes.confirm(kCertain));
+        window->Exit->trigger();
+    }
+
+    void inputBoxesShowTheirWholeTitleAndPrompt() {
+        auto window = std::make_unique<TRhytm7>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const QList<QPair<QString, QString>> prompts = {
+            {QStringLiteral("AutoAdvance : Correct answers?"),
+             QStringLiteral("How many correct answers?")},
+            {QStringLiteral("Number of Questions"), QStringLiteral("How many test questions?")},
+            {QStringLiteral("Scores File Name"),
+             QStringLiteral("Please type your last name OR student ID.")}};
+        for (const auto& [caption, prompt] : prompts) {
+            ModalAnswerer answerer;
+            int width = 0;
+            QFont font;
+            answerer.inspect = [&](QDialog* dialog) {
+                width = dialog->width();
+                font = dialog->font();
+            };
+            window->ownDialogs()->input(caption, prompt, QStringLiteral("6"));
+            QFont bold = font;
+            bold.setBold(true);
+            // The caption with the title bar's icon and buttons beside it, and the prompt.
+            QVERIFY2(width >= QFontMetrics(bold).horizontalAdvance(caption) + 100,
+                     qPrintable(caption + QStringLiteral(": %1").arg(width)));
+            QVERIFY2(width >= QFontMetrics(font).horizontalAdvance(prompt) + 20,
+                     qPrintable(prompt + QStringLiteral(": %1").arg(width)));
+        }
+        window->Exit->trigger();
+    }
+
     void keepsItsProportionsAtTwoSizes() {
         WindowFixture f;
         TRhytm7& w = *f.window;
@@ -356,6 +474,12 @@ private slots:
 
         const QList<Placement> maximised = placements(w);
         const QSize large = w.centralWidget()->size();
+        // The answer button grows with the window instead of keeping its images' 41 pixels.
+        QVERIFY(w.AnsDisplay->scaleToHeight());
+        const double grown = 41.0 * large.height() / TRhytm7::kDesignClientHeight;
+        QVERIFY2(
+            qAbs(w.AnsDisplay->height() - grown) <= 2.0,
+            qPrintable(QStringLiteral("%1 against %2").arg(w.AnsDisplay->height()).arg(grown)));
         const int largeFont = w.patternButtons[0]->font().pixelSize();
 
         w.showNormal();
@@ -396,6 +520,18 @@ private slots:
         auto check = [&w] {
             const QList<QWidget*> controls = shownControls(w);
             const QRect client = w.centralWidget()->rect();
+            // Every caption fits its button.
+            QList<QPair<QWidget*, QString>> captions = {{w.AnsDisplay, w.AnsDisplay->caption()}};
+            for (TGradBtn* button : {w.Repetir, w.StartButton, w.RestScore, w.EraseAllChds})
+                captions.append({button, button->caption()});
+            for (const auto& [button, caption] : captions) {
+                const int needed = QFontMetrics(button->font()).horizontalAdvance(caption);
+                QVERIFY2(needed <= button->width() - 4,
+                         qPrintable(QStringLiteral("\"%1\" needs %2 of %3 pixels")
+                                        .arg(caption)
+                                        .arg(needed)
+                                        .arg(button->width())));
+            }
             for (int i = 0; i < controls.size(); ++i) {
                 QVERIFY2(client.contains(controls[i]->geometry()),
                          qPrintable(controls[i]->objectName() + " leaves the window"));
@@ -420,7 +556,7 @@ private slots:
         WindowFixture f;
         TRhytm7& w = *f.window;
         QVERIFY(f.showAsStarted());
-        f.player.failure = QStringLiteral("The MIDI output cannot be opened.");
+        f.player.failure = QStringLiteral("Le périphérique MIDI « Synthé » ne répond pas.");
         f.click(w.StartButton);
         QCOMPARE(f.boxes.errors, QStringList{f.player.failure});
         // What the handler did before the failure is shown.

@@ -2,6 +2,7 @@
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,12 +10,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,16 +90,33 @@ TEST_F(ScoreStoreTest, AppendCreatesTheFolderAndKeepsEveryEarlierLine) {
     EXPECT_EQ(entries(), QStringList{QStringLiteral("Smith.rtf")});
 }
 
-TEST_F(ScoreStoreTest, AppendsToAFileAWordProcessorSaved) {
+TEST_F(ScoreStoreTest, AppendsToAFileAWordProcessorSavedAndKeepsItsOriginalOnce) {
     QDir().mkpath(folder);
-    writeBytes(
-        folder + QStringLiteral("/Lee.rtf"),
+    const QByteArray formatted =
         "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}}\r\n"
-        "\\viewkind4\\uc1\\pard\\f0\\fs22 Lee's scores, term 1\\par\r\nM\\'fcller\\par\r\n}\r\n");
-    ASSERT_TRUE(store.appendLine(QStringLiteral("Lee"), QStringLiteral("new line")).ok());
+        "\\viewkind4\\uc1\\pard\\f0\\fs22\\b Lee's scores, term 1\\b0\\par\r\n"
+        "M\\'fcller\\chftn{\\footnote \\chftn checked by the teacher}\\par\r\n}\r\n";
+    writeBytes(folder + QStringLiteral("/Lee.rtf"), formatted);
+    const ScoreFileResult first =
+        store.appendLine(QStringLiteral("Lee"), QStringLiteral("new line"));
+    ASSERT_TRUE(first.ok()) << first.error.toStdString();
     EXPECT_EQ(store.read(QStringLiteral("Lee")).lines,
               (QStringList{QStringLiteral("Lee's scores, term 1"), QStringLiteral("Müller"),
                            QStringLiteral("new line")}));
+    // The word processor's file, formatting and footnote, is kept beside it, and the student told.
+    const QString original = folder + QStringLiteral("/Lee (original).rtf");
+    EXPECT_EQ(first.keptAsPath, original);
+    EXPECT_EQ(fileBytes(original), formatted);
+    EXPECT_TRUE(first.notice.contains(QDir::toNativeSeparators(original)));
+
+    // Said once: the file is now this program's own.
+    const ScoreFileResult second =
+        store.appendLine(QStringLiteral("Lee"), QStringLiteral("next line"));
+    ASSERT_TRUE(second.ok());
+    EXPECT_TRUE(second.notice.isEmpty());
+    EXPECT_TRUE(second.keptAsPath.isEmpty());
+    EXPECT_EQ(entries(),
+              (QStringList{QStringLiteral("Lee (original).rtf"), QStringLiteral("Lee.rtf")}));
 }
 
 TEST_F(ScoreStoreTest, AFileThatCannotBeReadIsNeverOverwritten) {
@@ -112,9 +134,13 @@ TEST_F(ScoreStoreTest, AFileThatCannotBeReadIsNeverOverwritten) {
     EXPECT_EQ(scores::RtfReader::read(fileBytes(first.path)).lines,
               QStringList{QStringLiteral("quiz 1")});
 
+    // Later quizzes go on in the same file beside it.
     const ScoreFileResult second =
         store.appendLine(QStringLiteral("Kim"), QStringLiteral("quiz 2"));
-    EXPECT_EQ(second.path, folder + QStringLiteral("/Kim (3).rtf"));
+    EXPECT_EQ(second.path, first.path);
+    EXPECT_EQ(scores::RtfReader::read(fileBytes(first.path)).lines,
+              (QStringList{QStringLiteral("quiz 1"), QStringLiteral("quiz 2")}));
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/Kim (3).rtf")));
     EXPECT_EQ(fileBytes(path), foreign);
 
     EXPECT_EQ(store.read(QStringLiteral("Kim")).status, ScoreFileResult::Status::Unreadable);
@@ -258,4 +284,169 @@ TEST_F(ScoreStoreTest, TwoProgramsAppendingAtOnceLoseNoLine) {
         EXPECT_EQ(own, expected) << who;
     }
     EXPECT_EQ(entries(), QStringList{QStringLiteral("Shared.rtf")});
+}
+
+TEST_F(ScoreStoreTest, AWriteProtectedFileIsNeitherErasedNorAppendedTo) {
+    ASSERT_TRUE(store.appendLine(QStringLiteral("Ro"), QStringLiteral("kept")).ok());
+    const QString path = store.pathFor(QStringLiteral("Ro"));
+    const QByteArray before = fileBytes(path);
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+
+    const ScoreFileResult erased = store.erase(QStringLiteral("Ro"));
+    EXPECT_FALSE(erased.ok());
+    EXPECT_TRUE(erased.error.contains(QString::fromLocal8Bit(std::strerror(EACCES))))
+        << erased.error.toStdString();
+    const ScoreFileResult appended = store.appendLine(QStringLiteral("Ro"), QStringLiteral("x"));
+    EXPECT_FALSE(appended.ok());
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(QFileInfo(path).permissions() & QFile::WriteOwner, 0);
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("Ro.rtf")});
+}
+
+TEST_F(ScoreStoreTest, TheNextSaveRemovesWhatAKilledWriterLeft) {
+    ASSERT_TRUE(store.appendLine(QStringLiteral("Tmp"), QStringLiteral("one")).ok());
+    // A process number that has just ended.
+    const pid_t dead = ::fork();
+    if (dead == 0)
+        ::_exit(0);
+    ::waitpid(dead, nullptr, 0);
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-600);
+    auto leftover = [&](qint64 pid, const QString& random, const QDateTime& when) {
+        const QString path = folder + QStringLiteral("/.Tmp.rtf.%1-%2.tmp").arg(pid).arg(random);
+        writeBytes(path, "a whole copy");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadWrite));
+        EXPECT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+        return QFileInfo(path).fileName();
+    };
+    const QString stale = leftover(dead, QStringLiteral("x7k2"), old);
+    const QString running =
+        leftover(::getppid(), QStringLiteral("x7k2"), old); // its writer still runs
+    const QString recent = leftover(dead, QStringLiteral("9qz1"),
+                                    QDateTime::currentDateTime()); // maybe another computer's
+    const QString other = QStringLiteral(".Other.rtf.%1-x7k2.tmp").arg(dead);
+    writeBytes(folder + QLatin1Char('/') + other, "another student's");
+
+    ASSERT_TRUE(store.appendLine(QStringLiteral("Tmp"), QStringLiteral("two")).ok());
+    const QStringList left = entries();
+    EXPECT_FALSE(left.contains(stale));
+    EXPECT_TRUE(left.contains(running));
+    EXPECT_TRUE(left.contains(recent));
+    EXPECT_TRUE(left.contains(other));
+}
+
+TEST_F(ScoreStoreTest, AComputerLabSavingAtOnceLosesNoScore) {
+    constexpr int kPrograms = 30;
+    constexpr int kLines = 3;
+    const QString name = QStringLiteral("Lab");
+    // A long file, so that every save holds the lock for a while.
+    QStringList earlier;
+    for (int i = 0; i < 5000; ++i)
+        earlier.append(QStringLiteral("earlier quiz line %1 with some length to it").arg(i));
+    QDir().mkpath(folder);
+    writeBytes(store.pathFor(name), scores::RtfWriter::write(earlier));
+
+    std::fflush(nullptr);
+    std::vector<pid_t> programs;
+    for (int p = 0; p < kPrograms; ++p) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const ScoreStore own(folder);
+            for (int i = 0; i < kLines; ++i) {
+                if (!own.appendLine(name, QStringLiteral("seat %1 quiz %2").arg(p).arg(i)).ok())
+                    ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        programs.push_back(pid);
+    }
+    int refused = 0;
+    for (pid_t pid : programs) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        refused += WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
+    }
+    EXPECT_EQ(refused, 0);
+    EXPECT_EQ(store.read(name).lines.size(), earlier.size() + kPrograms * kLines);
+}
+
+TEST_F(ScoreStoreTest, TheScoreFolderItselfIsRefusedAsTheCopysFolder) {
+    ASSERT_TRUE(store.appendLine(QStringLiteral("Sam"), QStringLiteral("one")).ok());
+    const QString source = store.pathFor(QStringLiteral("Sam"));
+    const QByteArray before = fileBytes(source);
+    // Also when the folder is named another way.
+    for (const QString& target : {folder, folder + QStringLiteral("/../Qor_Music/")}) {
+        const ScoreFileResult copied = ScoreStore::copyReadOnly(source, target);
+        EXPECT_FALSE(copied.ok());
+        EXPECT_TRUE(copied.error.contains(QStringLiteral("score folder itself")));
+    }
+    EXPECT_TRUE(QFileInfo(source).permissions() & QFile::WriteOwner);
+    EXPECT_EQ(fileBytes(source), before);
+    EXPECT_TRUE(store.appendLine(QStringLiteral("Sam"), QStringLiteral("two")).ok());
+}
+
+TEST_F(ScoreStoreTest, OnlyOrdinaryFilesInTheScoreFolderAreUsed) {
+    QDir().mkpath(folder);
+    // A link to a device that never ends.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), store.pathFor(QStringLiteral("Zero"))));
+    EXPECT_FALSE(store.read(QStringLiteral("Zero")).ok());
+    EXPECT_FALSE(store.appendLine(QStringLiteral("Zero"), QStringLiteral("x")).ok());
+
+    // A named pipe, which would wait for a writer for ever.
+    const QString pipe = store.pathFor(QStringLiteral("Pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const ScoreFileResult fromPipe = store.read(QStringLiteral("Pipe"));
+    EXPECT_FALSE(fromPipe.ok());
+    EXPECT_TRUE(fromPipe.error.contains(QStringLiteral("not an ordinary file")));
+    EXPECT_FALSE(store.appendLine(QStringLiteral("Pipe"), QStringLiteral("x")).ok());
+
+    // A link that leads out of the folder: nothing is written there.
+    const QString outside = root.path() + QStringLiteral("/outside.rtf");
+    writeBytes(outside, scores::RtfWriter::write({QStringLiteral("not a score")}));
+    const QByteArray outsideBefore = fileBytes(outside);
+    ASSERT_TRUE(QFile::link(outside, store.pathFor(QStringLiteral("Away"))));
+    const ScoreFileResult away = store.appendLine(QStringLiteral("Away"), QStringLiteral("x"));
+    EXPECT_FALSE(away.ok());
+    EXPECT_TRUE(away.error.contains(QStringLiteral("outside the score folder")));
+    EXPECT_FALSE(store.erase(QStringLiteral("Away")).ok());
+    EXPECT_FALSE(store.read(QStringLiteral("Away")).ok());
+    EXPECT_EQ(fileBytes(outside), outsideBefore);
+
+    // A link inside the folder is followed.
+    ASSERT_TRUE(store.appendLine(QStringLiteral("Real"), QStringLiteral("one")).ok());
+    ASSERT_TRUE(QFile::link(QStringLiteral("Real.rtf"), store.pathFor(QStringLiteral("Alias"))));
+    EXPECT_TRUE(store.appendLine(QStringLiteral("Alias"), QStringLiteral("two")).ok());
+    EXPECT_EQ(store.read(QStringLiteral("Real")).lines.size(), 2);
+
+    // A file far too large to be a score file is refused with a message, not read whole.
+    const QString huge = store.pathFor(QStringLiteral("Huge"));
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(qint64(64) * 1024 * 1024));
+    }
+    const ScoreFileResult large = store.read(QStringLiteral("Huge"));
+    EXPECT_FALSE(large.ok());
+    EXPECT_TRUE(large.error.contains(QStringLiteral("larger than"))) << large.error.toStdString();
+    EXPECT_FALSE(store.appendLine(QStringLiteral("Huge"), QStringLiteral("x")).ok());
+}
+
+TEST_F(ScoreStoreTest, RefusalsNameTheRealReason) {
+    // Characters beyond the Basic Multilingual Plane are fine where the file system takes them.
+    const QString emoji = QStringLiteral("emoji\U0001F600");
+    const ScoreFileResult saved = store.appendLine(emoji, QStringLiteral("one"));
+    ASSERT_TRUE(saved.ok()) << saved.error.toStdString();
+    EXPECT_EQ(store.read(emoji).lines, QStringList{QStringLiteral("one")});
+
+    // A full disk: the lock file cannot be written, and the message says why.
+    const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
+    const int status = inChildProcess([&] {
+        limitFileSize(0);
+        const ScoreFileResult result =
+            store.appendLine(QStringLiteral("Disk"), QStringLiteral("x"));
+        if (result.ok() || result.error.contains(QStringLiteral("read-only")))
+            return 1;
+        return result.error.contains(tooLarge) ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0);
 }

@@ -6,7 +6,7 @@ using scores::StudentName;
 
 TEST(StudentName, AcceptsOrdinaryNamesAndIds) {
     for (const char* name : {"Scores", "Smith", "O'Brien", "Müller-Lüdenscheidt", "José María",
-                             "12345", "van der Berg", "a.b", "Nguyễn", "李"}) {
+                             "12345", "van der Berg", "a.b", "Nguyễn", "李", "emoji😀", "𝄞 clef"}) {
         EXPECT_TRUE(StudentName::refusal(QString::fromUtf8(name)).isEmpty()) << name;
     }
     EXPECT_EQ(StudentName::normalised(QStringLiteral("  Smith \t")), QStringLiteral("Smith"));
@@ -34,6 +34,9 @@ TEST(StudentName, RefusesNamesThatCouldLeaveTheFolderOrBreakAFileSystem) {
         QStringLiteral("nul.txt"),
         QStringLiteral("com7"),
         QStringLiteral("LPT1"),
+        QStringLiteral("COM\u00B9"),
+        QStringLiteral("lpt\u00B2.rtf"),
+        QString(QChar(0xD83D)), // half of a surrogate pair
         QStringLiteral(".hidden"),
         QStringLiteral("trailing."),
         QString(StudentName::kMaxCharacters + 1, QLatin1Char('x')),
@@ -48,4 +51,23 @@ TEST(StudentName, RefusesNamesThatCouldLeaveTheFolderOrBreakAFileSystem) {
     EXPECT_TRUE(StudentName::refusal(QStringLiteral("COM")).isEmpty());
     EXPECT_TRUE(
         StudentName::refusal(QString(StudentName::kMaxCharacters, QLatin1Char('x'))).isEmpty());
+}
+
+TEST(StudentName, EachRefusalNamesItsOwnReason) {
+    EXPECT_TRUE(
+        StudentName::refusal(QStringLiteral("tab\there")).contains(QStringLiteral("control")));
+    // 67 euro signs are 67 characters but 201 bytes.
+    const QString euros = StudentName::refusal(QString(67, QChar(0x20AC)));
+    EXPECT_FALSE(euros.isEmpty());
+    EXPECT_FALSE(euros.contains(QStringLiteral("characters")));
+    EXPECT_TRUE(euros.contains(QStringLiteral("201 bytes"))) << euros.toStdString();
+    // Characters beyond the Basic Multilingual Plane count once each.
+    QString clefs;
+    for (int i = 0; i < StudentName::kMaxCharacters / 2; ++i)
+        clefs += QStringLiteral("\U0001D11E");
+    EXPECT_FALSE(StudentName::refusal(clefs).contains(QStringLiteral("characters")));
+    EXPECT_TRUE(StudentName::refusal(QString(StudentName::kMaxCharacters + 1, QLatin1Char('x')))
+                    .contains(QStringLiteral("longer than 100 characters")));
+    EXPECT_TRUE(
+        StudentName::refusal(QStringLiteral("COM\u00B3")).contains(QStringLiteral("device name")));
 }

@@ -12,17 +12,38 @@
 #include <functional>
 #include <optional>
 
-// The window's boxes answered from a script; the scores window stays the real one.
+// The window's boxes answered from a script; the scores window stays the real one. `opening`
+// sees each box's text (an input box's caption) as it opens.
 class ScriptedBoxes final : public ModalDialogs, public DialogScript {
 public:
-    void information(const QString& text) override { informations.append(text); }
-    void error(const QString& text) override { errors.append(text); }
-    bool confirm(const QString& text) override { return nextConfirm(text); }
+    std::function<void(const QString& text)> opening;
+
+    void information(const QString& text) override {
+        open(text);
+        informations.append(text);
+    }
+    void error(const QString& text) override {
+        open(text);
+        errors.append(text);
+    }
+    bool confirm(const QString& text) override {
+        open(text);
+        return nextConfirm(text);
+    }
+    bool confirmDestructive(const QString& text) override { return confirm(text); }
     std::optional<QString> input(const QString& caption, const QString&, const QString&) override {
+        open(caption);
         return nextInput(caption);
     }
-    std::optional<QString> chooseFolder(const QString&, const QString&) override {
+    std::optional<QString> chooseFolder(const QString& caption, const QString&) override {
+        open(caption);
         return nextFolder(QString());
+    }
+
+private:
+    void open(const QString& text) const {
+        if (opening)
+            opening(text);
     }
 };
 
