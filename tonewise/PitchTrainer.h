@@ -198,8 +198,6 @@ private:
     bool askThresholds(const QString& countTitle, const QString& percentTitle, bool& second);
     bool appendScoreLine(const QString& line);
     void finishQuiz();
-    void copyScoresToRemovableMedium(const QString& scoreFile);
-    QString askStudentName();
     KeyControl* keyControl(const QString& name);
     void runTimerHandler(void (PitchTrainer::*handler)());
 
