@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlState.h"
 #include "Meter.h"
 #include "RhythmCatalogue.h"
 #include "Tempo.h"
@@ -14,13 +15,6 @@
 enum class QuizMode { Off, Prepared, InProgress };
 // Which of the "AutoAdvance" items carries the mark: "On" (On1) or "Off" (Off1).
 enum class AutoAdvance { On, Off };
-
-// A button as the window shows it.
-struct ControlState {
-    QString caption;
-    bool enabled = true;
-    bool visible = true;
-};
 
 // Everything the rhythm trainer's window shows, and every variable of the exercise. The window
 // reads it after each handler and draws it; only the engine writes it.

@@ -1,5 +1,7 @@
 #include "TRhytm7.h"
 
+#include "WindowParts.h"
+
 #include "MersenneRandom.h"
 #include "MidiGenPlayer.h"
 #include "ModalDialogs.h"
@@ -22,9 +24,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTextEdit>
-#include <QTextFrame>
 
 #include <exception>
+
+using namespace windowparts;
 
 namespace {
 
@@ -57,33 +60,6 @@ const QColor kAqua(0, 255, 255);
 const QColor kGreen(0, 128, 0);
 const QColor kLime(0, 255, 0);
 const QColor kGrey(128, 128, 128);
-
-QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-void showControl(QWidget* widget, const ControlState& control) {
-    widget->setEnabled(control.enabled);
-    widget->setVisible(control.visible);
-}
-
-// A little room between a display's right-aligned text and its border.
-constexpr qreal kDisplayRightMargin = 4;
-
-void showDisplayText(QTextEdit* display, const QString& text) {
-    if (display->toPlainText() == text)
-        return;
-    display->setPlainText(text);
-    QTextFrame* root = display->document()->rootFrame();
-    QTextFrameFormat format = root->frameFormat();
-    if (format.rightMargin() != kDisplayRightMargin) {
-        format.setRightMargin(kDisplayRightMargin);
-        root->setFrameFormat(format);
-    }
-}
 
 } // namespace
 
@@ -153,22 +129,7 @@ TGradBtn* TRhytm7::commandButton(const QString& name, const QString& caption, co
 }
 
 QTextEdit* TRhytm7::display(const QString& name, const QRect& bounds) {
-    auto* box = new QTextEdit(centralWidget());
-    box->setObjectName(name);
-    box->setGeometry(bounds);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus); // no tab stop
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QTextEdit::NoWrap);
-    box->setFont(pixelFont(QStringLiteral("Arial"), 24));
-    box->document()->setDocumentMargin(1);
-    box->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    box->setPalette(palette);
-    return box;
+    return scoreDisplay(centralWidget(), name, bounds, pixelFont(QStringLiteral("Arial"), 24));
 }
 
 QLabel* TRhytm7::label(const QString& name, const QString& text, const QPoint& position) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlState.h"
 #include "Intervals.h"
 #include "MusicKeys.h"
 #include "PianoKeyboard.h"
@@ -26,13 +27,6 @@ enum class Progression { None, AutoAdvance, AutoModulate };
 
 // The five text displays of the window.
 enum class PitchField { Key, QuestShw, AnsShow, Score, Items };
-
-// A button or menu item as the window shows it.
-struct ControlState {
-    QString caption;
-    bool enabled = true;
-    bool visible = true;
-};
 
 // One key of the keyboard as the window shows it.
 struct KeyControl {

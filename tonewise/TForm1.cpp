@@ -14,6 +14,7 @@
 #include "TGradButton.h"
 #include "TScoreRecord.h"
 #include "Timpgrid.h"
+#include "WindowParts.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -24,9 +25,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTextEdit>
-#include <QTextFrame>
 
 using namespace tonewise;
+using namespace windowparts;
 
 namespace {
 
@@ -35,13 +36,6 @@ const QColor kGrey(128, 128, 128);
 const QColor kLime(0, 255, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kAqua(0, 255, 255);
-
-QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 QColor faceColour(KeyFace face, bool black) {
     switch (face) {
@@ -59,29 +53,11 @@ QColor faceColour(KeyFace face, bool black) {
     return black ? QColor(Qt::black) : kSilver;
 }
 
-void showControl(QWidget* widget, const ControlState& control) {
-    widget->setEnabled(control.enabled);
-    widget->setVisible(control.visible);
-}
-
 void showLine(QLineEdit* line, const QString& text) {
     if (line->text() != text) {
         line->setText(text);
         line->setCursorPosition(0);
     }
-}
-
-// A little room between a display's right-aligned text and its border.
-constexpr qreal kDisplayRightMargin = 4;
-
-void showDisplayText(QTextEdit* display, const QString& text) {
-    if (display->toPlainText() == text)
-        return;
-    display->setPlainText(text);
-    QTextFrame* root = display->document()->rootFrame();
-    QTextFrameFormat format = root->frameFormat();
-    format.setRightMargin(kDisplayRightMargin);
-    root->setFrameFormat(format);
 }
 
 } // namespace
@@ -124,8 +100,7 @@ void TForm1::build(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock&
     setWindowTitle(QStringLiteral("Qor Pitch and Interval Identification"));
     refreshingDialogs_ = std::make_unique<RefreshingDialogs>(dialogs, [this] { showState(); });
     dialogs_ = refreshingDialogs_.get();
-    trainer_ = std::make_unique<PitchTrainer>(*dialogs_, output, random, clock, timers,
-                                              scoreStore);
+    trainer_ = std::make_unique<PitchTrainer>(*dialogs_, output, random, clock, timers, scoreStore);
     trainer_->setListener(this);
     buildControls();
     buildKeyboard();
@@ -138,8 +113,8 @@ void TForm1::build(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock&
 // ---------------------------------------------------------------------------------------------
 // Controls
 
-TGradButton* TForm1::commandButton(const QString& name, const QString& caption,
-                                   const QRect& bounds, const QColor& colour) {
+TGradButton* TForm1::commandButton(const QString& name, const QString& caption, const QRect& bounds,
+                                   const QColor& colour) {
     auto* button = new TGradButton(centralWidget());
     button->setObjectName(name);
     button->setGeometry(bounds);
@@ -178,22 +153,8 @@ void TForm1::buildControls() {
     AnsShow = line(QStringLiteral("AnsShow"), 72);
 
     auto display = [client](const QString& name, const QRect& bounds, int pixels) {
-        auto* box = new QTextEdit(client);
-        box->setObjectName(name);
-        box->setGeometry(bounds);
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setLineWrapMode(QTextEdit::NoWrap);
-        box->setFont(pixelFont(QStringLiteral("MS Sans Serif"), pixels, true));
-        box->document()->setDocumentMargin(1);
-        box->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
-        QPalette white = box->palette();
-        white.setColor(QPalette::Base, Qt::white);
-        white.setColor(QPalette::Text, Qt::black);
-        box->setPalette(white);
-        return box;
+        return scoreDisplay(client, name, bounds,
+                            pixelFont(QStringLiteral("MS Sans Serif"), pixels, true));
     };
     Score = display(QStringLiteral("Score"), QRect(16, 120, 132, 32), 24);
     Label2 = new QLabel(QStringLiteral("Correct Answers:"), client);
@@ -249,10 +210,9 @@ void TForm1::buildKeyboard() {
                 button->setFaceColor(Qt::black);
                 button->setFontColor(Qt::white);
                 button->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
-                button->setMargin(key.name == QLatin1String("G4sharp") ||
-                                          key.name == QLatin1String("Bb4")
-                                      ? -1
-                                      : 0);
+                button->setMargin(
+                    key.name == QLatin1String("G4sharp") || key.name == QLatin1String("Bb4") ? -1
+                                                                                             : 0);
             } else {
                 button->setGeometry(key.left, KeyTop, WhiteKeyWidth, WhiteKeyHeight);
                 button->setGradColor(Qt::white);
