@@ -50,6 +50,10 @@ public:
     void addAccelerator(const QString& caption);
     // Whether a shortcut event is for one of these keys.
     bool owns(const QEvent* event) const;
+    // What a button's event handler does with keys: a focused button claims plain Enter before
+    // the window's default button, and its own keys click it through `click` while `mayAct`.
+    // True when `event` was taken here.
+    template <typename Click> bool answer(QEvent* event, bool mayAct, Click&& click) const;
 
 private:
     QWidget* button_;
@@ -67,3 +71,14 @@ bool isPlainKey(const QKeyEvent* key);
 // A focused button takes plain Enter itself, before the window's default button: true when
 // `event` is such a shortcut override, which is then accepted.
 bool claimEnter(QEvent* event);
+
+template <typename Click>
+bool ButtonShortcuts::answer(QEvent* event, bool mayAct, Click&& click) const {
+    if (claimEnter(event))
+        return true;
+    if (!owns(event))
+        return false;
+    if (mayAct)
+        click();
+    return true;
+}

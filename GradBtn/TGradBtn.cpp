@@ -415,14 +415,8 @@ void TGradBtn::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TGradBtn::event(QEvent* event) {
-    // A focused button takes Enter itself, before any default button of the window.
-    if (claimEnter(event))
+    if (shortcuts_.answer(event, isEnabled(), [this] { Click(); }))
         return true;
-    if (shortcuts_.owns(event)) {
-        if (isEnabled())
-            Click();
-        return true;
-    }
     return QWidget::event(event);
 }
 

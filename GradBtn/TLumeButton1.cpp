@@ -166,13 +166,8 @@ void TLumeButton1::keyPressEvent(QKeyEvent* event) {
 
 bool TLumeButton1::event(QEvent* event) {
     // Focused, the button answers Enter itself (one click, whether it is default or not).
-    if (claimEnter(event))
+    if (shortcuts_.answer(event, canFocus(), [this] { Click(); }))
         return true;
-    if (shortcuts_.owns(event)) {
-        if (canFocus())
-            Click();
-        return true;
-    }
     return QWidget::event(event);
 }
 
