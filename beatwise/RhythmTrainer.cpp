@@ -4,12 +4,11 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "Random.h"
+#include "ScorePrompts.h"
 #include "RhythmPlayer.h"
 #include "TwoDecimalText.h"
 
-#include "RemovableMedia.h"
 #include "ScoreStore.h"
-#include "StudentName.h"
 
 #include <algorithm>
 
@@ -18,7 +17,6 @@ namespace {
 const QString kCheckAnswer = QStringLiteral("Check Answer");
 const QString kCheckRhythm = QStringLiteral("Check Rhythm");
 const QString kHideAnswer = QStringLiteral("Hide Answer");
-const QString kDefaultScoresName = QStringLiteral("Scores");
 
 constexpr int kLastAnswerColumn = 10; // the entry point after column 9: the row is full
 
@@ -628,7 +626,7 @@ void RhythmTrainer::PrepareQuizClick() {
     state_.Items.clear();
     state_.Score.clear();
 
-    state_.ScoresName = askStudentName();
+    state_.ScoresName = ScorePrompts(dialogs_).askStudentName();
 
     // Erasing is asked so that Enter keeps the scores.
     if (dialogs_.confirmDestructive(QStringLiteral(
@@ -676,28 +674,13 @@ void RhythmTrainer::Off2Click() {
 }
 
 void RhythmTrainer::ViewScores1Click() {
-    state_.ScoresName = askStudentName();
+    state_.ScoresName = ScorePrompts(dialogs_).askStudentName();
     const scores::ScoreFileResult scores = scoreStore_.read(state_.ScoresName);
     if (!scores.ok()) {
         dialogs_.error(scores.error);
         return;
     }
     dialogs_.showScores(scores.lines);
-}
-
-QString RhythmTrainer::askStudentName() {
-    QString prefill = kDefaultScoresName;
-    for (;;) {
-        const auto typed =
-            dialogs_.input(QStringLiteral("Scores File Name"),
-                           QStringLiteral("Please type your last name OR student ID."), prefill);
-        const QString name = scores::StudentName::normalised(typed.value_or(kDefaultScoresName));
-        const QString refusal = scores::StudentName::refusal(name);
-        if (refusal.isEmpty())
-            return name;
-        dialogs_.information(refusal);
-        prefill = typed.value_or(kDefaultScoresName);
-    }
 }
 
 QString RhythmTrainer::quizLine() const {
@@ -739,29 +722,7 @@ void RhythmTrainer::finishQuiz() {
     if (dialogs_.confirmDestructive(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
         dialogs_.information(QStringLiteral(
             "Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded."));
-        copyScoresToRemovableMedium(saved.path);
+        ScorePrompts(dialogs_).copyToRemovableMedium(saved.path, state_.copyFolder);
     }
 }
 
-void RhythmTrainer::copyScoresToRemovableMedium(const QString& scoreFile) {
-    QString folder;
-    if (const auto drive = scores::RemovableMedia::floppyDrive()) {
-        folder = *drive;
-    } else {
-        // Without a drive A: the student picks the folder; the choice is offered again next time.
-        const QString start = state_.copyFolder.isEmpty()
-                                  ? scores::RemovableMedia::defaultCopyFolder()
-                                  : state_.copyFolder;
-        const auto chosen =
-            dialogs_.chooseFolder(QStringLiteral("Folder for the copy of the scores"), start);
-        if (!chosen) {
-            dialogs_.information(QStringLiteral("The scores were not copied."));
-            return;
-        }
-        folder = *chosen;
-        state_.copyFolder = folder;
-    }
-    const scores::ScoreFileResult copied = scores::ScoreStore::copyReadOnly(scoreFile, folder);
-    if (!copied.ok())
-        dialogs_.error(copied.error);
-}

@@ -109,8 +109,6 @@ private:
     void buildBeat(Meter meter);
     QString joinedParts() const;
     void finishQuiz();
-    void copyScoresToRemovableMedium(const QString& scoreFile);
-    QString askStudentName();
     void askThresholds();
     static QString wholeNumberOr(const QString& text, const QString& fallback);
 

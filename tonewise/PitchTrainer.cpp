@@ -5,13 +5,12 @@
 #include "KeySignature.h"
 #include "MidiOut.h"
 #include "Random.h"
+#include "ScorePrompts.h"
 #include "SpelledPitchTable.h"
 #include "Timer.h"
 #include "TwoDecimalText.h"
 
-#include "RemovableMedia.h"
 #include "ScoreStore.h"
-#include "StudentName.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +31,6 @@ constexpr int ModulationKeys = 18;    // auto-modulation keeps to at most four s
 constexpr int HighestQuizQuestions = 127;
 
 const QString kStart = QStringLiteral("Start");
-const QString kDefaultScoresName = QStringLiteral("Scores");
 const QString kHintsOn = QStringLiteral("Interval Hints On?");
 const QString kHintsOff = QStringLiteral("Interval Hints Off?");
 const QString kDefaultAdvanceCount = QStringLiteral("40");
@@ -61,8 +59,7 @@ long roundHalfEven(double value) {
 
 PitchTrainer::PitchTrainer(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clock,
                            TimerFactory& timers, const scores::ScoreStore& scoreStore)
-    : dialogs_(dialogs), output_(output), random_(random), clock_(clock),
-      scoreStore_(scoreStore) {
+    : dialogs_(dialogs), output_(output), random_(random), clock_(clock), scoreStore_(scoreStore) {
     timer1_ = timers.createTimer([this] { runTimerHandler(&PitchTrainer::ResponseClick); });
     timer2_ = timers.createTimer([this] { runTimerHandler(&PitchTrainer::PlayOldNote); });
     timer3_ = timers.createTimer([this] { runTimerHandler(&PitchTrainer::StimNoteOff); });
@@ -175,7 +172,7 @@ void PitchTrainer::FormCreate() {
     for (int id = 0; id < devices; ++id) {
         try {
             output_.SetDeviceID(id);
-            ++usable;
+            usable += output_.LastError() == 0 ? 1 : 0; // its capabilities could be read
         } catch (const EmidioutputError&) {
         }
     }
@@ -513,8 +510,7 @@ void PitchTrainer::UpdateScore() {
     ++state_.AttemptCount;
     state_.ScorePercent = 100.0 * state_.CorrectCount / state_.AttemptCount;
     // Worked out in whole numbers, so that 29 of 50 reads 58.00% and never 57.99%.
-    setScore(twoDecimalText(100LL * state_.CorrectCount, state_.AttemptCount) +
-             QLatin1Char('%'));
+    setScore(twoDecimalText(100LL * state_.CorrectCount, state_.AttemptCount) + QLatin1Char('%'));
 }
 
 void PitchTrainer::IntervalName() {
@@ -585,30 +581,78 @@ void PitchTrainer::SignatureSubmenuClick(int submenu) {
         state_.signatureSubmenuMark = submenu;
 }
 
-void PitchTrainer::CMajorClick() { SelectKey(0); }
-void PitchTrainer::AMinorClick() { SelectKey(1); }
-void PitchTrainer::FMajorClick() { SelectKey(2); }
-void PitchTrainer::DMinorClick() { SelectKey(3); }
-void PitchTrainer::GMajorClick() { SelectKey(4); }
-void PitchTrainer::EMinorClick() { SelectKey(5); }
-void PitchTrainer::BbMajorClick() { SelectKey(6); }
-void PitchTrainer::GMinorClick() { SelectKey(7); }
-void PitchTrainer::DMajorClick() { SelectKey(8); }
-void PitchTrainer::BMinorClick() { SelectKey(9); }
-void PitchTrainer::EbMajorClick() { SelectKey(10); }
-void PitchTrainer::CMinorClick() { SelectKey(11); }
-void PitchTrainer::AMajorClick() { SelectKey(12); }
-void PitchTrainer::FsharpMinorClick() { SelectKey(13); }
-void PitchTrainer::AbMajorClick() { SelectKey(14); }
-void PitchTrainer::FMinorClick() { SelectKey(15); }
-void PitchTrainer::EMajorClick() { SelectKey(16); }
-void PitchTrainer::CsharpMinorClick() { SelectKey(CsharpMinorIndex); }
-void PitchTrainer::DbMajorClick() { SelectKey(DbMajorIndex); }
-void PitchTrainer::GbMajorClick() { SelectKey(GbMajorIndex); }
-void PitchTrainer::BMajorClick() { SelectKey(20); }
-void PitchTrainer::FsharpMajorClick() { SelectKey(FsharpMajorIndex); }
-void PitchTrainer::BbMinorClick() { SelectKey(22); }
-void PitchTrainer::EbMinorClick() { SelectKey(23); }
+void PitchTrainer::CMajorClick() {
+    SelectKey(0);
+}
+void PitchTrainer::AMinorClick() {
+    SelectKey(1);
+}
+void PitchTrainer::FMajorClick() {
+    SelectKey(2);
+}
+void PitchTrainer::DMinorClick() {
+    SelectKey(3);
+}
+void PitchTrainer::GMajorClick() {
+    SelectKey(4);
+}
+void PitchTrainer::EMinorClick() {
+    SelectKey(5);
+}
+void PitchTrainer::BbMajorClick() {
+    SelectKey(6);
+}
+void PitchTrainer::GMinorClick() {
+    SelectKey(7);
+}
+void PitchTrainer::DMajorClick() {
+    SelectKey(8);
+}
+void PitchTrainer::BMinorClick() {
+    SelectKey(9);
+}
+void PitchTrainer::EbMajorClick() {
+    SelectKey(10);
+}
+void PitchTrainer::CMinorClick() {
+    SelectKey(11);
+}
+void PitchTrainer::AMajorClick() {
+    SelectKey(12);
+}
+void PitchTrainer::FsharpMinorClick() {
+    SelectKey(13);
+}
+void PitchTrainer::AbMajorClick() {
+    SelectKey(14);
+}
+void PitchTrainer::FMinorClick() {
+    SelectKey(15);
+}
+void PitchTrainer::EMajorClick() {
+    SelectKey(16);
+}
+void PitchTrainer::CsharpMinorClick() {
+    SelectKey(CsharpMinorIndex);
+}
+void PitchTrainer::DbMajorClick() {
+    SelectKey(DbMajorIndex);
+}
+void PitchTrainer::GbMajorClick() {
+    SelectKey(GbMajorIndex);
+}
+void PitchTrainer::BMajorClick() {
+    SelectKey(20);
+}
+void PitchTrainer::FsharpMajorClick() {
+    SelectKey(FsharpMajorIndex);
+}
+void PitchTrainer::BbMinorClick() {
+    SelectKey(22);
+}
+void PitchTrainer::EbMinorClick() {
+    SelectKey(23);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Levels
@@ -638,6 +682,9 @@ void PitchTrainer::rebuildStepList(int levelIndex) {
         showIntervalKeysOfLevel(level);
         RestartAfterChange();
     }
+    // Db and Gb Major have no parallel notes: the key in use hands over to its enharmonic
+    // equivalent. A mark left on either in its own submenu after another key was chosen is not
+    // the key in use and changes nothing.
     if (const auto replacement = replacementOnLevelSelect(level, state_.KeyIndex)) {
         dialogs_.information(replacement->message);
         const MusicKey& replaced = MusicKeys().at(static_cast<std::size_t>(state_.KeyIndex));
@@ -655,27 +702,69 @@ void PitchTrainer::showIntervalKeysOfLevel(const ScaleLevel& level) {
     }
 }
 
-void PitchTrainer::Level0Click() { LevelClick(0); }
-void PitchTrainer::Level1Click() { LevelClick(1); }
-void PitchTrainer::Level2Click() { LevelClick(2); }
-void PitchTrainer::Level6Click() { LevelClick(3); }
-void PitchTrainer::Level3Click() { LevelClick(4); }
-void PitchTrainer::Level5Click() { LevelClick(5); }
-void PitchTrainer::Level8Click() { LevelClick(6); }
-void PitchTrainer::Level4Click() { LevelClick(7); }
-void PitchTrainer::Level7Click() { LevelClick(8); }
-void PitchTrainer::Level9Click() { LevelClick(9); }
-void PitchTrainer::Level95Click() { LevelClick(10); }
-void PitchTrainer::Level10Click() { LevelClick(11); }
-void PitchTrainer::Level11Click() { LevelClick(12); }
-void PitchTrainer::Level12Click() { LevelClick(13); }
-void PitchTrainer::Level13Click() { LevelClick(14); }
-void PitchTrainer::Mixed0Click() { LevelClick(15); }
-void PitchTrainer::Mixed1Click() { LevelClick(16); }
-void PitchTrainer::Mixed2Click() { LevelClick(17); }
-void PitchTrainer::Mixed3Click() { LevelClick(18); }
-void PitchTrainer::Mixed4Click() { LevelClick(19); }
-void PitchTrainer::Mixed5Click() { LevelClick(20); }
+void PitchTrainer::Level0Click() {
+    LevelClick(0);
+}
+void PitchTrainer::Level1Click() {
+    LevelClick(1);
+}
+void PitchTrainer::Level2Click() {
+    LevelClick(2);
+}
+void PitchTrainer::Level6Click() {
+    LevelClick(3);
+}
+void PitchTrainer::Level3Click() {
+    LevelClick(4);
+}
+void PitchTrainer::Level5Click() {
+    LevelClick(5);
+}
+void PitchTrainer::Level8Click() {
+    LevelClick(6);
+}
+void PitchTrainer::Level4Click() {
+    LevelClick(7);
+}
+void PitchTrainer::Level7Click() {
+    LevelClick(8);
+}
+void PitchTrainer::Level9Click() {
+    LevelClick(9);
+}
+void PitchTrainer::Level95Click() {
+    LevelClick(10);
+}
+void PitchTrainer::Level10Click() {
+    LevelClick(11);
+}
+void PitchTrainer::Level11Click() {
+    LevelClick(12);
+}
+void PitchTrainer::Level12Click() {
+    LevelClick(13);
+}
+void PitchTrainer::Level13Click() {
+    LevelClick(14);
+}
+void PitchTrainer::Mixed0Click() {
+    LevelClick(15);
+}
+void PitchTrainer::Mixed1Click() {
+    LevelClick(16);
+}
+void PitchTrainer::Mixed2Click() {
+    LevelClick(17);
+}
+void PitchTrainer::Mixed3Click() {
+    LevelClick(18);
+}
+void PitchTrainer::Mixed4Click() {
+    LevelClick(19);
+}
+void PitchTrainer::Mixed5Click() {
+    LevelClick(20);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Octave and note names
@@ -805,17 +894,16 @@ void PitchTrainer::SustainOff1Click() {
 
 void PitchTrainer::MIDIInstr1Click() {
     const QString current = QString::number(state_.Instrument);
-    const QString reply = dialogs_
-                              .input(QStringLiteral("MIDI Instrument"),
-                                     QStringLiteral("MIDI Instrument Number between 0 and 127?"),
-                                     current)
-                              .value_or(current);
+    const QString reply =
+        dialogs_
+            .input(QStringLiteral("MIDI Instrument"),
+                   QStringLiteral("MIDI Instrument Number between 0 and 127?"), current)
+            .value_or(current);
     const int program = wholeNumber(reply.trimmed()).value_or(1);
     // A program change carries 0 .. 127: anything else would reach the synthesizer as another
     // message.
     if (program < 0 || program > 127) {
-        dialogs_.information(
-            QStringLiteral("Please type an instrument number between 0 and 127."));
+        dialogs_.information(QStringLiteral("Please type an instrument number between 0 and 127."));
         return;
     }
     state_.Instrument = static_cast<std::uint8_t>(program);
@@ -840,8 +928,12 @@ void PitchTrainer::cmbOutputChange(int index) {
 }
 
 void PitchTrainer::OpenMidiOutput() {
+    // The device the student picked stays the output when it is opened again (around the
+    // records of a quiz); before any choice it is the default device.
     if (state_.cmbOutput.enabled)
-        output_.SetProductName(state_.cmbOutput.text());
+        chosenOutput_ = state_.cmbOutput.text();
+    if (!chosenOutput_.isEmpty())
+        output_.SetProductName(chosenOutput_);
     else
         output_.SetDeviceID(-1);
     output_.OpenDevice();
@@ -891,9 +983,9 @@ bool PitchTrainer::askThresholds(const QString& countTitle, const QString& perce
 
 void PitchTrainer::On1Click() {
     if (state_.levelMark == HighestLevelIndex) {
-        dialogs_.information(QStringLiteral(
-            "Congratulations! This is the highest level! Select another key, fewer "
-            "scale-steps, and turn Auto Advance on again."));
+        dialogs_.information(
+            QStringLiteral("Congratulations! This is the highest level! Select another key, fewer "
+                           "scale-steps, and turn Auto Advance on again."));
         return;
     }
     state_.modulateOn = false;
@@ -955,10 +1047,10 @@ void PitchTrainer::CheckAutoAdvance() {
         return;
     if (state_.practice == Practice::Pitches)
         state_.SkipNextSound = true;
-    const bool advance = dialogs_.confirm(
-        QStringLiteral("Congratulations! You have ") + state_.AdvanceCount +
-        QStringLiteral(" or more correct answers with a score above ") + state_.AdvancePercent +
-        QStringLiteral("%. Advance to next level?"));
+    const bool advance =
+        dialogs_.confirm(QStringLiteral("Congratulations! You have ") + state_.AdvanceCount +
+                         QStringLiteral(" or more correct answers with a score above ") +
+                         state_.AdvancePercent + QStringLiteral("%. Advance to next level?"));
     state_.AttemptCount = 0;
     state_.CorrectCount = 0;
     setScore(advance ? QStringLiteral("Advance") : QStringLiteral("Repeat"));
@@ -976,10 +1068,10 @@ void PitchTrainer::CheckAutoModulate() {
         return;
     if (state_.practice == Practice::Pitches)
         state_.SkipNextSound = true;
-    const bool modulate = dialogs_.confirm(
-        QStringLiteral("Congratulations! You have ") + state_.AdvanceCount +
-        QStringLiteral(" or more correct answers with a score more than ") +
-        state_.AdvancePercent + QStringLiteral("%. Change scale and key?"));
+    const bool modulate =
+        dialogs_.confirm(QStringLiteral("Congratulations! You have ") + state_.AdvanceCount +
+                         QStringLiteral(" or more correct answers with a score more than ") +
+                         state_.AdvancePercent + QStringLiteral("%. Change scale and key?"));
     if (!modulate) {
         AutoModOffClick();
         state_.SkipNextSound = true;
@@ -1002,21 +1094,6 @@ void PitchTrainer::CheckAutoModulate() {
 // ---------------------------------------------------------------------------------------------
 // Quiz
 
-QString PitchTrainer::askStudentName() {
-    QString prefill = kDefaultScoresName;
-    for (;;) {
-        const auto typed =
-            dialogs_.input(QStringLiteral("Scores File Name"),
-                           QStringLiteral("Please type your last name OR student ID."), prefill);
-        const QString name = scores::StudentName::normalised(typed.value_or(kDefaultScoresName));
-        const QString refusal = scores::StudentName::refusal(name);
-        if (refusal.isEmpty())
-            return name;
-        dialogs_.information(refusal);
-        prefill = typed.value_or(kDefaultScoresName);
-    }
-}
-
 void PitchTrainer::QuizOnClick() {
     if (state_.quizMode == QuizMode::InProgress) {
         dialogs_.information(QStringLiteral(
@@ -1038,8 +1115,8 @@ void PitchTrainer::QuizOnClick() {
     state_.AnsDisplay.enabled = false;
     state_.RepeatNotes.enabled = false;
 
-    state_.QuizName = askStudentName();
-    if (dialogs_.confirm(QStringLiteral(
+    state_.QuizName = ScorePrompts(dialogs_).askStudentName();
+    if (dialogs_.confirmDestructive(QStringLiteral(
             "Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO "
             "if this CONTINUES A TEST and you need ALL previous scores"))) {
         const scores::ScoreFileResult erased = scoreStore_.erase(state_.QuizName);
@@ -1055,11 +1132,11 @@ void PitchTrainer::QuizOnClick() {
     // The numbers are kept in their plain decimal form: a question ends when the count of right
     // answers reads the same as the number of items.
     const QString itemsDefault = QStringLiteral("40");
-    const QString items = dialogs_
-                              .input(QStringLiteral("Number of Question Items"),
-                                     QStringLiteral("How many Pitches or Intervals in each Question?"),
-                                     itemsDefault)
-                              .value_or(itemsDefault);
+    const QString items =
+        dialogs_
+            .input(QStringLiteral("Number of Question Items"),
+                   QStringLiteral("How many Pitches or Intervals in each Question?"), itemsDefault)
+            .value_or(itemsDefault);
     const auto itemCount = wholeNumber(items.trimmed());
     if (!itemCount || *itemCount == 1000 || *itemCount < 1) {
         dialogs_.information(QStringLiteral("Please Begin again and type a valid number"));
@@ -1070,11 +1147,11 @@ void PitchTrainer::QuizOnClick() {
     state_.ItemsPerQuestion = QString::number(*itemCount);
 
     const QString questionsDefault = QStringLiteral("10");
-    const QString questions = dialogs_
-                                  .input(QStringLiteral("Number of Questions"),
-                                         QStringLiteral("How many Questions in Test?"),
-                                         questionsDefault)
-                                  .value_or(questionsDefault);
+    const QString questions =
+        dialogs_
+            .input(QStringLiteral("Number of Questions"),
+                   QStringLiteral("How many Questions in Test?"), questionsDefault)
+            .value_or(questionsDefault);
     const auto questionCount = wholeNumber(questions.trimmed());
     if (!questionCount || *questionCount == 1000 || *questionCount < 1 ||
         *questionCount > HighestQuizQuestions) {
@@ -1147,12 +1224,12 @@ void PitchTrainer::QuizQuestionDone() {
 
 void PitchTrainer::finishQuiz() {
     state_.QuizTotal /= state_.QuestionNumber;
-    const QString record =
-        QStringLiteral(" Tonewise Quiz , ") + clock_.shortDate() + QStringLiteral(", ") +
-        state_.QuestShw + QStringLiteral(", Number of Questions = ") + state_.NumQuestions +
-        QStringLiteral(", Number of pitches in questions = ") + state_.ItemsPerQuestion +
-        QStringLiteral(", Overall Average Score = ") +
-        QString::number(roundHalfEven(state_.QuizTotal));
+    const QString record = QStringLiteral(" Tonewise Quiz , ") + clock_.shortDate() +
+                           QStringLiteral(", ") + state_.QuestShw +
+                           QStringLiteral(", Number of Questions = ") + state_.NumQuestions +
+                           QStringLiteral(", Number of pitches in questions = ") +
+                           state_.ItemsPerQuestion + QStringLiteral(", Overall Average Score = ") +
+                           QString::number(roundHalfEven(state_.QuizTotal));
     appendScoreLine(record);
     if (dialogs_.confirm(QStringLiteral("END OF QUIZ. Do you wish to review score?"))) {
         const scores::ScoreFileResult scores = scoreStore_.read(state_.QuizName);
@@ -1161,35 +1238,14 @@ void PitchTrainer::finishQuiz() {
         else
             dialogs_.error(scores.error);
     }
-    if (dialogs_.confirm(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
+    if (dialogs_.confirmDestructive(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
         dialogs_.information(QStringLiteral("Put Floppy disk in A Drive. If disk is NOT in "
                                             "drive, score will NOT be recorded."));
-        copyScoresToRemovableMedium(scoreStore_.pathFor(state_.QuizName));
+        ScorePrompts(dialogs_).copyToRemovableMedium(scoreStore_.pathFor(state_.QuizName),
+                                                     copyFolder_);
     }
     QuizOffClick();
     state_.StartButton.enabled = true;
-}
-
-void PitchTrainer::copyScoresToRemovableMedium(const QString& scoreFile) {
-    QString folder;
-    if (const auto drive = scores::RemovableMedia::floppyDrive()) {
-        folder = *drive;
-    } else {
-        // Without a drive A: the student picks the folder; the choice is offered again next time.
-        const QString start =
-            copyFolder_.isEmpty() ? scores::RemovableMedia::defaultCopyFolder() : copyFolder_;
-        const auto chosen =
-            dialogs_.chooseFolder(QStringLiteral("Folder for the copy of the scores"), start);
-        if (!chosen) {
-            dialogs_.information(QStringLiteral("The scores were not copied."));
-            return;
-        }
-        folder = *chosen;
-        copyFolder_ = folder;
-    }
-    const scores::ScoreFileResult copied = scores::ScoreStore::copyReadOnly(scoreFile, folder);
-    if (!copied.ok())
-        dialogs_.error(copied.error);
 }
 
 void PitchTrainer::QuizOffClick() {
@@ -1212,7 +1268,7 @@ void PitchTrainer::QuizOffClick() {
 }
 
 void PitchTrainer::ReviewScoresClick() {
-    state_.QuizName = askStudentName();
+    state_.QuizName = ScorePrompts(dialogs_).askStudentName();
     const scores::ScoreFileResult scores = scoreStore_.read(state_.QuizName);
     if (!scores.ok()) {
         dialogs_.error(scores.error);

@@ -198,8 +198,6 @@ private:
     bool askThresholds(const QString& countTitle, const QString& percentTitle, bool& second);
     bool appendScoreLine(const QString& line);
     void finishQuiz();
-    void copyScoresToRemovableMedium(const QString& scoreFile);
-    QString askStudentName();
     KeyControl* keyControl(const QString& name);
     void runTimerHandler(void (PitchTrainer::*handler)());
 
@@ -213,7 +211,8 @@ private:
     std::unique_ptr<Timer> timer3_;
     PitchTrainerListener* listener_ = nullptr;
     PitchState state_;
-    QString copyFolder_; // where the last copy of a score file went, remembered for the run
+    QString copyFolder_;   // where the last copy of a score file went, remembered for the run
+    QString chosenOutput_; // the output device picked in the chooser; empty: the default one
 };
 
 } // namespace tonewise

@@ -8,31 +8,24 @@
 // clockStart() turns that frame into steady-clock time.
 //
 // Prints readable lines, then one JSON line. It never fails on a time.
+#include "AudioOnsets.h"
 #include "BenchSupport.h"
-#include "BuiltinSynth.h"
 #include "Clock.h"
 #include "MersenneRandom.h"
 #include "MidiGenPlayer.h"
 #include "ModalDialogs.h"
 #include "ScoreStore.h"
-#include "SynthEngine.h"
 #include "SystemClock.h"
 #include "TGradBtn.h"
 #include "TMidiGen.h"
 #include "TRhytm7.h"
-#include "WavFile.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
-#include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -41,11 +34,6 @@ using bench::pause;
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
-
-// Sample values (16-bit scale) at or below this are silence.
-constexpr float kSilence = 8.0f;
-// How long before the Yes an onset is still looked for.
-constexpr double kEarlyOnsetSeconds = 0.020;
 
 // The window's boxes for a student who answers every question with Yes at once; it notes when.
 class PromptStudent final : public ModalDialogs {
@@ -61,16 +49,6 @@ public:
         std::fprintf(stderr, "beatwise_startup: %s\n", qPrintable(text));
     }
 };
-
-// Whether every sample of the `frames` frames before `end` is below `threshold`.
-bool silentBefore(const std::vector<float>& samples, int channels, std::size_t end,
-                  std::size_t frames, float threshold) {
-    const std::size_t begin = end > frames ? end - frames : 0;
-    for (std::size_t i = begin * channels; i < end * channels && i < samples.size(); ++i)
-        if (std::fabs(samples[i]) > threshold)
-            return false;
-    return true;
-}
 
 // Runs `trials` questions in the real window: "Next Question", Yes, the first count-in beat,
 // "Stop/Repeat", a pause for silence. Returns the milliseconds from each Yes to the first
@@ -104,23 +82,7 @@ std::vector<double> yesToCountInMs(const QString& wavPath, int trials) {
         window.close();
     }
 
-    std::vector<double> latencies;
-    midi::WavData wav;
-    if (!midi::readWav(wavPath, wav) || wav.channels <= 0)
-        return latencies;
-    const std::vector<float> samples(wav.samples.begin(), wav.samples.end());
-    const auto clockStart = midi::SynthEngine::instance().clockStart();
-    for (const auto& yes : yesTimes) {
-        const double atYes = std::chrono::duration<double>(yes - clockStart).count();
-        const auto from =
-            static_cast<std::size_t>(std::max(0.0, (atYes - kEarlyOnsetSeconds) * wav.sampleRate));
-        if (!silentBefore(samples, wav.channels, from, wav.sampleRate / 10, kSilence))
-            continue;
-        const long onset = midi::firstNonSilentFrame(samples, wav.channels, kSilence, from);
-        if (onset >= 0)
-            latencies.push_back((onset / double(wav.sampleRate) - atYes) * 1000.0);
-    }
-    return latencies;
+    return bench::momentsToOnsetMs(wavPath, yesTimes);
 }
 
 } // namespace
@@ -136,15 +98,8 @@ int main(int argc, char** argv) {
 
     const QString wavPath = QDir::temp().filePath(
         QStringLiteral("beatwise-startup-%1.wav").arg(QCoreApplication::applicationPid()));
-    midi::SynthOptions options;
-    options.output = midi::AudioOutput::File;
-    options.audioFile = wavPath;
-    midi::configureBuiltinSynth(options);
-    QElapsedTimer loading;
-    loading.start();
-    midi::warmUpBuiltinSynth();
-    const bool ready = midi::SynthEngine::instance().waitUntilReady(std::chrono::seconds(30));
-    const double loadMs = loading.nsecsElapsed() / 1e6;
+    const double loadMs = bench::startSynthIntoWav(wavPath);
+    const bool ready = loadMs >= 0;
 
     const int trials = 8;
     const bench::Summary yes =

@@ -21,17 +21,6 @@ using bench::pause;
 
 namespace {
 
-double peakRssMb() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
-
 midi::StreamEvent drum(uint32_t delta, uint32_t key, uint32_t velocity) {
     return {delta, 0, 0x99u | key << 8 | velocity << 16};
 }
@@ -115,7 +104,7 @@ int main(int argc, char** argv) {
     const double loadMs = loading.nsecsElapsed() / 1e6;
 
     const std::vector<double> latencies = noteOnToSoundMs(wavPath, 10);
-    const double rss = peakRssMb();
+    const double rss = bench::peakRssMb();
     const double latencyMax =
         latencies.empty() ? -1 : *std::max_element(latencies.begin(), latencies.end());
     double latencyMean = 0;

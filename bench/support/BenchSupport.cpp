@@ -2,9 +2,13 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
+#include <cmath>
+
+#include <sys/resource.h>
 
 namespace bench {
 
@@ -21,31 +25,79 @@ bool hasDisplay() {
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-std::vector<double> startupToFirstPaintMs(const QString& program, int runs) {
+namespace {
+
+// A process environment that draws offscreen when there is no window system.
+QProcessEnvironment programEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!hasDisplay())
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+    return environment;
+}
+
+void endProcess(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.kill();
+    process.waitForFinished(5000);
+}
+
+} // namespace
+
+std::vector<double> startupToFirstPaintMs(const QString& program, int runs, int timeoutMs) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (!hasDisplay())
-            environment.insert("QT_QPA_PLATFORM", "offscreen");
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(programEnvironment());
         QElapsedTimer timer;
         timer.start();
         process.start(program, {"--startup-probe"});
         if (!process.waitForStarted(10000))
             break;
         QByteArray output;
-        while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
+        bool painted = false;
+        while ((process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) &&
+               timer.elapsed() < timeoutMs) {
             process.waitForReadyRead(50);
             output += process.readAll();
             if (output.contains("first-paint")) {
                 times.push_back(timer.nsecsElapsed() / 1e6);
+                painted = true;
                 break;
             }
         }
-        process.waitForFinished(10000);
+        if (painted)
+            process.waitForFinished(10000);
+        endProcess(process);
     }
     return times;
+}
+
+double peakRssMb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+double childrenPeakRssMb() {
+    rusage usage{};
+    if (getrusage(RUSAGE_CHILDREN, &usage) != 0 || usage.ru_maxrss <= 0)
+        return -1;
+    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+}
+
+bool silentBefore(const std::vector<float>& samples, int channels, std::size_t end,
+                  std::size_t frames, float threshold) {
+    const std::size_t begin = end > frames ? end - frames : 0;
+    for (std::size_t i = begin * channels; i < end * channels && i < samples.size(); ++i)
+        if (std::fabs(samples[i]) > threshold)
+            return false;
+    return true;
 }
 
 Summary summarise(std::vector<double> values) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <vector>
 
@@ -13,8 +14,19 @@ void pause(int ms);
 bool hasDisplay();
 
 // Starts `program --startup-probe` `runs` times: the milliseconds from starting the process to
-// its first painted window, one figure per start that got that far.
-std::vector<double> startupToFirstPaintMs(const QString& program, int runs);
+// its first painted window, one figure per start that got that far. A start that prints nothing
+// within `timeoutMs` is ended and gives no figure.
+std::vector<double> startupToFirstPaintMs(const QString& program, int runs, int timeoutMs = 10000);
+
+// The peak resident memory of this process, and of the largest child process it has waited
+// for, in megabytes (-1 when unknown).
+double peakRssMb();
+double childrenPeakRssMb();
+
+// Whether every sample of the `frames` frames before frame `end` of interleaved samples is at or
+// below `threshold`.
+bool silentBefore(const std::vector<float>& samples, int channels, std::size_t end,
+                  std::size_t frames, float threshold);
 
 struct Summary {
     double median = -1, min = -1, max = -1, mean = -1;

@@ -66,6 +66,14 @@ private slots:
         for (const char* topic : {"howto.html", "keys.html", "levels.html", "pitches.html",
                                   "intervals.html", "names.html", "advance.html", "quizzes.html"})
             QVERIFY2(tonewise.contains(QLatin1String(topic)), topic);
+        // The start-up box sends students to "HOW TO USE TONEWISE", "Question Content and Order".
+        const QString contents = readPage(HelpWindow::contentsUrl(HelpWindow::Program::Tonewise));
+        static const QRegularExpression firstHeading(QStringLiteral("<h[1-6]>([^<]*)</h"));
+        QCOMPARE(firstHeading.match(contents).captured(1), QStringLiteral("HOW TO USE TONEWISE"));
+        QVERIFY(contents.contains(QLatin1String("Question Content and Order")));
+        const QString howTo = readPage(
+            HelpWindow::contentsUrl(HelpWindow::Program::Tonewise).resolved(QUrl("howto.html")));
+        QVERIFY(howTo.contains(QLatin1String("<title>Question Content and Order</title>")));
         // Both say where the score files are.
         for (auto program : {HelpWindow::Program::Beatwise, HelpWindow::Program::Tonewise}) {
             const QUrl quizzes = HelpWindow::contentsUrl(program).resolved(QUrl("quizzes.html"));
@@ -81,6 +89,10 @@ private slots:
         QCOMPARE(browser->source(), HelpWindow::contentsUrl(HelpWindow::Program::Tonewise));
         QCOMPARE(help.windowTitle(), QStringLiteral("Tonewise Help"));
         QVERIFY(!browser->isBackwardAvailable());
+
+        browser->setSource(QUrl(QStringLiteral("howto.html")));
+        QCOMPARE(help.windowTitle(), QStringLiteral("Tonewise Help - Question Content and Order"));
+        browser->backward();
 
         browser->setSource(QUrl(QStringLiteral("intervals.html")));
         QVERIFY(browser->toPlainText().contains(QLatin1String("Perfect 11")));

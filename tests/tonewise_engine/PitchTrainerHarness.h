@@ -120,6 +120,16 @@ protected:
         settle();
     }
 
+    // "Start-Reset Score", then `wrong` wrong answers and `right` right ones.
+    void answerFromStart(int wrong, int right) {
+        trainer.StartButtonClick();
+        settle();
+        for (int i = 0; i < wrong; ++i)
+            answerWrong();
+        for (int i = 0; i < right; ++i)
+            answerRight();
+    }
+
     // Runs the menu command at that path of captions, opening the submenus on the way.
     void menu(const QStringList& path) {
         const std::vector<PitchMenuItem>* level = &menus;

@@ -379,6 +379,27 @@ TEST_F(KeysAndLevels, AParallelLevelChosenInGbMajorMovesToFSharpMajor) {
     EXPECT_EQ(state().StepCount, 16);
 }
 
+TEST_F(KeysAndLevels, AParallelLevelReplacesOnlyTheKeyInUse) {
+    settle();
+    menu({"Key", "5 flats", "Db Major"});
+    menu({"Key", "4 sharps", "E Major"});
+    ASSERT_TRUE(menuChecked({"Key", "5 flats", "Db Major"})) << "another radio group";
+    // The mark left on Db Major is not the key in use: E Major stays, without a message.
+    const auto shown = dialogs.informations.size();
+    menu({"Scale Steps", "1-8 + Parallel 3,6"});
+    EXPECT_EQ(dialogs.informations.size(), shown);
+    EXPECT_EQ(state().Key, "Key = E Major.");
+    EXPECT_EQ(state().StepList.at(0), "E3");
+
+    // Db Major in use: it hands over to C# Minor, once, and loses its mark.
+    menu({"Key", "5 flats", "Db Major"});
+    EXPECT_EQ(dialogs.informations.mid(shown),
+              (QStringList{"C# minor/Major is the enharmonic equivalent to Db Major/minor "
+                           "without double flats."}));
+    EXPECT_EQ(state().Key, "Key = C# Harmonic Minor.");
+    EXPECT_FALSE(menuChecked({"Key", "5 flats", "Db Major"}));
+}
+
 TEST_F(KeysAndLevels, NoteNamesFollowTheChosenNaming) {
     settle();
     trainer.SyllablesClick(); // while "Note Names Off" is marked

@@ -12,14 +12,7 @@ const QString kAdvanceQuestion40 = QStringLiteral(
 class AutoAdvance : public PitchTrainerTest {
 protected:
     // Wrong answers first, then right ones, from a fresh Start.
-    void answer(int wrong, int right) {
-        trainer.StartButtonClick();
-        settle();
-        for (int i = 0; i < wrong; ++i)
-            answerWrong();
-        for (int i = 0; i < right; ++i)
-            answerRight();
-    }
+    void answer(int wrong, int right) { answerFromStart(wrong, right); }
     // Thresholds typed at "Advance On".
     void advanceOn(const QString& count, const QString& percent) {
         dialogs.inputAnswers.push_back(count);

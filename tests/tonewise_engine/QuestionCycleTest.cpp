@@ -217,6 +217,31 @@ TEST_F(Staff, WritesTheRaisedSeventhOfAMinorKeyWithItsSharp) {
             << "A minor has no signature";
 }
 
+TEST_F(Staff, WritesAParallelNoteAndTheNextPlainNoteWithTheirAccidentals) {
+    settle();
+    menu({"Scale Steps", "1-8 + Parallel 3"});
+    settle();
+    answerRight();
+    answerRight(); // past the first answer after the level change
+    for (int i = 0; i < 300 && state().LetterName != "Eb3"; ++i)
+        answerRight();
+    ASSERT_EQ(state().LetterName, "Eb3");
+    trainer.KeyClick(u"D3sharp");
+    EXPECT_TRUE(staffHas("b", 96, 20));
+    settle();
+    EXPECT_TRUE(staffHas("b", 74, 20)) << "the reference keeps its flat";
+    const int y = state().NoteY;
+    trainer.KeyClick(keyFor(state().QuestionPitch));
+    EXPECT_TRUE(staffHas("n", 96, y)) << "the plain note after it cancels the flat";
+    settle();
+    const int nextY = state().NoteY;
+    if (state().LetterName != "Eb3") {
+        trainer.KeyClick(keyFor(state().QuestionPitch));
+        for (const StaffGlyph& glyph : staff())
+            EXPECT_FALSE(glyph.x == 96 && glyph.y == nextY) << "no accidental on a plain note";
+    }
+}
+
 TEST_F(Staff, ShowsTheSignatureOfTheChosenKey) {
     settle();
     menu({"Key", "6 sharps", "F# Major"});

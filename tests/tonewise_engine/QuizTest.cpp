@@ -26,14 +26,7 @@ protected:
         menu({"File", "Quiz Mode", "Prepare Quiz"});
     }
     // One question of the quiz: Start, then wrong and right answers.
-    void question(int wrong, int right) {
-        trainer.StartButtonClick();
-        settle();
-        for (int i = 0; i < wrong; ++i)
-            answerWrong();
-        for (int i = 0; i < right; ++i)
-            answerRight();
-    }
+    void question(int wrong, int right) { answerFromStart(wrong, right); }
     QStringList fileLines() const {
         QStringList lines = store.read(QStringLiteral("Smith")).lines;
         lines.removeAll(QString());
@@ -142,6 +135,30 @@ TEST_F(Quiz, WritesARecordPerQuestionAndTheOverallAverage) {
 
     menu({"File", "Quiz Mode", "Off"});
     EXPECT_EQ(fileLines().size(), 3) << "a finished test is complete";
+}
+
+TEST_F(Quiz, AveragesTheRoundedQuestionScoresAndRoundsHalvesToEven) {
+    settle();
+    // 66.66% counts as 67: (67 + 100) / 2 = 83.5, whose even neighbour is 84.
+    prepare(true, QStringLiteral("2"), QStringLiteral("2"));
+    dialogs.confirmAnswers.push_back(false);
+    dialogs.confirmAnswers.push_back(false);
+    question(1, 2);
+    question(0, 2);
+    ASSERT_EQ(fileLines().size(), 3);
+    EXPECT_TRUE(fileLines()[0].endsWith("Score this question: 66.66%"));
+    EXPECT_TRUE(fileLines()[2].endsWith(", Overall Average Score = 84"))
+        << fileLines()[2].toStdString();
+
+    // (50 + 67) / 2 = 58.5 goes down to 58.
+    prepare(true, QStringLiteral("2"), QStringLiteral("2"));
+    dialogs.confirmAnswers.push_back(false);
+    dialogs.confirmAnswers.push_back(false);
+    question(2, 2);
+    question(1, 2);
+    ASSERT_EQ(fileLines().size(), 3);
+    EXPECT_TRUE(fileLines()[2].endsWith(", Overall Average Score = 58"))
+        << fileLines()[2].toStdString();
 }
 
 TEST_F(Quiz, RecordsIntervalsPracticeAndTheKeyOfTheQuestion) {

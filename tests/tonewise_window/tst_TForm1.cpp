@@ -1,0 +1,465 @@
+// The pitch trainer's main window, driven as a student drives it: clicks on its keys and
+// buttons, menu items, and the boxes that open; time passes on a virtual clock.
+#include "HelpWindow.h"
+#include "Intervals.h"
+#include "MersenneRandom.h"
+#include "MidiOut.h"
+#include "ModalAnswerer.h"
+#include "RecordingMidiPlatform.h"
+#include "ScoreStore.h"
+#include "StaffPainter.h"
+#include "StaffView.h"
+#include "TElasticForm.h"
+#include "TForm1.h"
+#include "TGradButton.h"
+#include "TScoreRecord.h"
+#include "VirtualClock.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextEdit>
+
+#include <cmath>
+
+using namespace tonewise;
+
+namespace {
+
+// A pitch trainer window around recording parts, with a score folder of its own.
+struct ToneWindow {
+    QTemporaryDir scoreRoot;
+    scores::ScoreStore store{scoreRoot.path() + QStringLiteral("/Qor_Music")};
+    ScriptedBoxes boxes;
+    RecordingMidiPlatform platform{{QStringLiteral("Built-in synthesizer"), QStringLiteral("Port B")}};
+    TMidiOutput output{nullptr, &platform};
+    MersenneRandom random{20261208};
+    VirtualClock clock;
+    std::unique_ptr<TForm1> window;
+
+    ToneWindow() {
+        boxes.setTitle(QStringLiteral("Tonewise"));
+        window = std::make_unique<TForm1>(boxes, output, random, clock, clock, store);
+        boxes.attach(window.get(), window->ScoreRecord);
+    }
+
+    const PitchState& state() const { return window->state(); }
+
+    // Shown and activated, as the program starts it: maximised, the first note on its way.
+    bool showAsStarted() {
+        window->show();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            return false;
+        return QTest::qWaitFor([this] { return window->isMaximized() && !state().Score.isEmpty(); });
+    }
+
+    void wait(int milliseconds) { clock.advance(milliseconds); }
+    void clickKey(const QString& name) const {
+        QTest::mouseClick(window->keyButton(name), Qt::LeftButton);
+    }
+    void clickButton(TGradButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+    void trigger(const QString& item) const { window->menuAction(item)->trigger(); }
+    bool checked(const QString& item) const { return window->menuAction(item)->isChecked(); }
+
+    // The key a student clicks for the question note in Pitches practice.
+    QString keyOfQuestion() const { return keyboardKeyForMidi(state().QuestionPitch)->name; }
+    // ... and in Intervals practice: the key of the interval from the reference note.
+    QString intervalKeyOfQuestion() const {
+        const int size = std::abs(int(state().QuestionPitch) - int(state().PreviousPitch));
+        return intervalKeyLook(size)->key;
+    }
+
+    int noteOns(int note) const {
+        int n = 0;
+        for (const auto& m : platform.sent)
+            n += m.status == 0x90 && m.data1 == note ? 1 : 0;
+        return n;
+    }
+};
+
+std::optional<StaffGlyph> glyphAt(const std::vector<StaffGlyph>& staff, const QString& text,
+                                  int x) {
+    for (const StaffGlyph& glyph : staff)
+        if (glyph.text == text && glyph.x == x)
+            return glyph;
+    return std::nullopt;
+}
+
+// Dark pixels of the staff picture where a whole note starting at design x sits at note y.
+int darkPixelsOfNote(StaffView* view, int x, int noteY) {
+    const QImage image = view->grab().toImage();
+    QImage scratch(view->size(), QImage::Format_ARGB32);
+    QPainter painter(&scratch);
+    const notation::StaffPainter staff(painter, QRectF(view->rect()));
+    const QPointF left = staff.devicePoint(x + 2, noteY);
+    const QPointF right = staff.devicePoint(x + 8, noteY);
+    const QRect area(QPoint(int(left.x()), int(left.y() - 2)),
+                     QPoint(int(right.x()), int(right.y() + 2)));
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int px = area.left(); px <= area.right(); ++px)
+            if (image.rect().contains(px, y))
+                count += qGray(image.pixel(px, y)) < 96 ? 1 : 0;
+    return count;
+}
+
+// With TONEWISE_WINDOW_PICTURES set to a folder, saves what `widget` shows there.
+void savePicture(QWidget* widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("TONEWISE_WINDOW_PICTURES");
+    if (!folder.isEmpty())
+        widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+bool overlaps(const QWidget* a, const QWidget* b) {
+    return a->geometry().intersects(b->geometry());
+}
+
+} // namespace
+
+class TestTForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUp();
+    void pitchesExercise();
+    void intervalsExercise();
+    void keyAndLevelFromTheMenus();
+    void noteNamesAndOutputs();
+    void quizToTheScoreFile();
+    void helpAndAbout();
+    void layoutAtThisScreenSize();
+};
+
+void TestTForm1::startUp() {
+    ToneWindow t;
+    QVERIFY(t.showAsStarted());
+    TForm1& w = *t.window;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Qor Pitch and Interval Identification"));
+    QCOMPARE(t.boxes.informations.value(0),
+             QStringLiteral("When Tonewise Opens, Please Click Help Menu, Select \"Help Topics\", "
+                            "then Select and Read HOW TO USE TONEWISE \"Question Content and "
+                            "Order.\" Thanks, - Orin Vascombe"));
+    QCOMPARE(w.Key->text(), QStringLiteral("Key = C Major."));
+    QCOMPARE(w.QuestShw->text(), QStringLiteral("Scale-steps = 1, 3, 5."));
+    QCOMPARE(w.AnsShow->text(),
+             QStringLiteral("Select Key and scale-steps from Menu or click middle C."));
+    QCOMPARE(w.Score->toPlainText(), QStringLiteral("Start"));
+    QCOMPARE(w.Label2->text(), QStringLiteral("Correct Answers:"));
+    for (const char* item : {"ClavedoSol", "Scalesteps", "NoteNamesOff", "Letters", "SustainOn1",
+                             "AdvanceOn1", "AutoAdvance2", "AutoModOff", "DontPlay", "QuizOff",
+                             "Level0", "CMajor", "N0signature1"})
+        QVERIFY2(t.checked(QString::fromLatin1(item)), item);
+    for (const char* item : {"ClavedoF", "Intervals", "NoteNames", "Syllables", "SustainOff1",
+                             "AdvanceOff1", "AutoModOn", "LastNoteAgain", "QuizOn", "BeginTest"})
+        QVERIFY2(!t.checked(QString::fromLatin1(item)), item);
+    QVERIFY(!w.menuAction(QStringLiteral("BeginTest"))->isEnabled());
+    QVERIFY(!w.menuAction(QStringLiteral("HintsOn"))->isEnabled());
+    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(), QStringLiteral("Practice Intervals?"));
+    QCOMPARE(w.menuAction(QStringLiteral("NoteNames1"))->text(), QStringLiteral("Note Names On?"));
+    QCOMPARE(w.menuAction(QStringLiteral("RepeatLastNote1"))->text(),
+             QStringLiteral("Repeat Last Note? "));
+    for (const ScaleLevel& level : ScaleLevels())
+        QVERIFY(w.menuAction(level.item));
+    for (const MusicKey& key : MusicKeys())
+        QVERIFY(w.menuAction(key.item));
+    QVERIFY(!w.cmbOutput->isVisible());
+    for (TGradButton* key : w.keys)
+        QCOMPARE(key->caption(), QStringLiteral(" "));
+    QCOMPARE(w.keyButton(QStringLiteral("C3"))->toolTip(), MiddleCHint);
+
+    // The first note, the tonic, sounds once 10 ms after the first activation.
+    QCOMPARE(t.noteOns(60), 0);
+    t.wait(10);
+    QCOMPARE(t.noteOns(60), 1);
+    QCOMPARE(t.platform.openDevice, -1);
+    savePicture(&w, QStringLiteral("startup"));
+}
+
+void TestTForm1::pitchesExercise() {
+    ToneWindow t;
+    QVERIFY(t.showAsStarted());
+    TForm1& w = *t.window;
+    t.trigger(QStringLiteral("Level10")); // "1,2,3,4,5,6,7,8"
+    t.wait(10);
+    t.clickKey(QStringLiteral("C3"));
+    QCOMPARE(w.AnsShow->text(), QStringLiteral("That is correct: C3"));
+    QCOMPARE(w.Items->toPlainText(), QStringLiteral("1"));
+    QCOMPARE(w.Score->toPlainText(), QStringLiteral("100.00%"));
+
+    int previous = 60;
+    for (int question = 0; question < 6; ++question) {
+        t.wait(300);
+        const int asked = t.state().QuestionPitch;
+        QVERIFY(asked != previous);
+        QCOMPARE(t.noteOns(asked) > 0, true);
+        // A click while the next question is on its way counts for nothing.
+        t.clickKey(t.keyOfQuestion());
+        QCOMPARE(w.Items->toPlainText(), QString::number(question + 2));
+        QCOMPARE(w.AnsShow->text(), QStringLiteral("That is correct: ") + t.state().LetterName);
+        // The reference note first, then the answered note to its right.
+        const auto& staff = w.PaintBox1->glyphs();
+        const auto reference = glyphAt(staff, QStringLiteral("w"), 82);
+        const auto answered = glyphAt(staff, QStringLiteral("w"), 104);
+        QVERIFY(reference && answered);
+        QCOMPARE(answered->y, t.state().NoteY);
+        // Drawn there: darker than the bare staff at the same height further right.
+        QVERIFY(darkPixelsOfNote(w.PaintBox1, 104, answered->y) >
+                darkPixelsOfNote(w.PaintBox1, 170, answered->y) + 4);
+        previous = asked;
+    }
+    savePicture(&w, QStringLiteral("pitches"));
+
+    // A wrong answer: the error tone, the notes again 100 ms later.
+    t.wait(300);
+    const int asked = t.state().QuestionPitch;
+    const auto sentBefore = t.platform.sent.size();
+    t.clickKey(asked == 83 ? QStringLiteral("F1") : QStringLiteral("B4"));
+    QCOMPARE(w.AnsShow->text(), QStringLiteral("Please play second note."));
+    QCOMPARE(w.Score->toPlainText(), QStringLiteral("87.50%"));
+    const auto& sent = t.platform.sent;
+    QVERIFY(sent.size() >= sentBefore + 3);
+    QCOMPARE(int(sent[sentBefore + 1].status), 0xC0);
+    QCOMPARE(int(sent[sentBefore + 1].data1), 113);
+    QCOMPARE(int(sent[sentBefore + 2].status), 0x90);
+    QCOMPARE(int(sent[sentBefore + 2].data1), 81);
+    t.wait(100);
+    QCOMPARE(int(sent.back().status), 0x90);
+    QCOMPARE(int(sent.back().data1), int(t.state().PreviousPitch));
+    t.wait(300);
+    QCOMPARE(int(sent.back().data1), asked);
+}
+
+void TestTForm1::intervalsExercise() {
+    ToneWindow t;
+    QVERIFY(t.showAsStarted());
+    TForm1& w = *t.window;
+    t.wait(10);
+    t.trigger(QStringLiteral("Level13")); // every interval key
+    t.wait(10);
+    const int before = t.noteOns(60);
+    t.trigger(QStringLiteral("Intervals"));
+    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(), QStringLiteral("Practice Pitches?"));
+    QCOMPARE(w.AnsShow->text(), QStringLiteral("Click Perfect 1 for first answer."));
+    QVERIFY(!w.keyButton(QStringLiteral("F1"))->isVisible());
+    QVERIFY(!w.keyButton(QStringLiteral("C3sharp"))->isVisible());
+    QCOMPARE(w.keyButton(QStringLiteral("B1"))->caption(), QStringLiteral("P1"));
+    QCOMPARE(w.keyButton(QStringLiteral("E4"))->caption(), QStringLiteral("P11"));
+    QCOMPARE(w.keyButton(QStringLiteral("B1"))->faceColor(), QColor(0, 255, 0));
+    QCOMPARE(w.keyButton(QStringLiteral("E2"))->faceColor(), QColor(0, 255, 255));
+    QVERIFY(w.menuAction(QStringLiteral("HintsOn"))->isEnabled());
+
+    // The tonic twice, 600 ms apart, then "Perfect 1".
+    t.wait(10);
+    t.wait(600);
+    QCOMPARE(t.noteOns(60), before + 2);
+    t.clickKey(QStringLiteral("B1"));
+    QCOMPARE(w.AnsShow->text(), QStringLiteral("That is correct: Perfect 1"));
+    for (int question = 0; question < 5; ++question) {
+        t.wait(300);
+        const int size = std::abs(int(t.state().QuestionPitch) - int(t.state().PreviousPitch));
+        t.clickKey(t.intervalKeyOfQuestion());
+        QCOMPARE(w.AnsShow->text(), QStringLiteral("That is correct: ") + *intervalName(size));
+    }
+    QCOMPARE(w.Items->toPlainText(), QStringLiteral("6"));
+    savePicture(&w, QStringLiteral("intervals"));
+
+    // Back to pitches: every key again, silver, without interval captions.
+    t.trigger(QStringLiteral("Scalesteps"));
+    QVERIFY(w.keyButton(QStringLiteral("F1"))->isVisible());
+    QCOMPARE(w.keyButton(QStringLiteral("B1"))->caption(), QString());
+    QCOMPARE(w.keyButton(QStringLiteral("B1"))->faceColor(), QColor(192, 192, 192));
+}
+
+void TestTForm1::keyAndLevelFromTheMenus() {
+    ToneWindow t;
+    QVERIFY(t.showAsStarted());
+    TForm1& w = *t.window;
+    t.wait(10);
+    t.clickKey(QStringLiteral("C3"));
+    t.wait(300);
+
+    t.trigger(QStringLiteral("DMajor"));
+    QCOMPARE(w.Key->text(), QStringLiteral("Key = D Major."));
+    QVERIFY(t.checked(QStringLiteral("DMajor")));
+    QVERIFY(t.checked(QStringLiteral("CMajor"))); // another submenu's radio group
+    const auto& staff = w.PaintBox1->glyphs();
+    QCOMPARE(glyphAt(staff, QStringLiteral("#"), 24)->y, -12);
+    QCOMPARE(glyphAt(staff, QStringLiteral("#"), 32)->y, 0);
+    QVERIFY(!glyphAt(staff, QStringLiteral("#"), 40));
+    QCOMPARE(w.AnsShow->text(), QStringLiteral("Please play second note."));
+
+    t.trigger(QStringLiteral("Level10"));
+    QCOMPARE(w.QuestShw->text(), QStringLiteral("Scale-steps = 1, 2, 3, 4, 5, 6, 7, 8."));
+    QVERIFY(t.checked(QStringLiteral("Level10")));
+    QVERIFY(!t.checked(QStringLiteral("Level0")));
+    // The replay comes first: reference, then the question note in the new key.
+    t.wait(100);
+    t.wait(300);
+    QVERIFY(t.state().StepList.first() == QStringLiteral("D3"));
+
+    // Gb Major with a parallel level ends in F# Major, with one message.
+    t.trigger(QStringLiteral("Mixed0"));
+    const int messages = t.boxes.informations.size();
+    t.trigger(QStringLiteral("GbMajor"));
+    QCOMPARE(w.Key->text(), QStringLiteral("Key = F# Major."));
+    QCOMPARE(t.boxes.informations.size(), messages + 1);
+    QVERIFY(t.checked(QStringLiteral("N6sharps1")));
+}
+
+void TestTForm1::noteNamesAndOutputs() {
+    ToneWindow t;
+    QVERIFY(t.showAsStarted());
+    TForm1& w = *t.window;
+    // "Syllable Note Names" while names are off changes no key.
+    t.trigger(QStringLiteral("Syllables"));
+    QCOMPARE(w.keyButton(QStringLiteral("C3"))->caption(), QStringLiteral(" "));
+    emit w.findChild<QMenu*>(QStringLiteral("NoteNames"))->aboutToShow();
+    t.trigger(QStringLiteral("Letters"));
+    QCOMPARE(w.menuAction(QStringLiteral("NoteNames1"))->text(), QStringLiteral("Note Names Off?"));
+    QCOMPARE(w.keyButton(QStringLiteral("C3"))->caption(), QStringLiteral("C"));
+    QCOMPARE(w.keyButton(QStringLiteral("A2"))->caption(), QStringLiteral("A"));
+    QCOMPARE(w.keyButton(QStringLiteral("C3sharp"))->caption(), QStringLiteral(" "));
+    t.trigger(QStringLiteral("Syllables"));
+    QCOMPARE(w.keyButton(QStringLiteral("C3"))->caption(), QString::fromUtf8("Dó"));
+    t.trigger(QStringLiteral("NoteNamesOff"));
+    QCOMPARE(w.keyButton(QStringLiteral("C3"))->caption(), QString());
+
+    // Outputs: the chooser lists every device; picking one switches to it.
+    t.trigger(QStringLiteral("Outputs1"));
+    QVERIFY(w.cmbOutput->isVisible());
+    QCOMPARE(w.cmbOutput->count(), 2);
+    const int port = w.cmbOutput->findText(QStringLiteral("Port B"));
+    emit w.cmbOutput->activated(port);
+    QVERIFY(!w.cmbOutput->isVisible());
+    QCOMPARE(t.platform.openDevice, 1);
+    // Reopened (as around the records of a quiz), the output is still the one picked.
+    t.window->trainer().CloseMidiOutput();
+    t.window->trainer().OpenMidiOutput();
+    QCOMPARE(t.platform.openDevice, 1);
+}
+
+void TestTForm1::quizToTheScoreFile() {
+    ToneWindow t;
+    QVERIFY(t.showAsStarted());
+    TForm1& w = *t.window;
+    ModalAnswerer answerer;
+    // The student's file already holds a rhythm quiz.
+    const QString rhythmLine = QStringLiteral(" Beatwise Quiz 1/5/2026, 9:00:00 AM, Rhythm "
+                                              "Patterns = Simple/3, Tempo = 60");
+    QVERIFY(t.store.appendLine(QStringLiteral("Lee"), rhythmLine).ok());
+
+    t.wait(10);
+    t.boxes.inputAnswers = {QStringLiteral("Lee"), QStringLiteral("2"), QStringLiteral("1")};
+    t.boxes.confirmAnswers = {false, true, false}; // keep the file; review; no copy
+    t.trigger(QStringLiteral("QuizOn"));
+    QVERIFY(t.checked(QStringLiteral("QuizOn")));
+    QVERIFY(!w.AnsDisplay->isEnabled());
+    QVERIFY(!w.menuAction(QStringLiteral("Advance1"))->isEnabled());
+    t.clickButton(w.StartButton);
+    QVERIFY(t.checked(QStringLiteral("BeginTest")));
+    QVERIFY(!w.StartButton->isEnabled());
+    for (int answer = 0; answer < 2; ++answer) {
+        t.wait(answer == 0 ? 10 : 300);
+        t.clickKey(t.keyOfQuestion());
+    }
+    t.wait(300);
+    QVERIFY(t.checked(QStringLiteral("QuizOff")));
+    const auto saved = t.store.read(QStringLiteral("Lee"));
+    QVERIFY(saved.ok());
+    QCOMPARE(saved.lines.size(), 3);
+    QCOMPARE(saved.lines[0], rhythmLine);
+    QCOMPARE(saved.lines[1], QStringLiteral(" Tonewise Quiz = Scale Steps, ") + t.clock.longTime() +
+                                 QStringLiteral(", Key = C Major., Score this question: 100.00%"));
+    QCOMPARE(saved.lines[2],
+             QStringLiteral(" Tonewise Quiz , ") + t.clock.shortDate() +
+                 QStringLiteral(", Scale-steps = 1, 3, 5., Number of Questions = 1, Number of "
+                                "pitches in questions = 2, Overall Average Score = 100"));
+    // The scores window showed the file.
+    QCOMPARE(w.ScoreRecord->lines(), saved.lines);
+    QVERIFY(std::any_of(answerer.seen.begin(), answerer.seen.end(),
+                        [](const ModalAnswerer::Seen& s) { return s.title == "Scores"; }));
+    QVERIFY(w.StartButton->isEnabled());
+}
+
+void TestTForm1::helpAndAbout() {
+    ToneWindow t;
+    QVERIFY(t.showAsStarted());
+    TForm1& w = *t.window;
+    t.trigger(QStringLiteral("HelpTopics1"));
+    QVERIFY(w.helpWindow() && w.helpWindow()->isVisible());
+    QVERIFY(w.helpWindow()->browser()->toPlainText().startsWith(QStringLiteral("HOW TO USE TONEWISE")));
+    ModalAnswerer answerer;
+    t.trigger(QStringLiteral("About1"));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QStringLiteral("Tonewise"));
+    QVERIFY(answerer.seen[0].text.contains(QStringLiteral("SIL Open Font License")));
+}
+
+// Run once per screen shape (the test configuration names the screen): nothing clips or
+// overlaps, and every text fits its control.
+void TestTForm1::layoutAtThisScreenSize() {
+    ToneWindow t;
+    QVERIFY(t.showAsStarted());
+    TForm1& w = *t.window;
+    QVERIFY(QTest::qWaitFor([&w] { return w.ElasticForm1->isCaptured(); }));
+    QApplication::processEvents();
+    const QSize screen = w.screen()->size();
+    savePicture(&w, QStringLiteral("window-%1x%2").arg(screen.width()).arg(screen.height()));
+    const QRect client = w.centralWidget()->rect();
+    QList<QWidget*> controls{w.Key,        w.QuestShw,   w.AnsShow,    w.Score,
+                             w.Label2,     w.Items,      w.PaintBox1,  w.StartButton,
+                             w.AnsDisplay, w.RepeatNotes};
+    for (QWidget* control : controls) {
+        QVERIFY2(client.contains(control->geometry()), qPrintable(control->objectName()));
+        for (QWidget* other : controls)
+            if (other != control)
+                QVERIFY2(!overlaps(control, other),
+                         qPrintable(control->objectName() + " / " + other->objectName()));
+    }
+    for (TGradButton* key : w.keys) {
+        QVERIFY2(client.contains(key->geometry()), qPrintable(key->objectName()));
+        for (QWidget* control : controls)
+            QVERIFY(!overlaps(key, control));
+    }
+    // Neighbouring keys of a colour share at most their borders; black keys lie on the white row.
+    const auto& layout = KeyboardKeys();
+    // (the design has E3 and F3 two pixels into each other, the others one)
+    const int border = int(std::ceil(2.0 * client.width() / TForm1::kDesignClientWidth)) + 1;
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        for (std::size_t j = i + 1; j < layout.size(); ++j)
+            if (layout[i].black == layout[j].black)
+                QVERIFY2(w.keys[i]->geometry().intersected(w.keys[j]->geometry()).width() <=
+                             border,
+                         qPrintable(layout[i].name + " / " + layout[j].name));
+
+    // The longest texts fit.
+    auto fits = [](QWidget* control, const QString& text, int room) {
+        return QFontMetrics(control->font()).horizontalAdvance(text) <= room;
+    };
+    const int lineRoom = w.Key->contentsRect().width() - 4;
+    for (const QString& text :
+         {QStringLiteral("Key = F# Harmonic Minor."),
+          QStringLiteral("Scale-steps = 5, 6, 7, 1, 2, 3, 4, 5, 6, 7, 8."),
+          QStringLiteral("Select Key and scale-steps from Menu or click middle C."),
+          QStringLiteral("That is correct: minor 10 (or Aug9)")})
+        QVERIFY2(fits(w.Key, text, lineRoom), qPrintable(text));
+    QVERIFY(fits(w.Label2, w.Label2->text(), w.Label2->width()));
+    QVERIFY2(fits(w.Score, QStringLiteral("100.00%"), w.Score->width() - 8), qPrintable(QStringLiteral("%1 px font, %2 wide, text %3").arg(w.Score->font().pixelSize()).arg(w.Score->width()).arg(QFontMetrics(w.Score->font()).horizontalAdvance("100.00%"))));
+    for (TGradButton* button : {w.StartButton, w.AnsDisplay, w.RepeatNotes})
+        QVERIFY2(fits(button, button->caption(), button->width() - 8),
+                 qPrintable(button->caption()));
+    t.trigger(QStringLiteral("Intervals"));
+    for (const char* name : {"B1", "C4", "E4"}) {
+        TGradButton* key = w.keyButton(QString::fromLatin1(name));
+        QVERIFY2(fits(key, key->caption(), key->width()), name);
+    }
+}
+
+QTEST_MAIN(TestTForm1)
+#include "tst_TForm1.moc"
