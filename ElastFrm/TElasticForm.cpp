@@ -13,10 +13,10 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMetaProperty>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
-#include <QResizeEvent>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
