@@ -284,9 +284,13 @@ bool TElasticForm::eventFilter(QObject* watched, QEvent* event) {
             followDrag();
     } else if (watched == form_ && event->type() == QEvent::WindowStateChange &&
                isFullSize(form_)) {
-        // Maximised or minimised: whatever drag there was is over.
-        dragging_ = false;
-        dragEnd_->stop();
+        // Maximised or minimised: whatever drag there was is over, and the size it left is
+        // shown (a minimised window keeps its layout).
+        if (dragging_) {
+            dragging_ = false;
+            dragEnd_->stop();
+            rescaleIfChanged();
+        }
         // The window system places a maximised window first; it is moved after that.
         if ((form_->windowState() & Qt::WindowMaximized) &&
             (maximizedPosX_ != 0 || maximizedPosY_ != 0))

@@ -354,6 +354,16 @@ private slots:
         w.setClientSize(625, 428);
         QCOMPARE(rescales.count(), 2);
         QCOMPARE(w.start->geometry(), QRect(184, 158, 110, 30));
+
+        // A drag that ends in a maximised window: the maximised size is shown at once.
+        QTest::mousePress(w.window.windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+        w.window.resize(700, 520);
+        QVERIFY(w.scaler->isDragging());
+        w.window.showMaximized();
+        QTRY_VERIFY(w.window.isMaximized());
+        QVERIFY(!w.scaler->isDragging());
+        QTRY_COMPARE(w.start->width(), TElasticForm::Near(110 * w.central->width() / 625.0));
+        QTest::mouseRelease(w.window.windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
     }
 
     void maintainedProportionsLimitTheWindowToTheScreen() {
