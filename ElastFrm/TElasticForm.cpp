@@ -3,6 +3,8 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -10,10 +12,14 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMetaProperty>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +27,13 @@
 namespace {
 
 constexpr const char* AutoSizeProperty = "AutoSize";
+
+// How long a window's size must stay put before a border drag counts as ended.
+constexpr int kDragSettleMs = 150;
+
+bool isFullSize(const QWidget* form) {
+    return form->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized);
+}
 
 int fontSizeOf(const QFont& font, bool* inPixels) {
     if (font.pixelSize() > 0) {
@@ -102,6 +115,12 @@ TElasticForm::TElasticForm(QWidget* form) {
     designFormTop_ = form->y();
     font_ = form->font();
 
+    // A border drag ends when the sizes stop coming.
+    dragEnd_ = new QTimer(this);
+    dragEnd_->setSingleShot(true);
+    dragEnd_->setInterval(kDragSettleMs);
+    connect(dragEnd_, &QTimer::timeout, this, &TElasticForm::dragEnded);
+
     form->installEventFilter(this);
 }
 
@@ -157,12 +176,29 @@ int TElasticForm::trackValue(int value, int screenExtent) const {
     return 0;
 }
 
+QSize TElasticForm::proportionalMaximum(const QSize& screen) const {
+    if (!maintainProportions_ || designFormWidth_ <= 0 || designFormHeight_ <= 0 ||
+        screen.isEmpty())
+        return {};
+    const double ratio = static_cast<double>(designFormWidth_) / designFormHeight_;
+    if (static_cast<double>(designFormWidth_) / screen.width() >=
+        static_cast<double>(designFormHeight_) / screen.height())
+        return {screen.width() - 6, Near((screen.width() - 6) / ratio)};
+    return {Near(ratio * (screen.height() - 5)), screen.height() - 5};
+}
+
 void TElasticForm::applyTrackLimits() {
     const QSize screen = availableScreenSize();
     const int minW = trackValue(minimumTrackWidth_, screen.width());
     const int minH = trackValue(minimumTrackHeight_, screen.height());
-    const int maxW = trackValue(maximumTrackWidth_, screen.width());
-    const int maxH = trackValue(maximumTrackHeight_, screen.height());
+    int maxW = trackValue(maximumTrackWidth_, screen.width());
+    int maxH = trackValue(maximumTrackHeight_, screen.height());
+    // Kept to the designed ratio, the window is no larger than the largest such size the
+    // screen holds; that is also its maximised size.
+    if (const QSize largest = proportionalMaximum(screen); !largest.isEmpty()) {
+        maxW = largest.width();
+        maxH = largest.height();
+    }
     if (minW > 0 || minH > 0)
         form_->setMinimumSize(std::max(minW, 0), std::max(minH, 0));
     if (maxW > 0 || maxH > 0)
@@ -174,30 +210,37 @@ void TElasticForm::firstSizing() {
     refW_ = Near(designFormClientWidth_ * rx_);
     refH_ = Near(designFormClientHeight_ * ry_);
 
-    // The window opens at its designed size adapted to the screen: its client area becomes
-    // the reference client size, whatever the menu bar and frame take.
     QWidget* client = clientArea();
     if (client != form_)
         client->installEventFilter(this);
+    if (QWindow* window = form_->windowHandle())
+        window->installEventFilter(this);
     if (QLayout* layout = form_->layout())
         layout->activate();
-    const QSize extra = form_->size() - client->size();
     applyTrackLimits();
-    if (!(form_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        form_->resize(refW_ + extra.width(), refH_ + extra.height());
-
     const QScreen* screen = form_->screen();
-    const QRect desktop = screen ? screen->geometry() : QRect();
-    const QRect available = screen ? screen->availableGeometry() : QRect();
+    if (!isFullSize(form_)) {
+        // The window opens at its designed outer size adapted to the screen (a window without
+        // a frame at its designed client size); the controls follow its client area.
+        const bool framed = !(form_->windowFlags() & Qt::FramelessWindowHint);
+        const QSize outer(Near((framed ? designFormWidth_ : designFormClientWidth_) * rx_),
+                          Near((framed ? designFormHeight_ : designFormClientHeight_) * ry_));
+        const QSize frame = form_->frameGeometry().size() - form_->size();
+        form_->resize(outer - frame);
+    }
+
     QPoint position(std::max(0, Near(designFormLeft_ * rx_)),
                     std::max(0, Near(designFormTop_ * ry_)));
-    position += desktop.topLeft();
-    if (formPosition_ == poScreenCenter && screen) {
-        const QSize outer = form_->frameGeometry().size();
-        position = available.topLeft() + QPoint((available.width() - outer.width()) / 2,
-                                                (available.height() - outer.height()) / 2);
-    }
+    if (screen)
+        position += screen->geometry().topLeft();
+    if (formPosition_ != poDesigned)
+        position = centredPosition(form_->frameGeometry().size());
+    if (form_->windowState() & Qt::WindowMaximized)
+        position = maximizedPosition(position);
     form_->move(position);
+
+    if (fontWarning_ && !isScalable(font_))
+        emit fontWarningRaised(fontWarningText());
 
     bool inPixels = false;
     const int size = fontSizeOf(font_, &inPixels);
@@ -233,11 +276,166 @@ bool TElasticForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form_ && event->type() == QEvent::Show && !sized_) {
         firstSizing();
         rescaleIfChanged();
+    } else if (watched == form_->windowHandle() && event->type() == QEvent::Resize && sized_) {
+        // A size the window system brings before the form has it is the user's (a size the
+        // program set is the form's already): the window system's sizes reach the window
+        // before its widgets.
+        if (static_cast<QResizeEvent*>(event)->size() != form_->size() && !isFullSize(form_))
+            followDrag();
+    } else if (watched == form_ && event->type() == QEvent::WindowStateChange &&
+               isFullSize(form_)) {
+        // Maximised or minimised: whatever drag there was is over, and the size it left is
+        // shown (a minimised window keeps its layout).
+        if (dragging_) {
+            dragging_ = false;
+            dragEnd_->stop();
+            rescaleIfChanged();
+        }
+        // The window system places a maximised window first; it is moved after that.
+        if ((form_->windowState() & Qt::WindowMaximized) &&
+            (maximizedPosX_ != 0 || maximizedPosY_ != 0))
+            QTimer::singleShot(0, this, [this] { form_->move(maximizedPosition(form_->pos())); });
     } else if (event->type() == QEvent::Resize && sized_ && !rescaling_ &&
                watched == clientArea()) {
-        rescaleIfChanged();
+        // The pointer holding the border is a drag as well.
+        if (!isFullSize(form_) && (QGuiApplication::mouseButtons() & Qt::LeftButton))
+            followDrag();
+        if (!dragging_)
+            rescaleIfChanged();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void TElasticForm::followDrag() {
+    // The user dragging a border: one size after another. No rescale while that goes on; one
+    // when it ends.
+    dragging_ = true;
+    dragEnd_->start();
+}
+
+void TElasticForm::dragEnded() {
+    if (QGuiApplication::mouseButtons() & Qt::LeftButton) {
+        dragEnd_->start(); // still held
+        return;
+    }
+    if (maintainProportions_)
+        correctProportions();
+    dragging_ = false;
+    rescaleIfChanged();
+}
+
+void TElasticForm::correctProportions() {
+    if (designFormWidth_ <= 0 || designFormHeight_ <= 0 || isFullSize(form_))
+        return;
+    // The width the user chose stays; the height follows the designed ratio.
+    const QSize outer = form_->frameGeometry().size();
+    const int height =
+        Near(outer.width() * static_cast<double>(designFormHeight_) / designFormWidth_);
+    if (height != outer.height())
+        form_->resize(form_->width(), form_->height() + height - outer.height());
+}
+
+QPoint TElasticForm::maximizedPosition(QPoint position) const {
+    const QSize available = availableScreenSize();
+    if (maximizedPosX_ != 0)
+        position.setX(std::max(0, trackValue(maximizedPosX_, available.width())));
+    if (maximizedPosY_ != 0)
+        position.setY(std::max(0, trackValue(maximizedPosY_, available.height())));
+    return position;
+}
+
+QPoint TElasticForm::centredPosition(const QSize& outer) const {
+    const QScreen* screen = form_->screen() ? form_->screen() : QGuiApplication::primaryScreen();
+    QRect area = screen ? screen->availableGeometry() : QRect(QPoint(), outer);
+    if (formPosition_ == poDesktopCenter && screen)
+        area = screen->availableVirtualGeometry();
+    if (formPosition_ == poMainFormCenter) {
+        // The main form: the window this one belongs to, else the program's first main window.
+        QWidget* main = form_->parentWidget() ? form_->parentWidget()->window() : nullptr;
+        if (!main) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top != form_ && qobject_cast<QMainWindow*>(top) && top->isVisible()) {
+                    main = top;
+                    break;
+                }
+            }
+        }
+        if (main)
+            area = main->frameGeometry();
+    }
+    return area.topLeft() +
+           QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+}
+
+void TElasticForm::setBkGrndImage(QLabel* image) {
+    QWidget* client = clientArea();
+    if (!backgroundReplaced_ && image) {
+        plainPalette_ = client->palette();
+        plainAutoFill_ = client->autoFillBackground();
+    }
+    bkGrndImage_ = image;
+    if (image)
+        image->hide();
+    applyBackground();
+}
+
+void TElasticForm::applyBackground() {
+    QWidget* client = clientArea();
+    const QPixmap picture = bkGrndImage_ ? bkGrndImage_->pixmap() : QPixmap();
+    if (picture.isNull()) {
+        if (backgroundReplaced_) {
+            client->setPalette(plainPalette_);
+            client->setAutoFillBackground(plainAutoFill_);
+            backgroundReplaced_ = false;
+        }
+        return;
+    }
+    // An image control laid over the whole client area stands for a stretched picture.
+    const bool stretched = bkGrndImage_->geometry() == client->rect() ||
+                           bkGrndImage_->geometry().contains(client->rect());
+    QPalette palette = client->palette();
+    palette.setBrush(QPalette::Window,
+                     stretched ? QBrush(picture.scaled(client->size())) : QBrush(picture));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    backgroundReplaced_ = true;
+}
+
+const QString& TElasticForm::fontWarningText() {
+    static const QString text = QStringLiteral(
+        "Form's Font is not True Type.  Only True Type font are guaranteed to resize well at all "
+        "form sizes.  Consider Changing the form's font to one that is True Type.");
+    return text;
+}
+
+bool TElasticForm::isScalable(const QFont& font) {
+    return QFontDatabase::isSmoothlyScalable(QFontInfo(font).family(), QFontInfo(font).styleName());
+}
+
+void TElasticForm::captureExtraFonts(TFrame& frame, QWidget* control) const {
+    if (!lookForExtraFonts_)
+        return;
+    const QMetaObject* meta = control->metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (property.metaType().id() != QMetaType::QFont || !property.isWritable() ||
+            qstrcmp(property.name(), "font") == 0)
+            continue;
+        bool inPixels = false;
+        const int size = fontSizeOf(property.read(control).value<QFont>(), &inPixels);
+        frame.extraFonts.emplace_back(QByteArray(property.name()),
+                                      static_cast<int>(std::trunc(size * fontScreenRatio())));
+    }
+}
+
+void TElasticForm::rescaleExtraFonts(const TFrame& frame, QWidget* control) const {
+    for (const auto& [name, reference] : frame.extraFonts) {
+        QFont font = control->property(name.constData()).value<QFont>();
+        bool inPixels = false;
+        fontSizeOf(font, &inPixels);
+        setFontSize(font, R(fontRatio_ * reference), inPixels);
+        control->setProperty(name.constData(), font);
+    }
 }
 
 void TElasticForm::rescaleIfChanged() {
@@ -295,6 +493,7 @@ void TElasticForm::capture() {
         frame.height = Near(g.height() * ry_);
         const int size = fontSizeOf(control->font(), &frame.fontInPixels);
         frame.fontSize = static_cast<int>(std::trunc(size * fontScreenRatio()));
+        captureExtraFonts(frame, control);
         if (auto* grid = qobject_cast<QTableView*>(control)) {
             frame.isGrid = true;
             captureColumns(frame, grid, rx_);
@@ -407,6 +606,7 @@ void TElasticForm::rescale() {
                 applyFont(control, frame, R(fontRatio_ * frame.fontSize));
             else
                 applyFont(control, frame, frame.fontSize);
+            rescaleExtraFonts(frame, control);
         }
         if (frame.isGrid)
             rescaleGrid(frame, static_cast<QTableView*>(control), h, v);
@@ -414,6 +614,8 @@ void TElasticForm::rescale() {
             fitLabel(label, frame, QSize(width, height));
     }
     client->setUpdatesEnabled(updates);
+    if (bkGrndImage_)
+        applyBackground();
 
     if (focused && QApplication::focusWidget() != focused && focused->isVisible()) {
         focused->setFocus();

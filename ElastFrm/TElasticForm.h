@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <QObject>
+#include <QPalette>
 #include <QPointer>
 #include <QSize>
 #include <QString>
@@ -9,8 +11,8 @@
 #include <stdexcept>
 #include <vector>
 
-class QLabel;
 class QScreen;
+class QTimer;
 class QTableView;
 class QWidget;
 
@@ -40,6 +42,8 @@ class TElasticForm : public QObject {
     Q_PROPERTY(int DesignScreenWidth READ designScreenWidth WRITE setDesignScreenWidth)
     Q_PROPERTY(int DesignScreenHeight READ designScreenHeight WRITE setDesignScreenHeight)
     Q_PROPERTY(int DesignPixelsPerInch READ designPixelsPerInch WRITE setDesignPixelsPerInch)
+    Q_PROPERTY(int MaximizedPosX READ maximizedPosX WRITE setMaximizedPosX)
+    Q_PROPERTY(int MaximizedPosY READ maximizedPosY WRITE setMaximizedPosY)
     Q_PROPERTY(int MinimumTrackWidth READ minimumTrackWidth WRITE setMinimumTrackWidth)
     Q_PROPERTY(int MinimumTrackHeight READ minimumTrackHeight WRITE setMinimumTrackHeight)
     Q_PROPERTY(int MaximumTrackWidth READ maximumTrackWidth WRITE setMaximumTrackWidth)
@@ -51,16 +55,23 @@ class TElasticForm : public QObject {
         int DesignFormClientHeight READ designFormClientHeight WRITE setDesignFormClientHeight)
     Q_PROPERTY(int DesignFormLeft READ designFormLeft WRITE setDesignFormLeft)
     Q_PROPERTY(int DesignFormTop READ designFormTop WRITE setDesignFormTop)
+    Q_PROPERTY(bool MaintainProportions READ maintainProportions WRITE setMaintainProportions)
     Q_PROPERTY(QFont Font READ font WRITE setFont)
+    Q_PROPERTY(QLabel* BkGrndImage READ bkGrndImage WRITE setBkGrndImage)
+    Q_PROPERTY(double Version READ version)
     Q_PROPERTY(bool GridColumnWidthResize READ gridColumnWidthResize WRITE setGridColumnWidthResize)
     Q_PROPERTY(bool GridRowHeightResize READ gridRowHeightResize WRITE setGridRowHeightResize)
     Q_PROPERTY(bool GridFontResize READ gridFontResize WRITE setGridFontResize)
+    Q_PROPERTY(bool FontWarning READ fontWarning WRITE setFontWarning)
+    Q_PROPERTY(bool LookForExtraFonts READ lookForExtraFonts WRITE setLookForExtraFonts)
     Q_PROPERTY(
         bool ResolutionIndependence READ resolutionIndependence WRITE setResolutionIndependence)
     Q_PROPERTY(QString EFActiveControl READ efActiveControl WRITE setEFActiveControl)
 
 public:
-    enum TFormPosition { poDesigned, poScreenCenter };
+    // Where the window opens: at its designed place, or centred on its screen, on the whole
+    // desktop or on the program's main window.
+    enum TFormPosition { poDesigned, poScreenCenter, poDesktopCenter, poMainFormCenter };
     Q_ENUM(TFormPosition)
 
     // The scaler belongs to (and is a child of) `form`, which must be a window without one.
@@ -89,6 +100,35 @@ public:
     void setDesignScreenHeight(int h) { designScreenHeight_ = h; }
     int designPixelsPerInch() const { return designPixelsPerInch_; }
     void setDesignPixelsPerInch(int ppi) { designPixelsPerInch_ = ppi; }
+    // Where a maximised window is put: > 0 pixels, < 0 a percentage of the screen, 0 the
+    // system's choice (it matters when the maximum track size keeps the window smaller).
+    int maximizedPosX() const { return maximizedPosX_; }
+    void setMaximizedPosX(int v) { maximizedPosX_ = v; }
+    int maximizedPosY() const { return maximizedPosY_; }
+    void setMaximizedPosY(int v) { maximizedPosY_ = v; }
+    // Keeps the designed width-to-height ratio: the window can grow no larger than the largest
+    // size of that ratio the screen holds, and the end of a border drag corrects the size to
+    // the ratio.
+    bool maintainProportions() const { return maintainProportions_; }
+    void setMaintainProportions(bool on) { maintainProportions_ = on; }
+    // A picture painted over the client area's background: tiled from the top left, or
+    // stretched over it when the image control itself fills the client area. The control is
+    // hidden; null restores the plain background.
+    QLabel* bkGrndImage() const { return bkGrndImage_; }
+    void setBkGrndImage(QLabel* image);
+    static constexpr double kVersion = 601;
+    double version() const { return kVersion; }
+    // Reports a form font that may not scale well (one that is not an outline font) once, when
+    // the window is first sized.
+    bool fontWarning() const { return fontWarning_; }
+    void setFontWarning(bool on) { fontWarning_ = on; }
+    static const QString& fontWarningText();
+    // Whether `font` scales smoothly to every size.
+    static bool isScalable(const QFont& font);
+    // Also scales the other font properties of a control (Q_PROPERTYs of type QFont besides its
+    // own font, such as a table's header font).
+    bool lookForExtraFonts() const { return lookForExtraFonts_; }
+    void setLookForExtraFonts(bool on) { lookForExtraFonts_ = on; }
     // Limits of the user's resizing: > 0 pixels, < 0 a percentage of the screen, 0 none.
     int minimumTrackWidth() const { return minimumTrackWidth_; }
     void setMinimumTrackWidth(int v) { minimumTrackWidth_ = v; }
@@ -139,8 +179,16 @@ public:
     double fontRatio() const { return fontRatio_; }
     int controlCount() const { return static_cast<int>(frames_.size()); }
 
+    // The maximum track size that MaintainProportions sets for `screen` (an empty size when it
+    // is off).
+    QSize proportionalMaximum(const QSize& screen) const;
+    // Whether a border drag is being followed; the rescale waits for its end.
+    bool isDragging() const { return dragging_; }
+
 signals:
     void afterResize(TElasticForm* sender); // OnAfterResize
+    // The form's font may not scale well (FontWarning).
+    void fontWarningRaised(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -152,6 +200,8 @@ private:
         int left = 0, top = 0, width = 0, height = 0;
         int fontSize = 0;
         bool fontInPixels = false;
+        // Other font properties (LookForExtraFonts): name and reference size.
+        std::vector<std::pair<QByteArray, int>> extraFonts;
         // Tables only.
         bool isGrid = false;
         bool scaleColumns = true;
@@ -174,6 +224,14 @@ private:
     void fitLabel(QLabel* label, const TFrame& frame, const QSize& scaled) const;
     void applyTrackLimits();
     void screenChanged(const QSize& available);
+    void followDrag();
+    void dragEnded();
+    void correctProportions();
+    void applyBackground();
+    QPoint centredPosition(const QSize& outer) const;
+    QPoint maximizedPosition(QPoint position) const;
+    void captureExtraFonts(TFrame& frame, QWidget* control) const;
+    void rescaleExtraFonts(const TFrame& frame, QWidget* control) const;
     int trackValue(int value, int screenExtent) const;
     QSize availableScreenSize() const;
 
@@ -185,6 +243,17 @@ private:
     int designScreenWidth_ = 0;
     int designScreenHeight_ = 0;
     int designPixelsPerInch_ = 96;
+    int maximizedPosX_ = 0;
+    int maximizedPosY_ = 0;
+    bool maintainProportions_ = false;
+    QPointer<QLabel> bkGrndImage_;
+    QPalette plainPalette_;
+    bool plainAutoFill_ = false;
+    bool backgroundReplaced_ = false;
+    bool fontWarning_ = true;
+    bool lookForExtraFonts_ = true;
+    bool dragging_ = false;
+    QTimer* dragEnd_ = nullptr;
     int minimumTrackWidth_ = 0;
     int minimumTrackHeight_ = 0;
     int maximumTrackWidth_ = 0;

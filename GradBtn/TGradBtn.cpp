@@ -1,5 +1,7 @@
 #include "TGradBtn.h"
 
+#include "SetterBookkeeping.h"
+
 #include "notation/PartitaText.h"
 
 #include <QApplication>
@@ -16,18 +18,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace {
-
-// Stores `value` in `field`; false when the field held it already.
-template <typename T> bool changed(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
 
 // One channel of the gradient colour i of n: begin + i * (end - begin) / n, the product in
 // 64 bits and the quotient truncated toward zero, kept to its low 8 bits.
@@ -152,128 +147,112 @@ void TGradBtn::setPresets(TPreset preset) {
         applyPreset(preset);
 }
 
+namespace {
+
+// A designer's colour scheme. A colour left invalid is the system's; a scheme without a
+// SwapColors value leaves that property as it is.
+struct PresetScheme {
+    QColor begin{}, end{}, disabled{};
+    int pointSize = 8;
+    const char* family = "MS Sans Serif";
+    QColor fontColor{};
+    bool bold = false;
+    TGradBtn::TGradientStyle gradient = TGradBtn::gsVertCenter;
+    TGradBtn::TShadeType shade = TGradBtn::stLight;
+    TGradBtn::TTextStyle text = TGradBtn::tsRaised;
+    QColor txtHilite{}, txtShadow{}, btnHilite{}, btnShadow{};
+    std::optional<bool> swapColors{};
+};
+
+const PresetScheme& presetScheme(TGradBtn::TPreset preset) {
+    static const PresetScheme none{.begin = QColor(0, 0, 128),
+                                   .end = QColor(0, 255, 255),
+                                   .disabled = QColor(128, 128, 128),
+                                   .fontColor = Qt::black,
+                                   .swapColors = true};
+    static const PresetScheme goldCoast{.begin = QColor(255, 255, 0),
+                                        .end = QColor(128, 128, 0),
+                                        .disabled = QColor(187, 187, 0),
+                                        .pointSize = 10,
+                                        .family = "Arial",
+                                        .fontColor = QColor(187, 187, 0),
+                                        .bold = true,
+                                        .gradient = TGradBtn::gsVertical,
+                                        .shade = TGradBtn::stHeavy,
+                                        .txtHilite = QColor(255, 255, 191),
+                                        .txtShadow = QColor(113, 113, 0),
+                                        .btnHilite = QColor(255, 255, 179),
+                                        .btnShadow = QColor(97, 97, 97)};
+    static const PresetScheme limeBox{.begin = Qt::black,
+                                      .end = QColor(0, 255, 0),
+                                      .disabled = QColor(128, 128, 0),
+                                      .family = "Courier",
+                                      .fontColor = QColor(0, 128, 0),
+                                      .gradient = TGradBtn::gsRectangle,
+                                      .txtHilite = QColor(172, 255, 172),
+                                      .txtShadow = QColor(0, 64, 0)};
+    static const PresetScheme aluminum{.begin = QColor(206, 206, 206),
+                                       .end = QColor(95, 95, 95),
+                                       .disabled = QColor(128, 128, 128),
+                                       .pointSize = 10,
+                                       .family = "Times New Roman",
+                                       .fontColor = Qt::black,
+                                       .bold = true,
+                                       .gradient = TGradBtn::gsVertical,
+                                       .shade = TGradBtn::stHeavy,
+                                       .text = TGradBtn::tsInset,
+                                       .btnHilite = Qt::white,
+                                       .btnShadow = Qt::black};
+    static const PresetScheme sunRise{.begin = QColor(255, 255, 0),
+                                      .end = QColor(255, 0, 0),
+                                      .disabled = QColor(128, 128, 128),
+                                      .fontColor = QColor(64, 0, 0),
+                                      .bold = true,
+                                      .gradient = TGradBtn::gsHorizontal,
+                                      .shade = TGradBtn::stHeavy,
+                                      .txtHilite = QColor(230, 231, 207),
+                                      .txtShadow = QColor(176, 88, 0)};
+    static const PresetScheme brassedOff{.begin = QColor(255, 255, 206),
+                                         .end = QColor(194, 194, 146),
+                                         .disabled = QColor(128, 128, 0),
+                                         .pointSize = 9,
+                                         .family = "Verdana",
+                                         .fontColor = QColor(128, 0, 0),
+                                         .gradient = TGradBtn::gsElliptic,
+                                         .text = TGradBtn::tsNormal,
+                                         .txtHilite = QColor(255, 255, 239),
+                                         .txtShadow = QColor(194, 194, 146),
+                                         .btnHilite = QColor(255, 255, 239),
+                                         .btnShadow = QColor(194, 194, 146),
+                                         .swapColors = false};
+    switch (preset) {
+    case TGradBtn::GoldCoast:
+        return goldCoast;
+    case TGradBtn::LimeBox:
+        return limeBox;
+    case TGradBtn::Aluminum:
+        return aluminum;
+    case TGradBtn::SunRise:
+        return sunRise;
+    case TGradBtn::BrassedOff:
+        return brassedOff;
+    case TGradBtn::None:
+        break;
+    }
+    return none;
+}
+
+QColor orSystem(const QColor& colour, const QColor& system) {
+    return colour.isValid() ? colour : system;
+}
+
+} // namespace
+
 void TGradBtn::applyPreset(TPreset preset) {
     const QPalette palette = QApplication::palette();
     const QColor sysHilite = palette.color(QPalette::Active, QPalette::Light);
     const QColor sysShadow = palette.color(QPalette::Active, QPalette::Dark);
-
-    struct Scheme {
-        QColor begin, end, disabled;
-        int pointSize;
-        const char* family;
-        QColor fontColor;
-        bool bold;
-        TGradientStyle gradient;
-        TShadeType shade;
-        TTextStyle text;
-        QColor txtHilite, txtShadow, btnHilite, btnShadow;
-        bool swap;
-    };
-    Scheme s{};
-    switch (preset) {
-    case None:
-        s = {QColor(0, 0, 128),
-             QColor(0, 255, 255),
-             QColor(128, 128, 128),
-             8,
-             "MS Sans Serif",
-             Qt::black,
-             false,
-             gsVertCenter,
-             stLight,
-             tsRaised,
-             sysHilite,
-             sysShadow,
-             sysHilite,
-             sysShadow,
-             true};
-        break;
-    case GoldCoast:
-        s = {QColor(255, 255, 0),
-             QColor(128, 128, 0),
-             QColor(187, 187, 0),
-             10,
-             "Arial",
-             QColor(187, 187, 0),
-             true,
-             gsVertical,
-             stHeavy,
-             tsRaised,
-             QColor(255, 255, 191),
-             QColor(113, 113, 0),
-             QColor(255, 255, 179),
-             QColor(97, 97, 97),
-             true};
-        break;
-    case LimeBox:
-        s = {Qt::black,
-             QColor(0, 255, 0),
-             QColor(128, 128, 0),
-             8,
-             "Courier",
-             QColor(0, 128, 0),
-             false,
-             gsRectangle,
-             stLight,
-             tsRaised,
-             QColor(172, 255, 172),
-             QColor(0, 64, 0),
-             sysHilite,
-             sysShadow,
-             true};
-        break;
-    case Aluminum:
-        s = {QColor(206, 206, 206),
-             QColor(95, 95, 95),
-             QColor(128, 128, 128),
-             10,
-             "Times New Roman",
-             Qt::black,
-             true,
-             gsVertical,
-             stHeavy,
-             tsInset,
-             sysHilite,
-             sysShadow,
-             Qt::white,
-             Qt::black,
-             true};
-        break;
-    case SunRise:
-        s = {QColor(255, 255, 0),
-             QColor(255, 0, 0),
-             QColor(128, 128, 128),
-             8,
-             "MS Sans Serif",
-             QColor(64, 0, 0),
-             true,
-             gsHorizontal,
-             stHeavy,
-             tsRaised,
-             QColor(230, 231, 207),
-             QColor(176, 88, 0),
-             sysHilite,
-             sysShadow,
-             true};
-        break;
-    case BrassedOff:
-        s = {QColor(255, 255, 206),
-             QColor(194, 194, 146),
-             QColor(128, 128, 0),
-             9,
-             "Verdana",
-             QColor(128, 0, 0),
-             false,
-             gsElliptic,
-             stLight,
-             tsNormal,
-             QColor(255, 255, 239),
-             QColor(194, 194, 146),
-             QColor(255, 255, 239),
-             QColor(194, 194, 146),
-             false};
-        break;
-    }
+    const PresetScheme& s = presetScheme(preset);
 
     presets_ = preset;
     beginColor_ = s.begin;
@@ -287,12 +266,12 @@ void TGradBtn::applyPreset(TPreset preset) {
     gradientStyle_ = s.gradient;
     textShadeType_ = s.shade;
     textStyle_ = s.text;
-    txtHiliteClr_ = s.txtHilite;
-    txtShadowClr_ = s.txtShadow;
-    btnHiliteClr_ = s.btnHilite;
-    btnShadowClr_ = s.btnShadow;
-    if (preset == BrassedOff)
-        swapColors_ = false;
+    txtHiliteClr_ = orSystem(s.txtHilite, sysHilite);
+    txtShadowClr_ = orSystem(s.txtShadow, sysShadow);
+    btnHiliteClr_ = orSystem(s.btnHilite, sysHilite);
+    btnShadowClr_ = orSystem(s.btnShadow, sysShadow);
+    if (s.swapColors)
+        swapColors_ = *s.swapColors;
     update();
 }
 
@@ -313,32 +292,12 @@ QString TGradBtn::stripAccelerators(const QString& caption) {
 }
 
 QChar TGradBtn::acceleratorOf(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption.at(i) != QLatin1Char('&'))
-            continue;
-        if (caption.at(i + 1) == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return caption.at(i + 1);
-    }
-    return {};
+    return ::acceleratorOf(caption);
 }
 
 void TGradBtn::updateAccelerator() {
-    for (int& id : acceleratorIds_) {
-        if (id != 0)
-            releaseShortcut(id);
-        id = 0;
-    }
-    const QChar letter = acceleratorOf(caption_);
-    if (letter.isNull() || letter.isSpace())
-        return;
-    // The letter alone acts when the focused control does not take typed text (a line edit
-    // claims its keys first); with Alt it acts anywhere in the window.
-    const QKeySequence plain(QString(letter.toUpper()));
-    acceleratorIds_[0] = grabShortcut(plain, Qt::WindowShortcut);
-    acceleratorIds_[1] = grabShortcut(QKeySequence::mnemonic(caption_), Qt::WindowShortcut);
+    shortcuts_.clear();
+    shortcuts_.addAccelerator(caption_);
 }
 
 // ---- behaviour ----
@@ -407,20 +366,17 @@ void TGradBtn::mousePressEvent(QMouseEvent* event) {
     if (up_) {
         if (!hasFocus())
             setFocus(Qt::MouseFocusReason);
-        if (event->button() == Qt::LeftButton) {
-            trackingPress_ = true;
+        if (press_.press(event))
             pressLeft();
-        }
     }
     event->accept();
 }
 
 void TGradBtn::mouseMoveEvent(QMouseEvent* event) {
-    if (trackingPress_ && (event->buttons() & Qt::LeftButton)) {
-        // While the left button is held the pointer's crossings are followed here: the
-        // window system reports enter and leave to a held button only on release.
-        const bool inside = rect().contains(event->position().toPoint());
-        if (inside)
+    // While the left button is held the pointer's crossings are followed here: the window
+    // system reports enter and leave to a held button only on release.
+    if (const auto inside = press_.move(event, rect())) {
+        if (*inside)
             pointerEntered(true);
         else
             pointerLeft(true);
@@ -433,9 +389,7 @@ void TGradBtn::mouseReleaseEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    const bool wasTracking = trackingPress_;
-    trackingPress_ = false;
-    if (wasTracking && !up_ && rect().contains(event->position().toPoint()))
+    if (press_.release(event, rect()).value_or(false) && !up_)
         Click();
     releaseLeft();
     event->accept();
@@ -461,30 +415,8 @@ void TGradBtn::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TGradBtn::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // A focused button takes Enter itself, before any default button of the window.
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            event->accept();
-            return true;
-        }
-        break;
-    }
-    case QEvent::Shortcut: {
-        auto* shortcut = static_cast<QShortcutEvent*>(event);
-        if (shortcut->shortcutId() == acceleratorIds_[0] ||
-            shortcut->shortcutId() == acceleratorIds_[1]) {
-            if (isEnabled())
-                Click();
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
+    if (shortcuts_.answer(event, isEnabled(), [this] { Click(); }))
+        return true;
     return QWidget::event(event);
 }
 

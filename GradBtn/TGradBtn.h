@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ButtonInput.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -167,9 +169,9 @@ private:
     bool designing_ = false;
     bool up_ = true;
     bool clickedMarker_ = false;
-    bool trackingPress_ = false;
+    PressTracker press_;
     bool colorsExchanged_ = false;
     bool pointerInside_ = false;
     QImage offscreen_;
-    int acceleratorIds_[2] = {0, 0};
+    ButtonShortcuts shortcuts_{this};
 };

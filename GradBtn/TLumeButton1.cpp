@@ -1,6 +1,6 @@
 #include "TLumeButton1.h"
 
-#include "TGradBtn.h"
+#include "SetterBookkeeping.h"
 
 #include <QDialog>
 #include <QFocusEvent>
@@ -11,14 +11,6 @@
 #include <QShortcutEvent>
 
 namespace {
-
-// Stores `value` in `field`; false when the field held it already.
-template <typename T> bool changed(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
 
 const char* resourceName(TLumeButton1::TButtonState status, TLumeButton1::TButtonStyle style) {
     if (status == TLumeButton1::bsOff)
@@ -35,11 +27,6 @@ const QImage& cachedImage(TLumeButton1::TButtonState status, TLumeButton1::TButt
         {QImage(resourceName(TLumeButton1::bsOn, TLumeButton1::bsOnGray)),
          QImage(resourceName(TLumeButton1::bsOn, TLumeButton1::bsOnWhite))}};
     return images[status][style];
-}
-
-bool plainKey(const QKeyEvent* key) {
-    return (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
-           Qt::NoModifier;
 }
 
 } // namespace
@@ -69,7 +56,7 @@ void TLumeButton1::setStyle(TButtonStyle style) {
 }
 
 void TLumeButton1::setStatus(TButtonState status) {
-    tracking_ = false;
+    press_.cancel();
     changeStatus(status);
 }
 
@@ -105,40 +92,25 @@ void TLumeButton1::setFontColor(const QColor& color) {
 }
 
 void TLumeButton1::updateShortcuts() {
-    auto release = [this](int& id) {
-        if (id != 0)
-            releaseShortcut(id);
-        id = 0;
-    };
-    for (int& id : enterIds_)
-        release(id);
-    release(escapeId_);
-    for (int& id : acceleratorIds_)
-        release(id);
-
+    shortcuts_.clear();
     // Enter reaches the default button from anywhere in its window unless the focused control
     // takes Enter itself (it then claims the key before the window's shortcuts).
     if (default_) {
-        enterIds_[0] = grabShortcut(QKeySequence(Qt::Key_Return), Qt::WindowShortcut);
-        enterIds_[1] = grabShortcut(QKeySequence(Qt::Key_Enter), Qt::WindowShortcut);
+        shortcuts_.add(QKeySequence(Qt::Key_Return));
+        shortcuts_.add(QKeySequence(Qt::Key_Enter));
     }
     if (cancel_)
-        escapeId_ = grabShortcut(QKeySequence(Qt::Key_Escape), Qt::WindowShortcut);
-    const QChar letter = TGradBtn::acceleratorOf(caption_);
-    if (!letter.isNull() && !letter.isSpace()) {
-        acceleratorIds_[0] =
-            grabShortcut(QKeySequence(QString(letter.toUpper())), Qt::WindowShortcut);
-        acceleratorIds_[1] = grabShortcut(QKeySequence::mnemonic(caption_), Qt::WindowShortcut);
-    }
+        shortcuts_.add(QKeySequence(Qt::Key_Escape));
+    shortcuts_.addAccelerator(caption_);
 }
 
 bool TLumeButton1::canFocus() const {
     return isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus;
 }
 
-bool TLumeButton1::insideInclusive(const QPoint& pos) const {
+QRect TLumeButton1::pressArea() const {
     // Both edges count: a release on x = width or y = height is still on the button.
-    return pos.x() >= 0 && pos.x() <= width() && pos.y() >= 0 && pos.y() <= height();
+    return QRect(0, 0, width() + 1, height() + 1);
 }
 
 void TLumeButton1::Click() {
@@ -154,38 +126,36 @@ void TLumeButton1::Click() {
 // ---- events ----
 
 void TLumeButton1::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
+    if (press_.press(event))
         changeStatus(bsOn);
-        tracking_ = true;
-    }
     if (!hasFocus() && canFocus())
         setFocus(Qt::MouseFocusReason);
     event->accept();
 }
 
 void TLumeButton1::mouseMoveEvent(QMouseEvent* event) {
-    if (tracking_ && (event->buttons() & Qt::LeftButton))
-        changeStatus(insideInclusive(event->position().toPoint()) ? bsOn : bsOff);
+    if (const auto over = press_.move(event, pressArea()))
+        changeStatus(*over ? bsOn : bsOff);
     event->accept();
 }
 
 void TLumeButton1::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && tracking_) {
+    if (const auto over = press_.release(event, pressArea())) {
         setStatus(bsOff);
-        if (insideInclusive(event->position().toPoint()))
+        if (*over)
             Click();
     }
     event->accept();
 }
 
 void TLumeButton1::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plainKey(event)) {
+    if (isPlainEnter(event)) {
         if (canFocus())
             Click();
         event->accept();
         return;
     }
-    if (event->key() == Qt::Key_Escape && cancel_ && plainKey(event)) {
+    if (event->key() == Qt::Key_Escape && cancel_ && isPlainKey(event)) {
         if (canFocus())
             Click();
         event->accept();
@@ -195,30 +165,9 @@ void TLumeButton1::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TLumeButton1::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // Focused, the button answers Enter itself (one click, whether it is default or not).
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && plainKey(key)) {
-            event->accept();
-            return true;
-        }
-        break;
-    }
-    case QEvent::Shortcut: {
-        const int id = static_cast<QShortcutEvent*>(event)->shortcutId();
-        const bool ours = id == enterIds_[0] || id == enterIds_[1] || id == escapeId_ ||
-                          id == acceleratorIds_[0] || id == acceleratorIds_[1];
-        if (ours) {
-            if (canFocus())
-                Click();
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
+    // Focused, the button answers Enter itself (one click, whether it is default or not).
+    if (shortcuts_.answer(event, canFocus(), [this] { Click(); }))
+        return true;
     return QWidget::event(event);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ButtonInput.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -56,7 +58,7 @@ public:
     bool scaleToHeight() const { return scaleToHeight_; }
     void setScaleToHeight(bool scale);
 
-    bool isTracking() const { return tracking_; }
+    bool isTracking() const { return press_.isTracking(); }
 
     // The image for a state and ground ("BUTTON2A" and the others, from the resources).
     static QImage image(TButtonState status, TButtonStyle style);
@@ -82,7 +84,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    bool insideInclusive(const QPoint& pos) const;
+    QRect pressArea() const;
     bool canFocus() const;
     void changeStatus(TButtonState status);
     void focusChanged(bool focused);
@@ -100,8 +102,6 @@ private:
 
     bool scaleToHeight_ = false;
     bool focusFlag_ = false;
-    bool tracking_ = false;
-    int enterIds_[2] = {0, 0};
-    int escapeId_ = 0;
-    int acceleratorIds_[2] = {0, 0};
+    PressTracker press_;
+    ButtonShortcuts shortcuts_{this};
 };

@@ -1,5 +1,7 @@
 #include "Timpgrid.h"
 
+#include "SetterBookkeeping.h"
+
 #include "GridCellModel.h"
 #include "GridCellPainter.h"
 #include "GridFile.h"
@@ -14,14 +16,6 @@
 namespace impgrid {
 
 namespace {
-
-// Stores `value` in `field`; false when the field held it already.
-template <typename T> bool changed(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
 
 QString cellLabel(int col, int row) {
     return QStringLiteral("(%1, %2)").arg(col).arg(row);

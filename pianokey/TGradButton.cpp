@@ -1,5 +1,7 @@
 #include "TGradButton.h"
 
+#include "SetterBookkeeping.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,18 +10,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
-
-namespace {
-
-// Stores `value` in `field`; false when the field held it already.
-template <typename T> bool changed(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-} // namespace
 
 TGradButton::TGradButton(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
@@ -144,25 +134,21 @@ void TGradButton::setPressed(bool pressed) {
 }
 
 void TGradButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        tracking_ = true;
+    if (press_.press(event))
         setPressed(true);
-    }
     event->accept();
 }
 
 void TGradButton::mouseMoveEvent(QMouseEvent* event) {
-    if (tracking_)
-        setPressed(rect().contains(event->position().toPoint()));
+    if (const auto over = press_.move(event, rect()))
+        setPressed(*over);
     event->accept();
 }
 
 void TGradButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && tracking_) {
-        tracking_ = false;
-        const bool over = rect().contains(event->position().toPoint());
+    if (const auto over = press_.release(event, rect())) {
         setPressed(false);
-        if (over)
+        if (*over)
             Click();
     }
     event->accept();
@@ -173,7 +159,7 @@ void TGradButton::changeEvent(QEvent* event) {
         update();
     if (event->type() == QEvent::EnabledChange && !isEnabled()) {
         // A disabled button gets no mouse events; a press it was following ends here.
-        tracking_ = false;
+        press_.cancel();
         setPressed(false);
     }
     QWidget::changeEvent(event);

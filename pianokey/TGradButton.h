@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ButtonInput.h"
+
 // The pitch trainer's graphic button, used for every piano key and the command buttons: a
 // vertical gradient from GradColor at the top to FaceColor at the bottom, inside a black
 // border and a bevel, with the caption on top. It never takes the keyboard focus and works
@@ -95,5 +97,5 @@ private:
 
     QImage gradient_;
     bool pressed_ = false;
-    bool tracking_ = false;
+    PressTracker press_;
 };

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -78,6 +79,19 @@ struct RhythmLikeWindow {
     }
 };
 
+// A control with a font property of its own besides its font.
+class TitledPanel : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QFont TitleFont READ titleFont WRITE setTitleFont)
+public:
+    using QWidget::QWidget;
+    QFont titleFont() const { return titleFont_; }
+    void setTitleFont(const QFont& font) { titleFont_ = font; }
+
+private:
+    QFont titleFont_;
+};
+
 } // namespace
 
 class TestTElasticForm : public QObject {
@@ -132,13 +146,20 @@ private slots:
         }
     }
 
-    void designedScreenOpensAtDesignedClientSize() {
+    void designedScreenOpensAtDesignedWindowSize() {
         RhythmLikeWindow w;
         w.showAndWait();
         QVERIFY(w.scaler->isCaptured());
         QCOMPARE(w.scaler->rx(), 1.0);
         QCOMPARE(w.scaler->ry(), 1.0);
-        QCOMPARE(w.central->size(), QSize(625, 428));
+        // The designed outer size; the controls follow the client area this frame leaves.
+        QCOMPARE(w.window.frameGeometry().size(), QSize(633, 482));
+        const double h = w.central->width() / 625.0;
+        const double v = w.central->height() / 428.0;
+        QCOMPARE(w.start->geometry(),
+                 QRect(TElasticForm::Near(184 * h), TElasticForm::Near(158 * v),
+                       TElasticForm::Near(110 * h), TElasticForm::Near(30 * v)));
+        w.setClientSize(625, 428);
         QCOMPARE(w.start->geometry(), QRect(184, 158, 110, 30));
         QCOMPARE(w.start->font().pixelSize(), 13);
         QCOMPARE(w.row->columnWidth(10), 47);
@@ -215,9 +236,11 @@ private slots:
     }
 
     void fontHalfwayGoesDown() {
-        // A plain window: the client area is the window itself.
+        // A plain window without a frame: the client area is the window itself, and it opens
+        // at its designed client size.
         QWidget form;
         form.setObjectName(QStringLiteral("Plain"));
+        form.setWindowFlag(Qt::FramelessWindowHint);
         auto* a = new QPushButton(QStringLiteral("a"), &form);
         a->setGeometry(10, 10, 100, 30);
         a->setFont(pixelFont("Arial", 21));
@@ -273,7 +296,9 @@ private slots:
         QCOMPARE(w.scaler->ry(), ry);
         const QSize reference(TElasticForm::Near(625 * rx), TElasticForm::Near(428 * ry));
         QCOMPARE(w.scaler->referenceClientSize(), reference);
-        QCOMPARE(w.central->size(), reference);
+        QCOMPARE(w.window.frameGeometry().size(),
+                 QSize(TElasticForm::Near(633 * rx), TElasticForm::Near(482 * ry)));
+        w.setClientSize(reference.width(), reference.height());
         QCOMPARE(w.start->geometry(),
                  QRect(TElasticForm::Near(184 * rx), TElasticForm::Near(158 * ry),
                        TElasticForm::Near(110 * rx), TElasticForm::Near(30 * ry)));
@@ -292,11 +317,166 @@ private slots:
         QVERIFY(w.scaler->ry() > 1.9);
         QCOMPARE(w.scaler->rx(), 1.0);
         QCOMPARE(w.scaler->referenceFontSize(), 11);
-        QCOMPARE(w.start->width(), 110);
         QCOMPARE(w.start->font().pixelSize(), 13);
         QCOMPARE(w.pattern->font().pixelSize(), 21);
         QVERIFY(QFontMetrics(w.start->font()).horizontalAdvance(w.start->text()) <
                 w.start->width());
+    }
+
+    void aBorderDragRescalesOnceWhenItEndsKeepingTheProportions() {
+        RhythmLikeWindow w;
+        w.scaler->setMaintainProportions(true);
+        w.showAndWait();
+        QSignalSpy rescales(w.scaler, &TElasticForm::afterResize);
+        const QRect before = w.start->geometry();
+
+        // The pointer holds the border while the sizes come.
+        QTest::mousePress(w.window.windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+        for (int width : {660, 700, 740})
+            w.window.resize(width, 500);
+        QVERIFY(w.scaler->isDragging());
+        QTest::qWait(300);
+        QCOMPARE(rescales.count(), 0);
+        QCOMPARE(w.start->geometry(), before);
+
+        // Released: one rescale, after the height is brought to the designed ratio.
+        QTest::mouseRelease(w.window.windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+        QTRY_COMPARE(rescales.count(), 1);
+        QVERIFY(!w.scaler->isDragging());
+        const QSize outer = w.window.frameGeometry().size();
+        QCOMPARE(w.window.width(), 740); // the width dragged to stays
+        QCOMPARE(outer.height(), TElasticForm::Near(outer.width() * 482.0 / 633));
+        QCOMPARE(w.start->width(), TElasticForm::Near(110 * w.central->width() / 625.0));
+        QTest::qWait(300);
+        QCOMPARE(rescales.count(), 1);
+
+        // A resize by the program rescales at once.
+        w.setClientSize(625, 428);
+        QCOMPARE(rescales.count(), 2);
+        QCOMPARE(w.start->geometry(), QRect(184, 158, 110, 30));
+
+        // A drag that ends in a maximised window: the maximised size is shown at once.
+        QTest::mousePress(w.window.windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+        w.window.resize(700, 520);
+        QVERIFY(w.scaler->isDragging());
+        w.window.showMaximized();
+        QTRY_VERIFY(w.window.isMaximized());
+        QVERIFY(!w.scaler->isDragging());
+        QTRY_COMPARE(w.start->width(), TElasticForm::Near(110 * w.central->width() / 625.0));
+        QTest::mouseRelease(w.window.windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+    }
+
+    void maintainedProportionsLimitTheWindowToTheScreen() {
+        RhythmLikeWindow w;
+        w.scaler->setMaintainProportions(true);
+        // On a 4:3 screen this design is the taller: the height is the limit.
+        QCOMPARE(w.scaler->proportionalMaximum(QSize(800, 600)),
+                 QSize(TElasticForm::Near(633.0 / 482 * 595), 595));
+        // A wide design: the width is.
+        w.scaler->setDesignFormWidth(400);
+        w.scaler->setDesignFormHeight(100);
+        QCOMPARE(w.scaler->proportionalMaximum(QSize(800, 600)), QSize(794, 198)); // 198.5
+        w.showAndWait();
+        QCOMPARE(w.window.maximumSize(),
+                 w.scaler->proportionalMaximum(
+                     QGuiApplication::primaryScreen()->availableGeometry().size()));
+        w.scaler->setMaintainProportions(false);
+        QVERIFY(w.scaler->proportionalMaximum(QSize(800, 600)).isEmpty());
+    }
+
+    void opensCentredOnTheScreenTheDesktopOrTheMainForm() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        {
+            RhythmLikeWindow w;
+            w.scaler->setDesignFormWidth(400);
+            w.scaler->setDesignFormHeight(300);
+            w.scaler->setFormPosition(TElasticForm::poScreenCenter);
+            w.showAndWait();
+            QCOMPARE(w.window.frameGeometry().topLeft(),
+                     screen.topLeft() +
+                         QPoint((screen.width() - 400) / 2, (screen.height() - 300) / 2));
+        }
+        QMainWindow main;
+        main.setGeometry(100, 80, 500, 400);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QWidget dialog(&main, Qt::Dialog);
+        TElasticForm scaler(&dialog);
+        scaler.setResolutionIndependence(false);
+        scaler.setDesignFormWidth(200);
+        scaler.setDesignFormHeight(100);
+        scaler.setFormPosition(TElasticForm::poMainFormCenter);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QRect outer = main.frameGeometry();
+        QCOMPARE(dialog.frameGeometry().topLeft(),
+                 outer.topLeft() + QPoint((outer.width() - 200) / 2, (outer.height() - 100) / 2));
+    }
+
+    void aMaximisedWindowGoesWhereItIsTold() {
+        RhythmLikeWindow w;
+        w.scaler->setMaintainProportions(true);
+        w.scaler->setMaximizedPosX(-10); // 10 % of the screen
+        w.scaler->setMaximizedPosY(12);
+        w.window.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QTRY_COMPARE(w.window.pos(), QPoint(TElasticForm::Near(screen.width() * 0.1), 12));
+    }
+
+    void aBackgroundPictureIsTiledOrStretched() {
+        RhythmLikeWindow w;
+        QPixmap tile(8, 8);
+        tile.fill(Qt::white);
+        {
+            QPainter painter(&tile);
+            painter.fillRect(0, 0, 4, 4, Qt::red);
+        }
+        auto* image = new QLabel(w.central);
+        image->setPixmap(tile);
+        image->setGeometry(0, 0, 8, 8);
+        w.showAndWait();
+        const QColor plain = w.central->palette().color(QPalette::Window);
+        w.scaler->setBkGrndImage(image);
+        QVERIFY(image->isHidden());
+        // Tiled from the top left: the red quarter comes back every 8 pixels.
+        QImage shown = w.central->grab().toImage();
+        QCOMPARE(shown.pixelColor(601, 401), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(605, 405), QColor(Qt::white));
+
+        // An image control over the whole client area: the picture is stretched over it.
+        image->setGeometry(w.central->rect());
+        w.scaler->setBkGrndImage(image);
+        shown = w.central->grab().toImage();
+        QCOMPARE(shown.pixelColor(w.central->width() / 4, w.central->height() / 4),
+                 QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(w.central->width() * 3 / 4, w.central->height() / 4),
+                 QColor(Qt::white));
+
+        w.scaler->setBkGrndImage(nullptr);
+        QCOMPARE(w.central->palette().color(QPalette::Window), plain);
+    }
+
+    void extraFontsVersionAndFontWarning() {
+        RhythmLikeWindow w;
+        auto* titled = new TitledPanel(w.central);
+        titled->setGeometry(10, 300, 100, 50);
+        titled->setTitleFont(pixelFont("Arial", 20));
+        QCOMPARE(w.scaler->version(), 601.0);
+        QVERIFY(w.scaler->lookForExtraFonts());
+        QVERIFY(w.scaler->fontWarning());
+        QSignalSpy warnings(w.scaler, &TElasticForm::fontWarningRaised);
+        w.showAndWait();
+        QCOMPARE(warnings.count(), 0); // an outline font
+        QVERIFY(TElasticForm::isScalable(pixelFont("Arial", 11)));
+        QVERIFY(TElasticForm::fontWarningText().startsWith(
+            QStringLiteral("Form's Font is not True Type.  Only True Type")));
+
+        w.setClientSize(1250, 856);
+        QCOMPARE(titled->titleFont().pixelSize(), TElasticForm::R(w.scaler->fontRatio() * 20));
+        QVERIFY(titled->titleFont().pixelSize() >= 38);
+        w.setClientSize(625, 428);
+        QCOMPARE(titled->titleFont().pixelSize(), 20);
     }
 };
 

@@ -485,6 +485,17 @@ private slots:
         QVERIFY(!button.swapColors());
         QCOMPARE(button.font().family(), QStringLiteral("Verdana"));
         QCOMPARE(button.fontColor(), QColor(128, 0, 0));
+
+        // Schemes without a SwapColors value keep it; "None" restores the default.
+        button.setPresets(TGradBtn::Aluminum);
+        QVERIFY(!button.swapColors());
+        QCOMPARE(button.btnHiliteClr(), QColor(Qt::white));
+        QCOMPARE(button.txtHiliteClr(),
+                 QApplication::palette().color(QPalette::Active, QPalette::Light));
+        button.setPresets(TGradBtn::None);
+        QVERIFY(button.swapColors());
+        QCOMPARE(button.beginColor(), Navy);
+        QCOMPARE(button.font().pointSize(), 8);
     }
 };
 
