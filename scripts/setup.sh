@@ -12,7 +12,7 @@ with_tests=0
 
 run_packages=(
     build-essential cmake ninja-build pkg-config git ca-certificates openssl
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libfluidsynth-dev fluidsynth librtmidi-dev libasound2-dev
     fluid-soundfont-gm
     fonts-liberation fonts-dejavu-core
