@@ -82,7 +82,7 @@ fi
 work="$(mktemp -d /var/tmp/beatwise-tonewise-check.XXXXXX)"
 chroot_dir="$work/root"
 cleanup() {
-    for m in dev/pts dev proc sys; do
+    for m in var/cache/apt/archives dev/pts dev proc sys; do
         mountpoint -q "$chroot_dir/$m" 2>/dev/null && "${as_root[@]}" umount -l "$chroot_dir/$m"
     done
     "${as_root[@]}" rm -rf "$work"
@@ -100,6 +100,9 @@ done
 "${as_root[@]}" mount -t sysfs sys "$chroot_dir/sys"
 "${as_root[@]}" mount --bind /dev "$chroot_dir/dev"
 "${as_root[@]}" mount --bind /dev/pts "$chroot_dir/dev/pts"
+# The packages apt downloads are kept for the next check.
+"${as_root[@]}" mkdir -p "$cache_dir/archives/partial"
+"${as_root[@]}" mount --bind "$cache_dir/archives" "$chroot_dir/var/cache/apt/archives"
 
 in_root() { "${as_root[@]}" chroot "$chroot_dir" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
     HOME=/root LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"; }
@@ -116,18 +119,22 @@ fi
 grep -E '^(Setting up|Unpacking) beatwise-tonewise' "$build_dir/check-install.log" || true
 
 status=0
-for program in beatwise tonewise; do
-    picture="/tmp/$program.png"
-    in_root sh -c "mkdir -p /tmp/home && HOME=/tmp/home \
+# Each program as installed, and once more in another language of the system locale.
+for run in "beatwise" "tonewise" "tonewise LANG=es_ES.UTF-8"; do
+    read -r program locale <<<"$run"
+    name="$program${locale:+-${locale%%_*}}"
+    name="${name/LANG=/}"
+    picture="/tmp/$name.png"
+    in_root sh -c "mkdir -p /tmp/home && HOME=/tmp/home $locale \
         QT_QPA_PLATFORM=offscreen:configfile=/tmp/screen.json \
-        timeout 120 $program --screenshot $picture" >"$build_dir/check-$program.log" 2>&1 || true
+        timeout 120 $program --screenshot $picture" >"$build_dir/check-$name.log" 2>&1 || true
     if [ -s "$chroot_dir$picture" ] &&
         [ "$(head -c 8 "$chroot_dir$picture" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ]; then
-        cp "$chroot_dir$picture" "$package_dir/$program-installed.png"
-        echo "$program: started from the package, picture $package_dir/$program-installed.png"
+        cp "$chroot_dir$picture" "$package_dir/$name-installed.png"
+        echo "$program${locale:+ ($locale)}: started from the package, picture $package_dir/$name-installed.png"
     else
-        echo "$program: no picture of its window; its output:" >&2
-        cat "$build_dir/check-$program.log" >&2
+        echo "$program${locale:+ ($locale)}: no picture of its window; its output:" >&2
+        cat "$build_dir/check-$name.log" >&2
         status=1
     fi
 done
