@@ -12,7 +12,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-for tool in desktop-file-validate appstreamcli dpkg-deb cpack; do
+for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file cpack; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
