@@ -16,9 +16,9 @@ ProgramLanguage::ProgramLanguage(const QString& program, const QString& code)
     : locale_(code.isEmpty() ? QLocale::system() : QLocale(code)) {
     if (locale_.language() == QLocale::English)
         return; // the texts' own language
-    installed_ = programTexts_.load(locale_, program, QStringLiteral("_"), kFolder) &&
-                 QCoreApplication::installTranslator(&programTexts_);
-    missing_ = !installed_ && !code.isEmpty();
+    const bool loaded = programTexts_.load(locale_, program, QStringLiteral("_"), kFolder);
+    missing_ = !loaded && !code.isEmpty();
+    installed_ = loaded && QCoreApplication::installTranslator(&programTexts_);
     if (!installed_)
         return;
     if (qtTexts_.load(locale_, QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -96,3 +96,21 @@ TEST(ProgramLanguage, AnUnknownLanguageIsMissing) {
     EXPECT_FALSE(nonsense.isTranslated());
     EXPECT_TRUE(nonsense.isMissing());
 }
+
+TEST(ProgramLanguage, FromTheArgumentsOfAProgram) {
+    QStringList arguments = args({"--lang"});
+    EXPECT_EQ(ProgramLanguage::fromArguments(QStringLiteral("tonewise"), arguments), nullptr);
+
+    arguments = args({"--lang", "ja", "--audio-file", "a.wav"});
+    const auto japanese = ProgramLanguage::fromArguments(QStringLiteral("tonewise"), arguments);
+    ASSERT_NE(japanese, nullptr);
+    EXPECT_TRUE(japanese->isMissing());
+    EXPECT_EQ(arguments, args({"--audio-file", "a.wav"}));
+
+    arguments = args({"--lang=fr"});
+    const auto french = ProgramLanguage::fromArguments(QStringLiteral("tonewise"), arguments);
+    ASSERT_NE(french, nullptr);
+    EXPECT_FALSE(french->isMissing());
+    EXPECT_EQ(french->locale().language(), QLocale::French);
+    EXPECT_EQ(arguments, args({}));
+}
