@@ -4,7 +4,7 @@
 
 TScoreRecord::TScoreRecord(QWidget* parent) : QDialog(parent), Memo1(new QTextEdit(this)) {
     setObjectName(QStringLiteral("ScoreRecord"));
-    setWindowTitle(QStringLiteral("Scores"));
+    setWindowTitle(tr("Scores"));
     setModal(true);
     setFixedSize(544, 375);
 

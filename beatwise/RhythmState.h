@@ -46,8 +46,8 @@ struct RhythmState {
     int CurrentPattern = 0;
     QString CurrentGlyph;
     QString BeatNote;
-    ControlState StartButton{QStringLiteral("Next Question")};
-    ControlState Repetir{QStringLiteral("Stop/Repeat")};
+    ControlState StartButton{QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Next Question"))};
+    ControlState Repetir{QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Stop/Repeat"))};
 
     // --- The two rows --------------------------------------------------------------------------
     Row ShowRes;    // the answer row
@@ -68,13 +68,14 @@ struct RhythmState {
     double LastScore = 0.0;
     bool QuestionOpen = false; // from the start of a question until the answer button counts it
     bool ScorePending = false; // set by every question, cleared once it is scored
-    ControlState AnsDisplay{QStringLiteral("Check Answer")}; // "Check Answer", "Check Rhythm" or
-                                                             // "Hide Answer"
+    ControlState AnsDisplay{QLatin1String(
+        QT_TRANSLATE_NOOP("RhythmTrainer", "Check Answer"))}; // "Check Answer", "Check Rhythm" or
+                                                              // "Hide Answer"
     QString Score;                                           // the "Score:" display
     QString Items;                                           // the "Questions:" display
     QString AvRepeats;                                       // the "Av. Hearings:" display
-    ControlState RestScore{QStringLiteral("Reset Score")};
-    ControlState EraseAllChds{QStringLiteral("Erase All")};
+    ControlState RestScore{QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Reset Score"))};
+    ControlState EraseAllChds{QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Erase All"))};
 
     // --- Auto-advance ------------------------------------------------------------------------
     AutoAdvance autoAdvance = AutoAdvance::On;

@@ -14,9 +14,9 @@
 
 namespace {
 
-const QString kCheckAnswer = QStringLiteral("Check Answer");
-const QString kCheckRhythm = QStringLiteral("Check Rhythm");
-const QString kHideAnswer = QStringLiteral("Hide Answer");
+const QString kCheckAnswer = QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Check Answer"));
+const QString kCheckRhythm = QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Check Rhythm"));
+const QString kHideAnswer = QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Hide Answer"));
 
 constexpr int kLastAnswerColumn = 10; // the entry point after column 9: the row is full
 
@@ -227,7 +227,7 @@ void RhythmTrainer::showPatternButtons(int level) {
 
 void RhythmTrainer::StartButtonClick() {
     stopIfPlaying();
-    if (!dialogs_.confirm(QStringLiteral("Are You certain?")))
+    if (!dialogs_.confirm(tr("Are You certain?")))
         return;
 
     if (state_.QuizJustEnded) {
@@ -423,8 +423,8 @@ void RhythmTrainer::PatternClick(int pattern) {
     // Entry runs up to column 9 (an eighth click overwrites the closing beat); the ninth click
     // only gets the message.
     if (state_.AnswerCursor == kLastAnswerColumn) {
-        dialogs_.information(pattern == 0 ? QStringLiteral("That was the last beat.")
-                                          : QStringLiteral("That was the last beat to answer."));
+        dialogs_.information(pattern == 0 ? tr("That was the last beat.")
+                                          : tr("That was the last beat to answer."));
         return;
     }
     const auto column = static_cast<std::size_t>(state_.AnswerCursor);
@@ -530,10 +530,10 @@ void RhythmTrainer::forgetOpenQuestion() {
 void RhythmTrainer::On1Click() {
     const bool simple = state_.meter == Meter::Simple;
     if (state_.PatternCount >= RhythmCatalogue::highestLevel(state_.meter)) {
-        dialogs_.information(
-            simple ? QStringLiteral("This is the highest level in simple meter! Congratulations!")
-                   : QStringLiteral("This is the highest level in compound meter! "
-                                    "Congratulations!"));
+        dialogs_.information(simple
+                                 ? tr("This is the highest level in simple meter! Congratulations!")
+                                 : tr("This is the highest level in compound meter! "
+                                      "Congratulations!"));
         return;
     }
     askThresholds();
@@ -541,17 +541,15 @@ void RhythmTrainer::On1Click() {
 
 void RhythmTrainer::askThresholds() {
     const bool simple = state_.meter == Meter::Simple;
-    const auto answers =
-        dialogs_.input(QStringLiteral("AutoAdvance : Correct answers?"),
-                       QStringLiteral("How many correct answers?"), state_.AdvanceAnswers);
+    const auto answers = dialogs_.input(tr("AutoAdvance : Correct answers?"),
+                                        tr("How many correct answers?"), state_.AdvanceAnswers);
     if (answers)
         state_.AdvanceAnswers = *answers;
     state_.AdvanceAnswers = wholeNumberOr(state_.AdvanceAnswers, QStringLiteral("20"));
 
-    const auto score = dialogs_.input(QStringLiteral("AutoAdvance : Score?"),
-                                      simple ? QStringLiteral("What percent correct answers?")
-                                             : QStringLiteral("What score??"),
-                                      state_.AdvanceScore);
+    const auto score = dialogs_.input(
+        tr("AutoAdvance : Score?"),
+        simple ? tr("What percent correct answers?") : tr("What score??"), state_.AdvanceScore);
     if (score)
         state_.AdvanceScore = *score;
     // Both meters keep the thresholds whole numbers above 0, so the test at the next question
@@ -587,9 +585,9 @@ void RhythmTrainer::OfferNextLevel() {
     if (state_.AdvanceScore.trimmed().toInt() >= state_.LastScore)
         return;
     const QString message =
-        QStringLiteral("Congratulations! You have at least ") + state_.AdvanceAnswers +
-        QStringLiteral(" correct answers with a score of ") + state_.AdvanceScore +
-        QStringLiteral("% or better. Advance to next level?");
+        tr("Congratulations! You have at least %1 correct answers with a score of %2% or better. "
+           "Advance to next level?")
+            .arg(state_.AdvanceAnswers, state_.AdvanceScore);
     if (state_.PatternCount >= RhythmCatalogue::highestLevel(state_.meter))
         return;
     if (dialogs_.confirm(message)) {
@@ -629,12 +627,12 @@ void RhythmTrainer::PrepareQuizClick() {
     state_.ScoresName = ScorePrompts(dialogs_).askStudentName();
 
     // Erasing is asked so that Enter keeps the scores.
-    if (dialogs_.confirmDestructive(QStringLiteral(
+    if (dialogs_.confirmDestructive(tr(
             "Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO "
             "if this CONTINUES A TEST and you need ALL previous scores"))) {
         const scores::ScoreFileResult erased = scoreStore_.erase(state_.ScoresName);
         if (!erased.ok()) {
-            dialogs_.error(erased.error + QStringLiteral(" The quiz was not prepared."));
+            dialogs_.error(tr("%1 The quiz was not prepared.").arg(erased.error));
             Off2Click();
             return;
         }
@@ -642,21 +640,20 @@ void RhythmTrainer::PrepareQuizClick() {
             dialogs_.information(erased.notice);
     }
 
-    const auto length =
-        dialogs_.input(QStringLiteral("Number of Questions"),
-                       QStringLiteral("How many test questions?"), QStringLiteral("6"));
+    const auto length = dialogs_.input(tr("Number of Questions"), tr("How many test questions?"),
+                                       QStringLiteral("6"));
     state_.QuizQuestions = length.value_or(QStringLiteral("6"));
 
     bool whole = false;
     const int questions = state_.QuizQuestions.trimmed().toInt(&whole);
     // A quiz of no questions could never end, so it is refused like any other invalid number.
     if (!whole || questions == 1000 || questions <= 0) {
-        dialogs_.information(QStringLiteral("Please Begin again and type a valid number"));
+        dialogs_.information(tr("Please Begin again and type a valid number"));
         state_.QuizQuestions = QStringLiteral("1");
         Off1Click();
     } else {
-        dialogs_.information(QStringLiteral(
-            "Select Rhythm Patterns; then Click the Green \"Next Question\" button to begin."));
+        dialogs_.information(
+            tr("Select Rhythm Patterns; then Click the Green \"Next Question\" button to begin."));
     }
     state_.prepareQuizEnabled = false;
 }
@@ -698,10 +695,10 @@ void RhythmTrainer::finishQuiz() {
         // The quiz goes on with its results, so that saving can be tried again; "Next Question"
         // stays off so that no further question runs past the end of the quiz.
         state_.StartButton.enabled = false;
-        dialogs_.error(saved.error +
-                       QStringLiteral(" The quiz is still running and its results are kept: "
-                                      "press the answer button again to save them, or choose "
-                                      "Quiz Mode > Off to stop the quiz."));
+        dialogs_.error(tr("%1 The quiz is still running and its results are kept: "
+                          "press the answer button again to save them, or choose "
+                          "Quiz Mode > Off to stop the quiz.")
+                           .arg(saved.error));
         return;
     }
     if (!saved.notice.isEmpty())
@@ -716,12 +713,12 @@ void RhythmTrainer::finishQuiz() {
     state_.ScorePending = false;
     Off2Click();
 
-    if (dialogs_.confirm(QStringLiteral("END OF QUIZ. Do you wish to review scores?")))
+    if (dialogs_.confirm(tr("END OF QUIZ. Do you wish to review scores?")))
         dialogs_.showScores(saved.lines);
     // The copy replaces an earlier one on the disk.
-    if (dialogs_.confirmDestructive(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
-        dialogs_.information(QStringLiteral(
-            "Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded."));
+    if (dialogs_.confirmDestructive(tr("Save Scores to Floppy disk in A Drive?"))) {
+        dialogs_.information(
+            tr("Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded."));
         ScorePrompts(dialogs_).copyToRemovableMedium(saved.path, state_.copyFolder);
     }
 }

@@ -2,6 +2,8 @@
 
 #include "RhythmState.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 class Clock;
@@ -18,6 +20,8 @@ class ScoreStore;
 // score file. The window binds each control to the handler of the same name and, after every
 // call, shows state().
 class RhythmTrainer {
+    Q_DECLARE_TR_FUNCTIONS(RhythmTrainer)
+
 public:
     RhythmTrainer(Dialogs& dialogs, RhythmPlayer& player, Random& random, Clock& clock,
                   const scores::ScoreStore& scoreStore);

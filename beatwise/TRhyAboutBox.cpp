@@ -21,7 +21,7 @@ TRhyAboutBox::TRhyAboutBox(QWidget* parent)
 }
 
 QString TRhyAboutBox::description() {
-    return QStringLiteral(
+    return tr(
         "Beatwise, the rhythm ear trainer.\n"
         "\n"
         "Listen to a row of seven one-beat rhythm patterns, framed by a two-beat count-in and "

@@ -33,6 +33,11 @@ namespace {
 
 using Handler = void (RhythmTrainer::*)();
 
+// A caption the trainer keeps in English (it compares it), as the student reads it.
+QString readable(const QString& caption) {
+    return QCoreApplication::translate("RhythmTrainer", caption.toUtf8().constData());
+}
+
 // The pattern buttons' handlers in pattern order, and the letters that name the buttons.
 constexpr std::array<Handler, RhythmCatalogue::kSimplePatterns> kPatternHandlers = {
     &RhythmTrainer::qClick, &RhythmTrainer::wClick, &RhythmTrainer::uClick, &RhythmTrainer::oClick,
@@ -104,7 +109,7 @@ HelpWindow* TRhytm7::helpWindow() const {
 
 void TRhytm7::build() {
     setObjectName(QStringLiteral("Rhytm7"));
-    setWindowTitle(QStringLiteral("Qor Beatwise"));
+    setWindowTitle(tr("Qor Beatwise"));
     buildControls();
     buildMenus();
     RhyAboutBox = new TRhyAboutBox(this);
@@ -162,10 +167,10 @@ void TRhytm7::buildControls() {
     DisplayAns->setGeometry(31, 96, 482, 44);
     DisplayAns->setFocusPolicy(Qt::NoFocus);
 
-    Repetir = commandButton(QStringLiteral("Repetir"), QStringLiteral("Stop/Repeat"),
-                            QRect(64, 158, 110, 30), kNavy, kAqua);
+    Repetir = commandButton(QStringLiteral("Repetir"), tr("Stop/Repeat"), QRect(64, 158, 110, 30),
+                            kNavy, kAqua);
     connect(Repetir, &TGradBtn::clicked, this, [this] { call(&RhythmTrainer::RepetirClick); });
-    StartButton = commandButton(QStringLiteral("StartButton"), QStringLiteral("Next Question"),
+    StartButton = commandButton(QStringLiteral("StartButton"), tr("Next Question"),
                                 QRect(184, 158, 110, 30), kGreen, kLime);
     connect(StartButton, &TGradBtn::clicked, this,
             [this] { call(&RhythmTrainer::StartButtonClick); });
@@ -174,7 +179,7 @@ void TRhytm7::buildControls() {
     AnsDisplay->setObjectName(QStringLiteral("AnsDisplay"));
     AnsDisplay->setGeometry(328, 160, 110, 41);
     AnsDisplay->setScaleToHeight(true);
-    AnsDisplay->setCaption(QStringLiteral("Check Answer"));
+    AnsDisplay->setCaption(tr("Check Answer"));
     AnsDisplay->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
     AnsDisplay->setFontColor(Qt::white);
     AnsDisplay->setDefault(true);
@@ -197,22 +202,22 @@ void TRhytm7::buildControls() {
         patternButtons[static_cast<std::size_t>(i)] = button;
     }
 
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Score:"), {424, 208});
+    Label2 = label(QStringLiteral("Label2"), tr("Score:"), {424, 208});
     Score = display(QStringLiteral("Score"), QRect(488, 200, 110, 32));
-    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Questions:"), {424, 248});
+    Label3 = label(QStringLiteral("Label3"), tr("Questions:"), {424, 248});
     Items = display(QStringLiteral("Items"), QRect(488, 240, 110, 30));
-    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Av. Hearings:"), {424, 288});
+    Label4 = label(QStringLiteral("Label4"), tr("Av. Hearings:"), {424, 288});
     AvRepeats = display(QStringLiteral("AvRepeats"), QRect(488, 280, 110, 32));
 
-    RestScore = commandButton(QStringLiteral("RestScore"), QStringLiteral("Reset Score"),
+    RestScore = commandButton(QStringLiteral("RestScore"), tr("Reset Score"),
                               QRect(336, 312, 110, 30), kNavy, kAqua);
     connect(RestScore, &TGradBtn::clicked, this, [this] { call(&RhythmTrainer::RestScoreClick); });
-    EraseAllChds = commandButton(QStringLiteral("EraseAllChds"), QStringLiteral("Erase All"),
+    EraseAllChds = commandButton(QStringLiteral("EraseAllChds"), tr("Erase All"),
                                  QRect(336, 344, 110, 30), kGreen, kLime);
     connect(EraseAllChds, &TGradBtn::clicked, this,
             [this] { call(&RhythmTrainer::EraseAllChdsClick); });
 
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("Metronome"), {536, 72});
+    Label1 = label(QStringLiteral("Label1"), tr("Metronome"), {536, 72});
     Speed = new StepSpinEdit(client);
     Speed->setObjectName(QStringLiteral("Speed"));
     Speed->setGeometry(536, 104, 56, 30);
@@ -242,30 +247,30 @@ void TRhytm7::buildMenus() {
         connect(action, &QAction::triggered, this, [this, handler] { call(handler); });
     };
 
-    FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    QuizMode = FileMenu->addMenu(QStringLiteral("Quiz Mode"));
-    Off2 = QuizMode->addAction(QStringLiteral("Off"));
-    PrepareQuiz = QuizMode->addAction(QStringLiteral("Prepare Quiz"));
-    QuizinProgress = QuizMode->addAction(QStringLiteral("Quiz in Progress"));
+    FileMenu = menuBar()->addMenu(tr("&File"));
+    QuizMode = FileMenu->addMenu(tr("Quiz Mode"));
+    Off2 = QuizMode->addAction(tr("Off"));
+    PrepareQuiz = QuizMode->addAction(tr("Prepare Quiz"));
+    QuizinProgress = QuizMode->addAction(tr("Quiz in Progress"));
     quizGroup_ = radioGroup({Off2, PrepareQuiz, QuizinProgress});
     bind(Off2, &RhythmTrainer::Off2Click);
     bind(PrepareQuiz, &RhythmTrainer::PrepareQuizClick);
-    ViewScores1 = FileMenu->addAction(QStringLiteral("View Scores"));
+    ViewScores1 = FileMenu->addAction(tr("View Scores"));
     bind(ViewScores1, &RhythmTrainer::ViewScores1Click);
     FileMenu->addSeparator();
-    Exit = FileMenu->addAction(QStringLiteral("Exit"));
+    Exit = FileMenu->addAction(tr("Exit"));
     connect(Exit, &QAction::triggered, this, &TRhytm7::ExitClick);
 
-    RhythmPatterns = menuBar()->addMenu(QStringLiteral("Rhythm Patterns"));
-    Simple = RhythmPatterns->addMenu(QStringLiteral("Simple"));
-    Compound = RhythmPatterns->addMenu(QStringLiteral("Compound"));
+    RhythmPatterns = menuBar()->addMenu(tr("Rhythm Patterns"));
+    Simple = RhythmPatterns->addMenu(tr("Simple"));
+    Compound = RhythmPatterns->addMenu(tr("Compound"));
     meterGroup_ = radioGroup({Simple->menuAction(), Compound->menuAction()});
     // The meter is chosen as its submenu opens, before a level is picked from it.
     connect(Simple, &QMenu::aboutToShow, this, [this] { call(&RhythmTrainer::SimpleClick); });
     connect(Compound, &QMenu::aboutToShow, this, [this] { call(&RhythmTrainer::CompoundClick); });
     simpleLevelGroup_ = new QActionGroup(this);
     for (int i = 0; i < int(simpleLevels.size()); ++i) {
-        QAction* item = Simple->addAction(RhythmCatalogue::levelCaption(3 + i));
+        QAction* item = Simple->addAction(tr("%1 patterns").arg(3 + i));
         item->setCheckable(true);
         simpleLevelGroup_->addAction(item);
         bind(item, kLevelHandlers[static_cast<std::size_t>(i)]);
@@ -273,29 +278,29 @@ void TRhytm7::buildMenus() {
     }
     compoundLevelGroup_ = new QActionGroup(this);
     for (int i = 0; i < int(compoundLevels.size()); ++i) {
-        QAction* item = Compound->addAction(RhythmCatalogue::levelCaption(3 + i));
+        QAction* item = Compound->addAction(tr("%1 patterns").arg(3 + i));
         item->setCheckable(true);
         compoundLevelGroup_->addAction(item);
         bind(item, kLevelHandlers[static_cast<std::size_t>(i)]);
         compoundLevels[static_cast<std::size_t>(i)] = item;
     }
 
-    Advance = menuBar()->addMenu(QStringLiteral("Advance"));
-    AutoAdvance = Advance->addMenu(QStringLiteral("AutoAdvance"));
-    On1 = AutoAdvance->addAction(QStringLiteral("On"));
-    Off1 = AutoAdvance->addAction(QStringLiteral("Off"));
+    Advance = menuBar()->addMenu(tr("Advance"));
+    AutoAdvance = Advance->addMenu(tr("AutoAdvance"));
+    On1 = AutoAdvance->addAction(tr("On"));
+    Off1 = AutoAdvance->addAction(tr("Off"));
     advanceGroup_ = radioGroup({On1, Off1});
     bind(On1, &RhythmTrainer::On1Click);
     bind(Off1, &RhythmTrainer::Off1Click);
 
-    Midi = menuBar()->addMenu(QStringLiteral("Midi"));
-    AllNotesOff1 = Midi->addAction(QStringLiteral("All Notes Off"));
+    Midi = menuBar()->addMenu(tr("Midi"));
+    AllNotesOff1 = Midi->addAction(tr("All Notes Off"));
     bind(AllNotesOff1, &RhythmTrainer::AllNotesOff1Click);
 
-    HelpMenu = menuBar()->addMenu(QStringLiteral("Help"));
-    HelpTopics2 = HelpMenu->addAction(QStringLiteral("Help Topics"));
+    HelpMenu = menuBar()->addMenu(tr("Help"));
+    HelpTopics2 = HelpMenu->addAction(tr("Help Topics"));
     connect(HelpTopics2, &QAction::triggered, this, &TRhytm7::HelpTopics2Click);
-    About2 = HelpMenu->addAction(QStringLiteral("About"));
+    About2 = HelpMenu->addAction(tr("About"));
     connect(About2, &QAction::triggered, this, &TRhytm7::About2Click);
 }
 
@@ -397,15 +402,15 @@ void TRhytm7::showState() {
         button->setCaption(control.caption);
         showControl(button, control);
     }
-    StartButton->setCaption(s.StartButton.caption);
+    StartButton->setCaption(readable(s.StartButton.caption));
     showControl(StartButton, s.StartButton);
-    Repetir->setCaption(s.Repetir.caption);
+    Repetir->setCaption(readable(s.Repetir.caption));
     showControl(Repetir, s.Repetir);
-    AnsDisplay->setCaption(s.AnsDisplay.caption);
+    AnsDisplay->setCaption(readable(s.AnsDisplay.caption));
     showControl(AnsDisplay, s.AnsDisplay);
-    RestScore->setCaption(s.RestScore.caption);
+    RestScore->setCaption(readable(s.RestScore.caption));
     showControl(RestScore, s.RestScore);
-    EraseAllChds->setCaption(s.EraseAllChds.caption);
+    EraseAllChds->setCaption(readable(s.EraseAllChds.caption));
     showControl(EraseAllChds, s.EraseAllChds);
 
     ShowRes->setCells(s.ShowRes);

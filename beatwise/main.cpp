@@ -2,6 +2,8 @@
 //
 //   beatwise [--audio-file PATH]     the trainer; --audio-file records what it plays into a WAV
 //                                    file instead of sounding it
+//   beatwise --lang CODE ...         the window in that language (es, pt_BR, de, fr; en for
+//                                    English) instead of the system locale's
 //   beatwise --screenshot PATH       shows the window maximised on its screen, saves it as a PNG
 //                                    image once start-up is complete, and exits (no sound)
 //   beatwise --startup-probe         prints "first-paint" when the window is first painted, and
@@ -15,6 +17,7 @@
 //   QT_QPA_PLATFORM=offscreen:configfile=screen.json beatwise --screenshot window.png
 #include "BuiltinSynth.h"
 #include "FirstPaint.h"
+#include "ProgramLanguage.h"
 #include "ProgramSound.h"
 #include "QuestionsCommand.h"
 #include "TElasticForm.h"
@@ -47,6 +50,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Beatwise");
 
     QStringList arguments = QApplication::arguments();
+    const auto language = ProgramLanguage::fromArguments(QStringLiteral("beatwise"), arguments);
+    if (!language)
+        return 2;
     const QString screenshot = firstpaint::optionValue(arguments, "--screenshot");
     if (arguments.contains("--screenshot") && screenshot.isEmpty()) {
         std::fprintf(stderr, "beatwise: --screenshot needs the path of the PNG file\n");

@@ -15,8 +15,8 @@ QString folderOf(HelpWindow::Program program) {
 }
 
 QString titleOf(HelpWindow::Program program) {
-    return program == HelpWindow::Program::Beatwise ? QStringLiteral("Beatwise Help")
-                                                    : QStringLiteral("Tonewise Help");
+    return program == HelpWindow::Program::Beatwise ? HelpWindow::tr("Beatwise Help")
+                                                    : HelpWindow::tr("Tonewise Help");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "BuiltinSynth.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -33,9 +34,10 @@ void announceSoundProblems(QWidget* parent, const QString& title) {
     QPointer<QWidget> owner(parent);
     auto show = [owner, title](const QString& reason) {
         // Not modal for the whole program: the student can go on working behind it.
-        auto* box = new QMessageBox(QMessageBox::Warning, title,
-                                    QStringLiteral("Sound is unavailable.\n\n") + reason,
-                                    QMessageBox::Ok, owner);
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, title,
+            QCoreApplication::translate("ProgramSound", "Sound is unavailable.\n\n%1").arg(reason),
+            QMessageBox::Ok, owner);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::NonModal);
         box->show();

@@ -10,8 +10,8 @@ QString ScorePrompts::askStudentName() {
     QString prefill = fallback;
     for (;;) {
         const auto typed =
-            dialogs_.input(QStringLiteral("Scores File Name"),
-                           QStringLiteral("Please type your last name OR student ID."), prefill);
+            dialogs_.input(tr("Scores File Name"),
+                           tr("Please type your last name OR student ID."), prefill);
         const QString name = scores::StudentName::normalised(typed.value_or(fallback));
         const QString refusal = scores::StudentName::refusal(name);
         if (refusal.isEmpty())
@@ -30,9 +30,9 @@ void ScorePrompts::copyToRemovableMedium(const QString& scoreFile, QString& copy
         const QString start =
             copyFolder.isEmpty() ? scores::RemovableMedia::defaultCopyFolder() : copyFolder;
         const auto chosen =
-            dialogs_.chooseFolder(QStringLiteral("Folder for the copy of the scores"), start);
+            dialogs_.chooseFolder(tr("Folder for the copy of the scores"), start);
         if (!chosen) {
-            dialogs_.information(QStringLiteral("The scores were not copied."));
+            dialogs_.information(tr("The scores were not copied."));
             return;
         }
         folder = *chosen;

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Dialogs;
 
 // The boxes both trainers ask around a student's score file.
 class ScorePrompts {
+    Q_DECLARE_TR_FUNCTIONS(ScorePrompts)
+
 public:
     explicit ScorePrompts(Dialogs& dialogs) : dialogs_(dialogs) {}
 

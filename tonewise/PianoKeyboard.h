@@ -33,7 +33,7 @@ constexpr int LowestKeyMidi = 41;
 constexpr int HighestKeyMidi = 83;
 
 // The hint of the C3 key.
-inline const QString MiddleCHint = QStringLiteral("Middle C is C3");
+inline const QString MiddleCHint = QLatin1String(QT_TRANSLATE_NOOP("KeyHints", "Middle C is C3"));
 
 // All 43 keys in ascending MIDI order. Black keys are drawn on top of the white keys they
 // overlap.

@@ -2,6 +2,8 @@
 
 #include "PitchTrainer.h"
 
+#include <QCoreApplication>
+
 namespace tonewise {
 
 namespace {
@@ -51,19 +53,22 @@ PitchMenuItem fileMenu() {
         return [mode](const PitchState& s) { return s.quizMode == mode; };
     };
     return submenu(
-        "File1", fixed("&File"),
-        {submenu("QuizMode", fixed("Quiz Mode"),
-                 {command("QuizOff", "Off", &PitchTrainer::QuizOffClick, quizIs(QuizMode::Off)),
-                  command("QuizOn", "Prepare Quiz", &PitchTrainer::QuizOnClick,
-                          quizIs(QuizMode::Prepared),
+        "File1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "&File")),
+        {submenu("QuizMode", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Quiz Mode")),
+                 {command("QuizOff", QT_TRANSLATE_NOOP("PitchMenus", "Off"),
+                          &PitchTrainer::QuizOffClick, quizIs(QuizMode::Off)),
+                  command("QuizOn", QT_TRANSLATE_NOOP("PitchMenus", "Prepare Quiz"),
+                          &PitchTrainer::QuizOnClick, quizIs(QuizMode::Prepared),
                           [](const PitchState& s) { return s.quizOnEnabled; }),
                   // Marked by the program while a quiz runs; it has no handler of its own.
-                  command("BeginTest", "Quiz in Progress", [](PitchTrainer&) {},
-                          quizIs(QuizMode::InProgress),
-                          [](const PitchState& s) { return s.beginTestEnabled; })}),
-         command("ReviewScores", "View Scores", &PitchTrainer::ReviewScoresClick, {},
+                  command(
+                      "BeginTest", QT_TRANSLATE_NOOP("PitchMenus", "Quiz in Progress"),
+                      [](PitchTrainer&) {}, quizIs(QuizMode::InProgress),
+                      [](const PitchState& s) { return s.beginTestEnabled; })}),
+         command("ReviewScores", QT_TRANSLATE_NOOP("PitchMenus", "View Scores"),
+                 &PitchTrainer::ReviewScoresClick, {},
                  [](const PitchState& s) { return s.reviewScoresEnabled; }),
-         windowCommand("Exit1", "&Exit", WindowCommand::Exit)});
+         windowCommand("Exit1", QT_TRANSLATE_NOOP("PitchMenus", "&Exit"), WindowCommand::Exit)});
 }
 
 PitchMenuItem keyMenu() {
@@ -93,7 +98,7 @@ PitchMenuItem keyMenu() {
         sub.name = signatures[static_cast<std::size_t>(i)].item;
         submenus.push_back(std::move(sub));
     }
-    return submenu("Keys1", fixed("Key"), std::move(submenus),
+    return submenu("Keys1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Key")), std::move(submenus),
                    [](const PitchState& s) { return s.keysMenuEnabled; });
 }
 
@@ -108,40 +113,45 @@ PitchMenuItem levelMenu() {
         item.triggered = [index](PitchTrainer& t) { t.LevelClick(index); };
         levels.push_back(std::move(item));
     }
-    return submenu("Graus1", fixed("Scale Steps"), std::move(levels),
-                   [](const PitchState& s) { return s.scaleStepsMenuEnabled; });
+    return submenu("Graus1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Scale Steps")),
+                   std::move(levels), [](const PitchState& s) { return s.scaleStepsMenuEnabled; });
 }
 
 PitchMenuItem midiMenu() {
-    PitchMenuItem outputs = command("Outputs1", "Outputs", &PitchTrainer::Outputs1Click);
+    PitchMenuItem outputs = command("Outputs1", QT_TRANSLATE_NOOP("PitchMenus", "Outputs"),
+                                    &PitchTrainer::Outputs1Click);
     auto sustainIs = [](Sustain sustain) {
         return [sustain](const PitchState& s) { return s.sustain == sustain; };
     };
-    return submenu(
-        "Midi1", fixed("Midi"),
-        {outputs, command("Instrument1", "Instrument", &PitchTrainer::MIDIInstr1Click),
-         submenu("Sustain1", fixed("Sustain"),
-                 {command("SustainOn1", "Sustain On", &PitchTrainer::SustainOn1Click,
-                          sustainIs(Sustain::On)),
-                  command("SustainOff1", "Sustain Off", &PitchTrainer::SustainOff1Click,
-                          sustainIs(Sustain::Off))}),
-         command("AllNotesOff2", "All Notes Off", &PitchTrainer::AllNotesOffClick)});
+    return submenu("Midi1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Midi")),
+                   {outputs,
+                    command("Instrument1", QT_TRANSLATE_NOOP("PitchMenus", "Instrument"),
+                            &PitchTrainer::MIDIInstr1Click),
+                    submenu("Sustain1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Sustain")),
+                            {command("SustainOn1", QT_TRANSLATE_NOOP("PitchMenus", "Sustain On"),
+                                     &PitchTrainer::SustainOn1Click, sustainIs(Sustain::On)),
+                             command("SustainOff1", QT_TRANSLATE_NOOP("PitchMenus", "Sustain Off"),
+                                     &PitchTrainer::SustainOff1Click, sustainIs(Sustain::Off))}),
+                    command("AllNotesOff2", QT_TRANSLATE_NOOP("PitchMenus", "All Notes Off"),
+                            &PitchTrainer::AllNotesOffClick)});
 }
 
 PitchMenuItem advanceMenu() {
     return submenu(
-        "Advance1", fixed("Advance?"),
-        {submenu("AutoAdvance2", fixed("AutoAdvance"),
-                 {command("AdvanceOn1", "Advance On", &PitchTrainer::On1Click,
-                          [](const PitchState& s) { return s.advanceOn; }),
-                  command("AdvanceOff1", "Advance Off", &PitchTrainer::Off1Click,
-                          [](const PitchState& s) { return !s.advanceOn; })},
-                 {},
-                 [](const PitchState& s) { return s.progression == Progression::AutoAdvance; }),
-         submenu("AutoModulate2", fixed("AutoModulate"),
-                 {command("AutoModOn", "Modulate On", &PitchTrainer::AutoModOnClick,
+        "Advance1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Advance?")),
+        {submenu(
+             "AutoAdvance2", fixed(QT_TRANSLATE_NOOP("PitchMenus", "AutoAdvance")),
+             {command("AdvanceOn1", QT_TRANSLATE_NOOP("PitchMenus", "Advance On"),
+                      &PitchTrainer::On1Click, [](const PitchState& s) { return s.advanceOn; }),
+              command("AdvanceOff1", QT_TRANSLATE_NOOP("PitchMenus", "Advance Off"),
+                      &PitchTrainer::Off1Click, [](const PitchState& s) { return !s.advanceOn; })},
+             {}, [](const PitchState& s) { return s.progression == Progression::AutoAdvance; }),
+         submenu("AutoModulate2", fixed(QT_TRANSLATE_NOOP("PitchMenus", "AutoModulate")),
+                 {command("AutoModOn", QT_TRANSLATE_NOOP("PitchMenus", "Modulate On"),
+                          &PitchTrainer::AutoModOnClick,
                           [](const PitchState& s) { return s.modulateOn; }),
-                  command("AutoModOff", "Modulate Off", &PitchTrainer::AutoModOffClick,
+                  command("AutoModOff", QT_TRANSLATE_NOOP("PitchMenus", "Modulate Off"),
+                          &PitchTrainer::AutoModOffClick,
                           [](const PitchState& s) { return !s.modulateOn; })},
                  {},
                  [](const PitchState& s) { return s.progression == Progression::AutoModulate; })},
@@ -156,38 +166,47 @@ std::vector<PitchMenuItem> pitchMenuBar() {
     bar.push_back(keyMenu());
     bar.push_back(levelMenu());
     bar.push_back(submenu(
-        "Claves1", fixed("Octave?"),
-        {command("ClavedoSol", "Treble Clef", &PitchTrainer::ClavedoSolClick,
+        "Claves1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Octave?")),
+        {command("ClavedoSol", QT_TRANSLATE_NOOP("PitchMenus", "Treble Clef"),
+                 &PitchTrainer::ClavedoSolClick,
                  [](const PitchState& s) { return s.octave == OctaveChoice::TrebleClef; }),
-         command("ClavedoF", "8va Lower", &PitchTrainer::ClavedoFClick,
+         command("ClavedoF", QT_TRANSLATE_NOOP("PitchMenus", "8va Lower"),
+                 &PitchTrainer::ClavedoFClick,
                  [](const PitchState& s) { return s.octave == OctaveChoice::EightvaLower; })},
         [](const PitchState& s) { return s.octaveMenuEnabled; }));
     bar.push_back(submenu(
         "Intervals1", [](const PitchState& s) { return s.practiceMenu.caption; },
-        {command("Scalesteps", "Pitches", &PitchTrainer::ScalestepsClick,
+        {command("Scalesteps", QT_TRANSLATE_NOOP("PitchMenus", "Pitches"),
+                 &PitchTrainer::ScalestepsClick,
                  [](const PitchState& s) { return s.practice == Practice::Pitches; }),
-         command("Intervals", "Intervals", &PitchTrainer::IntervalsClick,
+         command("Intervals", QT_TRANSLATE_NOOP("PitchMenus", "Intervals"),
+                 &PitchTrainer::IntervalsClick,
                  [](const PitchState& s) { return s.practice == Practice::Intervals; })},
         [](const PitchState& s) { return s.practiceMenu.enabled; }));
     bar.push_back(submenu(
         "NoteNames1", [](const PitchState& s) { return s.noteNamesMenu.caption; },
-        {submenu("NoteNames", fixed("Note Names On"),
-                 {command("Letters", "Letter Note Names", &PitchTrainer::LettersClick,
-                          [](const PitchState& s) { return s.naming == NoteNaming::Letters; }),
-                  command("Syllables", "Syllable Note Names", &PitchTrainer::SyllablesClick,
-                          [](const PitchState& s) { return s.naming == NoteNaming::Syllables; })},
-                 {}, [](const PitchState& s) { return s.noteNamesOn; },
-                 &PitchTrainer::NoteNamesClick),
-         command("NoteNamesOff", "Note Names Off", &PitchTrainer::NoteNamesOffClick,
+        {submenu(
+             "NoteNames", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Note Names On")),
+             {command("Letters", QT_TRANSLATE_NOOP("PitchMenus", "Letter Note Names"),
+                      &PitchTrainer::LettersClick,
+                      [](const PitchState& s) { return s.naming == NoteNaming::Letters; }),
+              command("Syllables", QT_TRANSLATE_NOOP("PitchMenus", "Syllable Note Names"),
+                      &PitchTrainer::SyllablesClick,
+                      [](const PitchState& s) { return s.naming == NoteNaming::Syllables; })},
+             {}, [](const PitchState& s) { return s.noteNamesOn; }, &PitchTrainer::NoteNamesClick),
+         command("NoteNamesOff", QT_TRANSLATE_NOOP("PitchMenus", "Note Names Off"),
+                 &PitchTrainer::NoteNamesOffClick,
                  [](const PitchState& s) { return !s.noteNamesOn; })},
         [](const PitchState& s) { return s.noteNamesMenu.enabled; }));
     bar.push_back(midiMenu());
     bar.push_back(advanceMenu());
     bar.push_back(submenu(
-        "RepeatLastNote1", fixed("Repeat Last Note? "),
-        {command("DontPlay", "Don't play again", &PitchTrainer::DontPlayClick,
+        "RepeatLastNote1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Repeat Last Note? ")),
+        {command("DontPlay", QT_TRANSLATE_NOOP("PitchMenus", "Don't play again"),
+                 &PitchTrainer::DontPlayClick,
                  [](const PitchState& s) { return s.repeatLastNote == RepeatLastNote::DontPlay; }),
-         command("LastNoteAgain", "Play last note again", &PitchTrainer::LastNoteAgainClick,
+         command("LastNoteAgain", QT_TRANSLATE_NOOP("PitchMenus", "Play last note again"),
+                 &PitchTrainer::LastNoteAgainClick,
                  [](const PitchState& s) {
                      return s.repeatLastNote == RepeatLastNote::LastNoteAgain;
                  })},
@@ -198,9 +217,13 @@ std::vector<PitchMenuItem> pitchMenuBar() {
     hints.caption = [](const PitchState& s) { return s.hintsItem.caption; };
     hints.enabled = [](const PitchState& s) { return s.hintsItem.enabled; };
     hints.triggered = &PitchTrainer::HintsOnClick;
-    bar.push_back(submenu("Help", fixed("Help"),
-                          {windowCommand("HelpTopics1", "&Help Topics", WindowCommand::HelpTopics),
-                           hints, windowCommand("About1", "&About", WindowCommand::About)}));
+    bar.push_back(
+        submenu("Help", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Help")),
+                {windowCommand("HelpTopics1", QT_TRANSLATE_NOOP("PitchMenus", "&Help Topics"),
+                               WindowCommand::HelpTopics),
+                 hints,
+                 windowCommand("About1", QT_TRANSLATE_NOOP("PitchMenus", "&About"),
+                               WindowCommand::About)}));
     return bar;
 }
 
@@ -230,7 +253,8 @@ const PitchMenuItem* findMenuItem(const std::vector<PitchMenuItem>& bar, const P
 }
 
 QString aboutText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "PitchMenus",
         "Tonewise, the pitch and interval ear trainer.\n"
         "\n"
         "Listen to notes of a chosen key and scale-step level and answer on the piano "

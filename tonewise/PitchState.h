@@ -125,24 +125,26 @@ struct PitchState {
     QString AnsShow;
     QString Score;
     QString Items;
-    ControlState StartButton{QStringLiteral("Start-Reset Score")};
-    ControlState AnsDisplay{QStringLiteral("Next Answer?")};
-    ControlState RepeatNotes{QStringLiteral("Repeat Notes")};
+    ControlState StartButton{QLatin1String(QT_TRANSLATE_NOOP("PitchTrainer", "Start-Reset Score"))};
+    ControlState AnsDisplay{QLatin1String(QT_TRANSLATE_NOOP("PitchTrainer", "Next Answer?"))};
+    ControlState RepeatNotes{QLatin1String(QT_TRANSLATE_NOOP("PitchTrainer", "Repeat Notes"))};
     OutputChooser cmbOutput;
     std::array<KeyControl, WhiteKeyCount + BlackKeyCount> keys; // in KeyboardKeys() order
 
     // --- Options (menus) -------------------------------------------------------------------------
     Practice practice = Practice::Pitches;
-    ControlState practiceMenu{QStringLiteral("Practice Intervals?")};
+    ControlState practiceMenu{
+        QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Practice Intervals?"))};
     OctaveChoice octave = OctaveChoice::TrebleClef;
     bool octaveMenuEnabled = true;
     bool noteNamesOn = false; // "Note Names On" (true) or "Note Names Off" (false) is marked
     NoteNaming naming = NoteNaming::Letters;
-    ControlState noteNamesMenu{QStringLiteral("Note Names On?")};
+    ControlState noteNamesMenu{QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Note Names On?"))};
     Sustain sustain = Sustain::On;
     RepeatLastNote repeatLastNote = RepeatLastNote::DontPlay;
     bool repeatLastNoteMenuEnabled = true;
-    ControlState hintsItem{QStringLiteral("Interval Hints On?"), false};
+    ControlState hintsItem{QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Interval Hints On?")),
+                           false};
     bool keysMenuEnabled = true;
     bool scaleStepsMenuEnabled = true;
 

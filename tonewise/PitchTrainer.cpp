@@ -30,9 +30,9 @@ constexpr int HighestLevelIndex = 20; // "5-1-8 + Parallel 3,6,7"
 constexpr int ModulationKeys = 18;    // auto-modulation keeps to at most four sharps or flats
 constexpr int HighestQuizQuestions = 127;
 
-const QString kStart = QStringLiteral("Start");
-const QString kHintsOn = QStringLiteral("Interval Hints On?");
-const QString kHintsOff = QStringLiteral("Interval Hints Off?");
+const QString kStart = QLatin1String(QT_TRANSLATE_NOOP("PitchTrainer", "Start"));
+const QString kHintsOn = QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Interval Hints On?"));
+const QString kHintsOff = QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Interval Hints Off?"));
 const QString kDefaultAdvanceCount = QStringLiteral("40");
 const QString kDefaultAdvancePercent = QStringLiteral("90");
 
@@ -48,6 +48,12 @@ std::optional<int> wholeNumber(const QString& text) {
     if (!ok)
         return std::nullopt;
     return value;
+}
+
+// An answer as the student reads it: an interval's name in the window's language, a note's name
+// as it is.
+QString shownAnswer(const QString& name) {
+    return QCoreApplication::translate("Intervals", name.toUtf8().constData());
 }
 
 // Halves go to the even neighbour.
@@ -200,16 +206,16 @@ void PitchTrainer::FormCreate() {
         dialogs_.error(failure);
 
     SignatureSubmenuClick(0);
-    dialogs_.information(QStringLiteral(
-        "When Tonewise Opens, Please Click Help Menu, Select \"Help Topics\", then Select and "
-        "Read HOW TO USE TONEWISE \"Question Content and Order.\" Thanks, - Orin Vascombe"));
+    dialogs_.information(
+        tr("When Tonewise Opens, Please Click Help Menu, Select \"Help Topics\", then Select and "
+           "Read HOW TO USE TONEWISE \"Question Content and Order.\" Thanks, - Orin Vascombe"));
 }
 
 void PitchTrainer::Initial() {
     state_.QuestionStep = 0;
     state_.StepList.clear();
     SetDefaultKeyTable(state_.QuestList);
-    setAnsShow(QStringLiteral("Select Key and scale-steps from Menu or click middle C."));
+    setAnsShow(tr("Select Key and scale-steps from Menu or click middle C."));
     setScore(kStart);
     state_.AdvanceCount = kDefaultAdvanceCount;
     state_.AdvancePercent = kDefaultAdvancePercent;
@@ -257,8 +263,8 @@ void PitchTrainer::StartButtonClick() {
     if (!pitches)
         state_.StartMode = 1;
     state_.RepeatPending = true;
-    setAnsShow(pitches ? QStringLiteral("Starting note is first scale-step.")
-                       : QStringLiteral("Click Perfect 1 for first answer."));
+    setAnsShow(pitches ? tr("Starting note is first scale-step.")
+                       : tr("Click Perfect 1 for first answer."));
     if (pitches)
         state_.SkipNextSound = true;
     armTimer1(10);
@@ -426,16 +432,16 @@ void PitchTrainer::RestartAfterChange() {
             state_.ReferenceNoteY = static_cast<std::int8_t>(HiddenReferenceY);
         FormPaint();
         if (atStart())
-            setAnsShow(QStringLiteral("Please play first scale step of new key."));
+            setAnsShow(tr("Please play first scale step of new key."));
         else if (!quizPrepared())
-            setAnsShow(QStringLiteral("Please play second note."));
+            setAnsShow(tr("Please play second note."));
         return;
     }
     state_.QuestionStep = 0;
     state_.PenX = 0;
     state_.StartMode = 1;
     state_.RepeatPending = true;
-    setAnsShow(QStringLiteral("Click Perfect 1 for first answer."));
+    setAnsShow(tr("Click Perfect 1 for first answer."));
     DrawStaff();
     state_.ReferenceNoteY = static_cast<std::int8_t>(state_.NoteY);
     armTimer1(10);
@@ -482,7 +488,7 @@ void PitchTrainer::CheckAnswer() {
             state_.DisplayName = ChooseDisplayName(state_.naming, state_.LetterName);
         else
             IntervalName();
-        setAnsShow(QStringLiteral("That is correct: ") + state_.DisplayName);
+        setAnsShow(tr("That is correct: %1").arg(shownAnswer(state_.DisplayName)));
         state_.ReferenceNoteY = static_cast<std::int8_t>(state_.NoteY);
         state_.ReferenceAccidental = state_.NoteAccidental;
         if (state_.KeyChanged) {
@@ -500,8 +506,7 @@ void PitchTrainer::CheckAnswer() {
     state_.RepeatPending = true;
     if (state_.StepCount > 8)
         state_.AlteredNoteShown = true;
-    setAnsShow(pitches ? QStringLiteral("Please play second note.")
-                       : QStringLiteral("Please try again."));
+    setAnsShow(pitches ? tr("Please play second note.") : tr("Please try again."));
     timer2_->start(100);
     UpdateScore();
 }
@@ -531,7 +536,7 @@ void PitchTrainer::AnsDisplayClick() {
         state_.DisplayName = ChooseDisplayName(state_.naming, state_.LetterName);
         answer = state_.DisplayName;
     }
-    dialogs_.information(QStringLiteral("The next answer is: ") + answer);
+    dialogs_.information(tr("The next answer is: %1").arg(shownAnswer(answer)));
 }
 
 void PitchTrainer::HintsOnClick() {
@@ -781,7 +786,8 @@ void PitchTrainer::ClavedoFClick() {
 
 void PitchTrainer::NoteNamesClick() {
     state_.noteNamesOn = true;
-    state_.noteNamesMenu.caption = QStringLiteral("Note Names Off?");
+    state_.noteNamesMenu.caption =
+        QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Note Names Off?"));
 }
 
 void PitchTrainer::LettersClick() {
@@ -798,7 +804,7 @@ void PitchTrainer::SyllablesClick() {
 
 void PitchTrainer::NoteNamesOffClick() {
     state_.noteNamesOn = false;
-    state_.noteNamesMenu.caption = QStringLiteral("Note Names On?");
+    state_.noteNamesMenu.caption = QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Note Names On?"));
     const auto& keys = KeyboardKeys();
     for (std::size_t i = 0; i < keys.size(); ++i)
         if (!keys[i].black)
@@ -817,7 +823,8 @@ void PitchTrainer::writeNoteNameCaptions() {
 
 void PitchTrainer::IntervalsClick() {
     state_.repeatLastNoteMenuEnabled = false;
-    state_.practiceMenu.caption = QStringLiteral("Practice Pitches?");
+    state_.practiceMenu.caption =
+        QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Practice Pitches?"));
     setItems(QStringLiteral("0"));
     state_.octaveMenuEnabled = false;
     state_.practice = Practice::Intervals;
@@ -847,7 +854,8 @@ void PitchTrainer::IntervalsClick() {
 void PitchTrainer::ScalestepsClick() {
     state_.repeatLastNoteMenuEnabled = true;
     state_.octaveMenuEnabled = true;
-    state_.practiceMenu.caption = QStringLiteral("Practice Intervals?");
+    state_.practiceMenu.caption =
+        QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Practice Intervals?"));
     state_.hintsItem.enabled = false;
     if (state_.hintsItem.caption == kHintsOff)
         for (const char* name : HintKeys)
@@ -875,8 +883,8 @@ void PitchTrainer::ScalestepsClick() {
         LettersClick();
     else
         SyllablesClick();
-    setAnsShow(atStart() ? QStringLiteral("Please play first scale step of new key.")
-                         : QStringLiteral("Please play second note."));
+    setAnsShow(atStart() ? tr("Please play first scale step of new key.")
+                         : tr("Please play second note."));
 }
 
 void PitchTrainer::DontPlayClick() {
@@ -896,14 +904,13 @@ void PitchTrainer::MIDIInstr1Click() {
     const QString current = QString::number(state_.Instrument);
     const QString reply =
         dialogs_
-            .input(QStringLiteral("MIDI Instrument"),
-                   QStringLiteral("MIDI Instrument Number between 0 and 127?"), current)
+            .input(tr("MIDI Instrument"), tr("MIDI Instrument Number between 0 and 127?"), current)
             .value_or(current);
     const int program = wholeNumber(reply.trimmed()).value_or(1);
     // A program change carries 0 .. 127: anything else would reach the synthesizer as another
     // message.
     if (program < 0 || program > 127) {
-        dialogs_.information(QStringLiteral("Please type an instrument number between 0 and 127."));
+        dialogs_.information(tr("Please type an instrument number between 0 and 127."));
         return;
     }
     state_.Instrument = static_cast<std::uint8_t>(program);
@@ -967,13 +974,13 @@ bool PitchTrainer::askThresholds(const QString& countTitle, const QString& perce
         const int value = wholeNumber(text.trimmed()).value_or(fallback.toInt());
         return value < 1 ? fallback : QString::number(value);
     };
-    const auto count = dialogs_.input(countTitle, QStringLiteral("How many correct answers?"),
-                                      state_.AdvanceCount);
+    const auto count =
+        dialogs_.input(countTitle, tr("How many correct answers?"), state_.AdvanceCount);
     if (count)
         state_.AdvanceCount = *count;
     state_.AdvanceCount = normalised(state_.AdvanceCount, kDefaultAdvanceCount);
-    const auto percent = dialogs_.input(
-        percentTitle, QStringLiteral("What percent correct answers?"), state_.AdvancePercent);
+    const auto percent =
+        dialogs_.input(percentTitle, tr("What percent correct answers?"), state_.AdvancePercent);
     if (percent)
         state_.AdvancePercent = *percent;
     state_.AdvancePercent = normalised(state_.AdvancePercent, kDefaultAdvancePercent);
@@ -984,15 +991,14 @@ bool PitchTrainer::askThresholds(const QString& countTitle, const QString& perce
 void PitchTrainer::On1Click() {
     if (state_.levelMark == HighestLevelIndex) {
         dialogs_.information(
-            QStringLiteral("Congratulations! This is the highest level! Select another key, fewer "
-                           "scale-steps, and turn Auto Advance on again."));
+            tr("Congratulations! This is the highest level! Select another key, fewer "
+               "scale-steps, and turn Auto Advance on again."));
         return;
     }
     state_.modulateOn = false;
     state_.progression = Progression::AutoAdvance;
     bool second = false;
-    if (!askThresholds(QStringLiteral("AutoAdvance : Correct answers?"),
-                       QStringLiteral("AutoAdvance : Score?"), second))
+    if (!askThresholds(tr("AutoAdvance : Correct answers?"), tr("AutoAdvance : Score?"), second))
         return;
     if (second) {
         state_.advanceOn = true;
@@ -1016,8 +1022,7 @@ void PitchTrainer::AutoModOnClick() {
     state_.advanceOn = false;
     state_.progression = Progression::AutoModulate;
     bool second = false;
-    if (!askThresholds(QStringLiteral("AutoModulate : Correct answers?"),
-                       QStringLiteral("AutoModulate : Score?"), second))
+    if (!askThresholds(tr("AutoModulate : Correct answers?"), tr("AutoModulate : Score?"), second))
         return;
     if (second) {
         state_.advanceOn = false;
@@ -1047,13 +1052,14 @@ void PitchTrainer::CheckAutoAdvance() {
         return;
     if (state_.practice == Practice::Pitches)
         state_.SkipNextSound = true;
-    const bool advance =
-        dialogs_.confirm(QStringLiteral("Congratulations! You have ") + state_.AdvanceCount +
-                         QStringLiteral(" or more correct answers with a score above ") +
-                         state_.AdvancePercent + QStringLiteral("%. Advance to next level?"));
+    const bool advance = dialogs_.confirm(
+        tr("Congratulations! You have %1 or more correct answers with a score above %2%. Advance "
+           "to next level?")
+            .arg(state_.AdvanceCount, state_.AdvancePercent));
     state_.AttemptCount = 0;
     state_.CorrectCount = 0;
-    setScore(advance ? QStringLiteral("Advance") : QStringLiteral("Repeat"));
+    setScore(advance ? QLatin1String(QT_TRANSLATE_NOOP("PitchTrainer", "Advance"))
+                     : QLatin1String(QT_TRANSLATE_NOOP("PitchTrainer", "Repeat")));
     setItems(QStringLiteral("0"));
     if (advance) {
         LevelClick(nextLevelIndex(state_.levelMark));
@@ -1068,10 +1074,10 @@ void PitchTrainer::CheckAutoModulate() {
         return;
     if (state_.practice == Practice::Pitches)
         state_.SkipNextSound = true;
-    const bool modulate =
-        dialogs_.confirm(QStringLiteral("Congratulations! You have ") + state_.AdvanceCount +
-                         QStringLiteral(" or more correct answers with a score more than ") +
-                         state_.AdvancePercent + QStringLiteral("%. Change scale and key?"));
+    const bool modulate = dialogs_.confirm(
+        tr("Congratulations! You have %1 or more correct answers with a score more than %2%. "
+           "Change scale and key?")
+            .arg(state_.AdvanceCount, state_.AdvancePercent));
     if (!modulate) {
         AutoModOffClick();
         state_.SkipNextSound = true;
@@ -1080,7 +1086,7 @@ void PitchTrainer::CheckAutoModulate() {
     }
     state_.AttemptCount = 0;
     state_.CorrectCount = 0;
-    setScore(QStringLiteral("New Scale"));
+    setScore(QLatin1String(QT_TRANSLATE_NOOP("PitchTrainer", "New Scale")));
     setItems(QStringLiteral("0"));
     int key = state_.KeyIndex;
     while (key == state_.KeyIndex) {
@@ -1096,8 +1102,8 @@ void PitchTrainer::CheckAutoModulate() {
 
 void PitchTrainer::QuizOnClick() {
     if (state_.quizMode == QuizMode::InProgress) {
-        dialogs_.information(QStringLiteral(
-            "Please click an answer and continue; OR Click File/Quiz Mode/Off and stop."));
+        dialogs_.information(
+            tr("Please click an answer and continue; OR Click File/Quiz Mode/Off and stop."));
         return;
     }
     Off1Click();
@@ -1116,12 +1122,12 @@ void PitchTrainer::QuizOnClick() {
     state_.RepeatNotes.enabled = false;
 
     state_.QuizName = ScorePrompts(dialogs_).askStudentName();
-    if (dialogs_.confirmDestructive(QStringLiteral(
+    if (dialogs_.confirmDestructive(tr(
             "Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO "
             "if this CONTINUES A TEST and you need ALL previous scores"))) {
         const scores::ScoreFileResult erased = scoreStore_.erase(state_.QuizName);
         if (!erased.ok()) {
-            dialogs_.error(erased.error + QStringLiteral(" The quiz was not prepared."));
+            dialogs_.error(tr("%1 The quiz was not prepared.").arg(erased.error));
             QuizOffClick();
             return;
         }
@@ -1134,12 +1140,12 @@ void PitchTrainer::QuizOnClick() {
     const QString itemsDefault = QStringLiteral("40");
     const QString items =
         dialogs_
-            .input(QStringLiteral("Number of Question Items"),
-                   QStringLiteral("How many Pitches or Intervals in each Question?"), itemsDefault)
+            .input(tr("Number of Question Items"),
+                   tr("How many Pitches or Intervals in each Question?"), itemsDefault)
             .value_or(itemsDefault);
     const auto itemCount = wholeNumber(items.trimmed());
     if (!itemCount || *itemCount == 1000 || *itemCount < 1) {
-        dialogs_.information(QStringLiteral("Please Begin again and type a valid number"));
+        dialogs_.information(tr("Please Begin again and type a valid number"));
         state_.ItemsPerQuestion = QStringLiteral("1");
         QuizOffClick();
         return;
@@ -1149,19 +1155,18 @@ void PitchTrainer::QuizOnClick() {
     const QString questionsDefault = QStringLiteral("10");
     const QString questions =
         dialogs_
-            .input(QStringLiteral("Number of Questions"),
-                   QStringLiteral("How many Questions in Test?"), questionsDefault)
+            .input(tr("Number of Questions"), tr("How many Questions in Test?"), questionsDefault)
             .value_or(questionsDefault);
     const auto questionCount = wholeNumber(questions.trimmed());
     if (!questionCount || *questionCount == 1000 || *questionCount < 1 ||
         *questionCount > HighestQuizQuestions) {
-        dialogs_.information(QStringLiteral("Please Begin again and type valid numbers"));
+        dialogs_.information(tr("Please Begin again and type valid numbers"));
         state_.NumQuestions = QStringLiteral("0");
         QuizOffClick();
     } else {
         state_.NumQuestions = QString::number(*questionCount);
-        dialogs_.information(QStringLiteral(
-            "Select Key, Scale Steps, Pitches or Intervals, then CLICK green Start Button."));
+        dialogs_.information(
+            tr("Select Key, Scale Steps, Pitches or Intervals, then CLICK green Start Button."));
         state_.beginTestEnabled = true;
     }
     DrawStaff();
@@ -1196,9 +1201,9 @@ void PitchTrainer::QuizQuestionDone() {
                            QStringLiteral(", Score this question: ") + state_.Score;
     if (!appendScoreLine(record)) {
         // Nothing is counted: the next tick of this question tries the record again.
-        dialogs_.information(QStringLiteral(
-            "The quiz is still running: answer the next note to try saving again, or choose "
-            "File > Quiz Mode > Off to stop the quiz."));
+        dialogs_.information(
+            tr("The quiz is still running: answer the next note to try saving again, or choose "
+               "File > Quiz Mode > Off to stop the quiz."));
         OpenMidiOutput();
         return;
     }
@@ -1209,8 +1214,8 @@ void PitchTrainer::QuizQuestionDone() {
     } else if (state_.Items == state_.ItemsPerQuestion) {
         state_.StartButton.enabled = true;
         dialogs_.information(
-            QStringLiteral("END OF THIS QUESTION. Change KEY, Select PITCHES or INTERVALS, and "
-                           "CLICK Green Start Button."));
+            tr("END OF THIS QUESTION. Change KEY, Select PITCHES or INTERVALS, and "
+               "CLICK Green Start Button."));
         state_.quizMode = QuizMode::Prepared;
         DrawStaff();
         state_.CorrectCount = 0;
@@ -1231,16 +1236,16 @@ void PitchTrainer::finishQuiz() {
                            state_.ItemsPerQuestion + QStringLiteral(", Overall Average Score = ") +
                            QString::number(roundHalfEven(state_.QuizTotal));
     appendScoreLine(record);
-    if (dialogs_.confirm(QStringLiteral("END OF QUIZ. Do you wish to review score?"))) {
+    if (dialogs_.confirm(tr("END OF QUIZ. Do you wish to review score?"))) {
         const scores::ScoreFileResult scores = scoreStore_.read(state_.QuizName);
         if (scores.ok())
             dialogs_.showScores(scores.lines);
         else
             dialogs_.error(scores.error);
     }
-    if (dialogs_.confirmDestructive(QStringLiteral("Save Scores to Floppy disk in A Drive?"))) {
-        dialogs_.information(QStringLiteral("Put Floppy disk in A Drive. If disk is NOT in "
-                                            "drive, score will NOT be recorded."));
+    if (dialogs_.confirmDestructive(tr("Save Scores to Floppy disk in A Drive?"))) {
+        dialogs_.information(tr("Put Floppy disk in A Drive. If disk is NOT in "
+                                "drive, score will NOT be recorded."));
         ScorePrompts(dialogs_).copyToRemovableMedium(scoreStore_.pathFor(state_.QuizName),
                                                      copyFolder_);
     }

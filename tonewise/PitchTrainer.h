@@ -2,6 +2,7 @@
 
 #include "PitchState.h"
 
+#include <QCoreApplication>
 #include <QStringView>
 
 #include <memory>
@@ -43,6 +44,8 @@ public:
 // MIDI failures (EmidioutputError) leave a handler at the failing message and reach its caller;
 // a timer's handler shows them in an error box itself.
 class PitchTrainer {
+    Q_DECLARE_TR_FUNCTIONS(PitchTrainer)
+
 public:
     PitchTrainer(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clock,
                  TimerFactory& timers, const scores::ScoreStore& scoreStore);

@@ -37,6 +37,17 @@ const QColor kLime(0, 255, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kAqua(0, 255, 255);
 
+// A text the trainer keeps in English, as the student reads it: the trainer compares it or
+// writes it into score files, so only the window translates it.
+QString readable(const char* context, const QString& text) {
+    return QCoreApplication::translate(context, text.toUtf8().constData());
+}
+
+// A menu caption as the student reads it.
+QString shownCaption(const PitchMenuItem& item, const PitchState& state) {
+    return readable("PitchMenus", item.caption(state));
+}
+
 QColor faceColour(KeyFace face, bool black) {
     switch (face) {
     case KeyFace::Lime:
@@ -97,7 +108,7 @@ TForm1::~TForm1() {
 void TForm1::build(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clock,
                    TimerFactory& timers, const scores::ScoreStore& scoreStore) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Qor Pitch and Interval Identification"));
+    setWindowTitle(tr("Qor Pitch and Interval Identification"));
     refreshingDialogs_ = std::make_unique<RefreshingDialogs>(dialogs, [this] { showState(); });
     dialogs_ = refreshingDialogs_.get();
     trainer_ = std::make_unique<PitchTrainer>(*dialogs_, output, random, clock, timers, scoreStore);
@@ -157,7 +168,7 @@ void TForm1::buildControls() {
                             pixelFont(QStringLiteral("MS Sans Serif"), pixels, true));
     };
     Score = display(QStringLiteral("Score"), QRect(16, 120, 132, 32), 24);
-    Label2 = new QLabel(QStringLiteral("Correct Answers:"), client);
+    Label2 = new QLabel(tr("Correct Answers:"), client);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(64, 208, 105, 21);
     Items = display(QStringLiteral("Items"), QRect(64, 232, 83, 30), 16);
@@ -246,7 +257,7 @@ TGradButton* TForm1::keyButton(const QString& name) const {
 void TForm1::buildMenus() {
     menuTree_ = pitchMenuBar();
     for (const PitchMenuItem& top : menuTree_) {
-        QMenu* menu = menuBar()->addMenu(top.caption(state()));
+        QMenu* menu = menuBar()->addMenu(shownCaption(top, state()));
         menu->setObjectName(top.name);
         menu->menuAction()->setObjectName(top.name);
         shownItems_.push_back({&top, menu->menuAction()});
@@ -260,7 +271,7 @@ void TForm1::addMenuItems(QMenu* menu, const std::vector<PitchMenuItem>& items) 
     for (const PitchMenuItem& item : items) {
         QAction* action = nullptr;
         if (item.isSubmenu()) {
-            QMenu* submenu = menu->addMenu(item.caption(state()));
+            QMenu* submenu = menu->addMenu(shownCaption(item, state()));
             submenu->setObjectName(item.name);
             action = submenu->menuAction();
             if (item.opened)
@@ -270,7 +281,7 @@ void TForm1::addMenuItems(QMenu* menu, const std::vector<PitchMenuItem>& items) 
         } else {
             if (item.command == WindowCommand::Exit || item.command == WindowCommand::About)
                 menu->addSeparator();
-            action = menu->addAction(item.caption(state()));
+            action = menu->addAction(shownCaption(item, state()));
             connect(action, &QAction::triggered, this, [this, &item] {
                 if (item.triggered)
                     forward([this, &item] { item.triggered(*trainer_); });
@@ -413,12 +424,12 @@ void TForm1::showState() {
     showLine(Key, s.Key);
     showLine(QuestShw, s.QuestShw);
     showLine(AnsShow, s.AnsShow);
-    showDisplayText(Score, s.Score);
+    showDisplayText(Score, readable("PitchTrainer", s.Score));
     showDisplayText(Items, s.Items);
     for (const auto& [button, control] :
          {std::pair{StartButton, &s.StartButton}, std::pair{AnsDisplay, &s.AnsDisplay},
           std::pair{RepeatNotes, &s.RepeatNotes}}) {
-        button->setCaption(control->caption);
+        button->setCaption(readable("PitchTrainer", control->caption));
         showControl(button, *control);
     }
 
@@ -445,7 +456,7 @@ void TForm1::showState() {
         button->setFaceColor(faceColour(control.face, layout[i].black));
         if (!layout[i].black)
             button->setMargin(control.captionMargin);
-        button->setToolTip(control.showHint ? control.hint : QString());
+        button->setToolTip(control.showHint ? readable("KeyHints", control.hint) : QString());
         button->setEnabled(control.enabled);
         button->setVisible(control.visible);
     }
@@ -455,7 +466,7 @@ void TForm1::showState() {
             QuestList->setCells(column, 0, s.QuestList.column(column));
 
     for (const ShownItem& shown : shownItems_) {
-        const QString caption = shown.item->caption(s);
+        const QString caption = shownCaption(*shown.item, s);
         if (shown.action->text() != caption)
             shown.action->setText(caption);
         shown.action->setEnabled(shown.item->isEnabled(s));

@@ -2,6 +2,8 @@
 //
 //   tonewise [--audio-file PATH]     the trainer; --audio-file records what it plays into a WAV
 //                                    file instead of sounding it
+//   tonewise --lang CODE ...         the window in that language (es, pt_BR, de, fr; en for
+//                                    English) instead of the system locale's
 //   tonewise --screenshot PATH       shows the window maximised on its screen, saves it as a PNG
 //                                    image once start-up is complete, and exits (no sound)
 //   tonewise --startup-probe         prints "first-paint" when the window is first painted, and
@@ -13,6 +15,7 @@
 // configuration file (see tests/tonewise_window/screens).
 #include "BuiltinSynth.h"
 #include "FirstPaint.h"
+#include "ProgramLanguage.h"
 #include "ProgramSound.h"
 #include "ScriptCommand.h"
 #include "StepsCommand.h"
@@ -39,6 +42,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Tonewise");
 
     QStringList arguments = QApplication::arguments();
+    const auto language = ProgramLanguage::fromArguments(QStringLiteral("tonewise"), arguments);
+    if (!language)
+        return 2;
     const QString screenshot = firstpaint::optionValue(arguments, "--screenshot");
     if (arguments.contains("--screenshot") && screenshot.isEmpty()) {
         std::fprintf(stderr, "tonewise: --screenshot needs the path of the PNG file\n");

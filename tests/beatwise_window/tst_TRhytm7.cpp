@@ -4,6 +4,7 @@
 
 #include "BuiltinSynth.h"
 #include "HelpWindow.h"
+#include "ProgramLanguage.h"
 #include "RhythmCatalogue.h"
 #include "StepSpinEdit.h"
 #include "TElasticForm.h"
@@ -458,6 +459,60 @@ private slots:
                      qPrintable(prompt + QStringLiteral(": %1").arg(width)));
         }
         window->Exit->trigger();
+    }
+
+    void speaksSpanishWhenItIsChosenAtStart() {
+        const ProgramLanguage spanish(QStringLiteral("beatwise"), QStringLiteral("es"));
+        QVERIFY(spanish.isTranslated());
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        QCOMPARE(w.FileMenu->title(), QStringLiteral("&Archivo"));
+        QCOMPARE(w.PrepareQuiz->text(), QStringLiteral("Preparar examen"));
+        QCOMPARE(w.RhythmPatterns->title(), QStringLiteral("Patrones rítmicos"));
+        QCOMPARE(w.Compound->title(), QStringLiteral("Compuesto"));
+        QCOMPARE(w.simpleLevels[2]->text(), QStringLiteral("5 patrones"));
+        QCOMPARE(w.HelpTopics2->text(), QStringLiteral("Temas de ayuda"));
+        QCOMPARE(w.Label2->text(), QStringLiteral("Puntuación:"));
+        QCOMPARE(w.Label1->text(), QStringLiteral("Metrónomo"));
+        QCOMPARE(w.StartButton->caption(), QStringLiteral("Siguiente pregunta"));
+        QCOMPARE(w.AnsDisplay->caption(), QStringLiteral("Comprobar"));
+        // Labels grow with their texts: nothing overlaps in Spanish either.
+        const QList<QWidget*> controls = shownControls(w);
+        for (QWidget* control : controls)
+            for (QWidget* other : controls)
+                QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
+                         qPrintable(control->objectName() + " / " + other->objectName()));
+
+        // The trainer's boxes ask in Spanish.
+        f.boxes.confirmAnswers = {false};
+        f.click(w.StartButton);
+        QCOMPARE(f.boxes.confirmations.last(), QStringLiteral("¿Estás seguro?"));
+    }
+
+    void aQuizInSpanishWritesTheScoreLineInEnglish() {
+        const ProgramLanguage spanish(QStringLiteral("beatwise"), QStringLiteral("es"));
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        f.boxes.inputAnswers = {QStringLiteral("Ana"), QStringLiteral("1")};
+        f.boxes.confirmAnswers = {true};
+        w.PrepareQuiz->trigger();
+        QVERIFY(f.boxes.informations.last().startsWith(QStringLiteral("Elige los patrones")));
+        f.boxes.confirmAnswers = {true, false, false}; // certain; no review; no floppy copy
+        f.click(w.StartButton);
+        for (int beat = 0; beat < 7; ++beat)
+            f.clickPattern(f.state().QuestionPatterns[beat]);
+        QTest::keyClick(w.ShowRes, Qt::Key_Return);
+        const scores::ScoreFileResult file = f.store.read(QStringLiteral("Ana"));
+        QVERIFY(file.ok());
+        QCOMPARE(file.lines,
+                 QStringList{QStringLiteral(
+                     " Beatwise Quiz 07/12/2026, 10:15:30 AM, Rhythm Patterns = Simple/3, "
+                     "Tempo = 72 , Rhythm Score = 100.00%,  Number of Questions = 1, "
+                     "Av. Hearings = 1.00")});
+        QCOMPARE(f.boxes.confirmations.last(),
+                 QStringLiteral("¿Guardar las puntuaciones en el disquete de la unidad A?"));
     }
 
     void keepsItsProportionsAtTwoSizes() {

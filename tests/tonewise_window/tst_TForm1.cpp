@@ -5,6 +5,7 @@
 #include "MersenneRandom.h"
 #include "MidiOut.h"
 #include "ModalAnswerer.h"
+#include "ProgramLanguage.h"
 #include "RecordingMidiPlatform.h"
 #include "ScoreStore.h"
 #include "StaffPainter.h"
@@ -20,7 +21,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -131,7 +134,9 @@ private slots:
     void intervalsExercise();
     void keyAndLevelFromTheMenus();
     void noteNamesAndOutputs();
+    void quizToTheScoreFile_data();
     void quizToTheScoreFile();
+    void spanishFromTheStart();
     void helpAndAbout();
     void layoutAtThisScreenSize();
 };
@@ -344,7 +349,17 @@ void TestTForm1::noteNamesAndOutputs() {
     QCOMPARE(t.platform.openDevice, 1);
 }
 
+void TestTForm1::quizToTheScoreFile_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    // The window speaks Spanish; the score file is the same, in English.
+    QTest::newRow("Spanish") << QStringLiteral("es");
+}
+
 void TestTForm1::quizToTheScoreFile() {
+    QFETCH(QString, language);
+    const ProgramLanguage chosen(QStringLiteral("tonewise"), language);
+    QCOMPARE(chosen.isTranslated(), !language.isEmpty());
     ToneWindow t;
     QVERIFY(t.showAsStarted());
     TForm1& w = *t.window;
@@ -382,9 +397,71 @@ void TestTForm1::quizToTheScoreFile() {
                                 "pitches in questions = 2, Overall Average Score = 100"));
     // The scores window showed the file.
     QCOMPARE(w.ScoreRecord->lines(), saved.lines);
-    QVERIFY(std::any_of(answerer.seen.begin(), answerer.seen.end(),
-                        [](const ModalAnswerer::Seen& s) { return s.title == "Scores"; }));
+    QVERIFY(
+        std::any_of(answerer.seen.begin(), answerer.seen.end(), [](const ModalAnswerer::Seen& s) {
+            return s.title == QCoreApplication::translate("TScoreRecord", "Scores");
+        }));
     QVERIFY(w.StartButton->isEnabled());
+}
+
+void TestTForm1::spanishFromTheStart() {
+    const ProgramLanguage spanish(QStringLiteral("tonewise"), QStringLiteral("es"));
+    QVERIFY(spanish.isTranslated());
+    ToneWindow t;
+    QVERIFY(t.showAsStarted());
+    TForm1& w = *t.window;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Qor: identificación de notas e intervalos"));
+    QVERIFY(t.boxes.informations.value(0).startsWith(QStringLiteral("Cuando se abra Tonewise")));
+    QCOMPARE(w.AnsShow->text(),
+             QStringLiteral("Elige tonalidad y grados en el menú o pulsa el do central."));
+    QCOMPARE(w.Score->toPlainText(), QStringLiteral("Inicio"));
+    QCOMPARE(w.Label2->text(), QStringLiteral("Aciertos:"));
+    QCOMPARE(w.StartButton->caption(), QStringLiteral("Empezar / reiniciar"));
+    QCOMPARE(w.menuAction(QStringLiteral("File1"))->text(), QStringLiteral("&Archivo"));
+    QCOMPARE(w.menuAction(QStringLiteral("QuizOn"))->text(), QStringLiteral("Preparar examen"));
+    QCOMPARE(w.menuAction(QStringLiteral("Keys1"))->text(), QStringLiteral("Tonalidad"));
+    QCOMPARE(w.menuAction(QStringLiteral("N2sharps1"))->text(), QStringLiteral("2 sostenidos"));
+    QCOMPARE(w.menuAction(QStringLiteral("FsharpMinor"))->text(),
+             QStringLiteral("Fa sostenido menor"));
+    QCOMPARE(w.menuAction(QStringLiteral("Mixed1"))->text(), QStringLiteral("1-8 + homónima 3,6"));
+    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(),
+             QStringLiteral("¿Practicar intervalos?"));
+    QCOMPARE(w.menuAction(QStringLiteral("HelpTopics1"))->text(),
+             QStringLiteral("&Temas de ayuda"));
+    // The key and level lines are the trainer's record of the exercise: they stay as written.
+    QCOMPARE(w.Key->text(), QStringLiteral("Key = C Major."));
+
+    // Captions that change with the state change in Spanish too.
+    t.trigger(QStringLiteral("Intervals"));
+    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(),
+             QStringLiteral("¿Practicar notas?"));
+    QCOMPARE(w.menuAction(QStringLiteral("HintsOn"))->text(),
+             QStringLiteral("¿Mostrar pistas de intervalos?"));
+    t.trigger(QStringLiteral("HintsOn"));
+    QCOMPARE(w.menuAction(QStringLiteral("HintsOn"))->text(),
+             QStringLiteral("¿Ocultar pistas de intervalos?"));
+    QCOMPARE(w.keyButton(QStringLiteral("E2"))->toolTip(),
+             QStringLiteral("3ª menor = 2ª aumentada"));
+
+    // The trainer's boxes, and the buttons of a real box, in Spanish.
+    t.clickButton(w.AnsDisplay);
+    QVERIFY(t.boxes.informations.last().startsWith(QStringLiteral("La siguiente respuesta es: ")));
+    QString okButton;
+    ModalAnswerer answerer;
+    answerer.inspect = [&okButton](QDialog* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
+            okButton = box->button(QMessageBox::Ok)->text();
+    };
+    t.trigger(QStringLiteral("About1"));
+    QCOMPARE(answerer.seen.size(), 1);
+    QVERIFY(answerer.seen[0].text.startsWith(
+        QStringLiteral("Tonewise, el entrenador auditivo de notas e intervalos.")));
+    QCOMPARE(okButton, QStringLiteral("Aceptar"));
+    t.trigger(QStringLiteral("HelpTopics1"));
+    const auto helpButtons = w.helpWindow()->findChildren<QPushButton*>();
+    QVERIFY(std::any_of(helpButtons.begin(), helpButtons.end(),
+                        [](const QPushButton* b) { return b->text() == "Contenido"; }));
+    QVERIFY(w.helpWindow()->windowTitle().startsWith(QStringLiteral("Ayuda de Tonewise")));
 }
 
 void TestTForm1::helpAndAbout() {

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# check-package.sh SOURCE_DIR BUILD_DIR WORK_DIR
+# Validates the menu entries and AppStream metainfo, makes the Debian package with CPack into
+# WORK_DIR and checks its control fields and its files.
+set -euo pipefail
+source_dir="$1"
+build_dir="$2"
+work="$3"
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file cpack; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
+done
+
+for id in org.beatwise.Beatwise org.beatwise.Tonewise; do
+    desktop="$source_dir/packaging/$id.desktop"
+    desktop-file-validate "$desktop" || fail "$id.desktop does not validate"
+    grep -qx 'Categories=Education;Music;' "$desktop" || fail "$id.desktop: not in Education;Music"
+    appstreamcli validate --no-net "$source_dir/packaging/$id.metainfo.xml" >"$work.log" 2>&1 ||
+        { cat "$work.log" >&2; fail "$id.metainfo.xml does not validate"; }
+done
+
+rm -rf "$work"
+mkdir -p "$work"
+if ! cpack --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log" >&2
+    echo "FAIL: cpack could not make the package" >&2
+    exit 1
+fi
+debs=("$work"/beatwise-tonewise_*_amd64.deb)
+[ "${#debs[@]}" = 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: no single .deb in $work" >&2; exit 1; }
+deb="${debs[0]}"
+
+[ "$(dpkg-deb -f "$deb" Package)" = beatwise-tonewise ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "architecture"
+depends="$(dpkg-deb -f "$deb" Depends)"
+# Linked libraries (found by dpkg-shlibdeps) and what is loaded at run time.
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 librtmidi6 libstdc++6 \
+    qt6-qpa-plugins fluid-soundfont-gm qt6-translations-l10n fonts-dejavu-core; do
+    echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -Fqx "$needed" ||
+        fail "Depends lacks $needed: $depends"
+done
+
+contents="$(dpkg-deb -c "$deb" | awk '{ print $6 }')"
+expect_file() {
+    echo "$contents" | grep -qx "\./$1" || fail "the package lacks /$1"
+}
+for program in beatwise tonewise midigen; do
+    expect_file "usr/bin/$program"
+    expect_file "usr/share/man/man1/$program.1.gz"
+done
+for id in org.beatwise.Beatwise org.beatwise.Tonewise; do
+    expect_file "usr/share/applications/$id.desktop"
+    expect_file "usr/share/metainfo/$id.metainfo.xml"
+done
+for program in beatwise tonewise; do
+    expect_file "usr/share/icons/hicolor/scalable/apps/$program.svg"
+    for size in 48 64 128 256; do
+        expect_file "usr/share/icons/hicolor/${size}x${size}/apps/$program.png"
+    done
+done
+# Each menu entry's icon and program are in the package.
+for id in org.beatwise.Beatwise org.beatwise.Tonewise; do
+    desktop="$source_dir/packaging/$id.desktop"
+    icon="$(sed -n 's/^Icon=//p' "$desktop")"
+    program="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
+    expect_file "usr/share/icons/hicolor/256x256/apps/$icon.png"
+    expect_file "usr/bin/$program"
+done
+# The icons' pictures have the size their folder names.
+for png in "$source_dir"/packaging/icons/*-*.png; do
+    size="${png##*-}"
+    size="${size%.png}"
+    read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
+        awk '{ print $3 * 256 + $4, $7 * 256 + $8 }')
+    [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "$png is ${width}x$height"
+done
+
+rm -rf "$work/_CPack_Packages"
+[ "$failures" = 0 ] || exit 1
+echo "Package $(basename "$deb"): metadata valid, dependencies and files as expected"
