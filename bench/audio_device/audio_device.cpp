@@ -141,8 +141,9 @@ public:
                       "-L", "module-null-sink sink_name=bench rate=48000 channels=2", "-L",
                       "module-always-sink"});
         for (int i = 0; i < 100 && pid_ > 0; ++i) {
-            if (run({"pactl", "info"}))
+            if (run({"pactl", "info"})) {
                 return true;
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         return false;
@@ -285,11 +286,20 @@ struct QuestionResult {
 };
 
 // The first frame at or after `from` (and before `to`) where the right channel rises above
-// the onset level; -1 when there is none.
+// the onset level and far above what it was a few milliseconds before (so that the tail of
+// the previous stroke does not count); -1 when there is none.
 long rightOnset(const std::vector<int16_t>& s, long from, long to) {
-    for (long f = std::max(0L, from); f < to && 2 * f + 1 < static_cast<long>(s.size()); ++f)
-        if (std::abs(s[2 * f + 1]) > kOnsetLevel)
+    const long size = static_cast<long>(s.size()) / 2;
+    for (long f = std::max(kRate / 200L, from); f < to && f < size; ++f) {
+        const int level = std::abs(s[2 * f + 1]);
+        if (level <= kOnsetLevel)
+            continue;
+        int before = 0;
+        for (long g = f - kRate / 200; g < f - kRate / 400; ++g)
+            before = std::max(before, std::abs(static_cast<int>(s[2 * g + 1])));
+        if (level > 3 * before)
             return f;
+    }
     return -1;
 }
 
@@ -377,6 +387,11 @@ int main(int argc, char** argv) {
         std::printf("{\"error\": \"sound server did not start\"}\n");
         return 0;
     }
+    // A null sink that has been idle has rendered silence far ahead (its whole latency of up
+    // to two seconds); with the low-latency recording running it soon keeps pace again.
+    MonitorRecorder recorder;
+    recorder.start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
     QCoreApplication app(argc, argv);
     midi::SynthOptions options;
     options.audioDrivers = QStringList{QStringLiteral("pulseaudio")};
@@ -388,8 +403,6 @@ int main(int argc, char** argv) {
         std::printf("sound unavailable: %s\n",
                     qPrintable(midi::SynthStatus::instance().unavailableReason()));
 
-    MonitorRecorder recorder;
-    recorder.start();
     Load load;
     load.start();
     pause(500);
@@ -453,7 +466,7 @@ int main(int argc, char** argv) {
     // The first note after the idle time.
     MonitorRecorder afterIdle;
     afterIdle.start();
-    idle(1000);
+    idle(2500);
     const double firstNote = port ? noteOnToSound(*port, afterIdle) : -1;
     afterIdle.stop();
     port.reset();

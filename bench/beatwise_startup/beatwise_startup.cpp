@@ -15,7 +15,6 @@
 #include "MidiGenPlayer.h"
 #include "ModalDialogs.h"
 #include "ScoreStore.h"
-#include "SynthEngine.h"
 #include "SystemClock.h"
 #include "TGradBtn.h"
 #include "TMidiGen.h"
@@ -109,7 +108,7 @@ std::vector<double> yesToCountInMs(const QString& wavPath, int trials) {
     if (!midi::readWav(wavPath, wav) || wav.channels <= 0)
         return latencies;
     const std::vector<float> samples(wav.samples.begin(), wav.samples.end());
-    const auto clockStart = midi::SynthEngine::instance().clockStart();
+    const auto clockStart = midi::builtinSynthClockStart();
     for (const auto& yes : yesTimes) {
         const double atYes = std::chrono::duration<double>(yes - clockStart).count();
         const auto from =
@@ -143,7 +142,7 @@ int main(int argc, char** argv) {
     QElapsedTimer loading;
     loading.start();
     midi::warmUpBuiltinSynth();
-    const bool ready = midi::SynthEngine::instance().waitUntilReady(std::chrono::seconds(30));
+    const bool ready = midi::waitForBuiltinSynth(std::chrono::seconds(30));
     const double loadMs = loading.nsecsElapsed() / 1e6;
 
     const int trials = 8;
