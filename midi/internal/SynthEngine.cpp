@@ -27,7 +27,7 @@ constexpr int IdleCloseSeconds = 3;
 // How often the UI side looks at the output while it is open.
 constexpr int WatchIntervalMs = 500;
 // Checks in a row without any audio progress before the output counts as gone.
-constexpr int StalledChecksForLoss = 4;
+constexpr int StalledChecksForLoss = 8; // 4 s
 // How often a lost sound server is tried again, at most.
 constexpr auto RetryInterval = std::chrono::seconds(1);
 
