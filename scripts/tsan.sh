@@ -6,6 +6,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${BEATWISE_TSAN_BUILD_DIR:-${BEATWISE_BUILD_DIR:-$root/build}-tsan}"
+# The sound-server test is left out: libpulse is not instrumented either, and its own locking
+# shows up as races.
 tests=(midi_stream_test midi_render_test midi_audio_file_test midi_no_audio_test
        midi_no_soundfont_test midi_queue_full_test)
 
