@@ -4,6 +4,7 @@
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QVariant>
+#include <algorithm>
 #include <alsa/asoundlib.h>
 #include <array>
 #include <fluidsynth.h>
@@ -236,7 +237,7 @@ public:
             settings, "audio.period-size",
             static_cast<int>(int64_t{OutputRequestFrames48k} * 2 * sampleRate / 48000));
         fluid_settings_setint(settings, "audio.periods",
-                              OutputBufferFrames48k / (2 * OutputRequestFrames48k) + 1);
+                              std::max(2, OutputBufferFrames48k / (2 * OutputRequestFrames48k)));
         fluid_settings_setint(settings, "audio.realtime-prio", RealtimePriority);
         snd_lib_error_set_handler(&ignoreAlsaError);
         if (fluid_settings_setstr(settings, "audio.driver", name.toUtf8().constData()) != FLUID_OK)

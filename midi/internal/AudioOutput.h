@@ -24,8 +24,9 @@ public:
 
 // The stream's buffering. The target is what the server holds for us: enough to ride out a
 // late wakeup of the server or of our thread on a loaded machine, little enough for a note
-// to sound within 10 ms of its request. Requests come a quarter of it at a time.
-constexpr int OutputBufferFrames48k = 336; // 7 ms
+// to sound within 10 ms of its request (the server splits it between its own latency and
+// our stream). Requests come in small pieces, so a note waits little for its block.
+constexpr int OutputBufferFrames48k = 432; // 9 ms
 constexpr int OutputRequestFrames48k = 64; // 1.3 ms
 
 // Opens the first of `drivers` that works ("pulseaudio": the sound server, through its
