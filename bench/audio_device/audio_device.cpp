@@ -168,9 +168,15 @@ public:
         int fds[2];
         if (pipe(fds) != 0)
             return false;
-        pid_ = spawn({"parec", "-d", "bench.monitor", "--raw", "--format=s16le", "--rate=48000",
-                      "--channels=2", "--latency-msec=2"},
-                     fds[1]);
+        // The recorder stands in for a sound card, which takes every sample on time: it
+        // runs at real-time priority where the system allows, so that the load does not
+        // hold it up (a late reader makes the server skip sink output).
+        std::vector<std::string> command{
+            "parec",          "-d",           "bench.monitor", "--raw",
+            "--format=s16le", "--rate=48000", "--channels=2",  "--latency-msec=2"};
+        if (run({"chrt", "-f", "10", "true"}))
+            command.insert(command.begin(), {"chrt", "-f", "10"});
+        pid_ = spawn(command, fds[1]);
         close(fds[1]);
         fd_ = fds[0];
         reader_ = std::thread([this] { read(); });
