@@ -97,7 +97,18 @@ public:
             pa_threaded_mainloop_unlock(loop_);
             return false;
         }
+        // A server that accepts the connection but never answers must not hold up the caller.
+        pa_time_event* deadline = pa_context_rttime_new(
+            pulse_, pa_rtclock_now() + OpenTimeoutUsec,
+            [](pa_mainloop_api*, pa_time_event*, const timeval*, void* data) {
+                auto* self = static_cast<PulseOutput*>(data);
+                self->timedOut_ = true;
+                pa_threaded_mainloop_signal(self->loop_, 0);
+            },
+            this);
         bool ok = waitForContext() && createStream() && waitForStream();
+        if (deadline != nullptr)
+            pa_threaded_mainloop_get_api(loop_)->time_free(deadline);
         pa_threaded_mainloop_unlock(loop_);
         if (ok)
             raisePriority();
@@ -106,6 +117,7 @@ public:
 
 private:
     static constexpr int ChunkFrames = 256;
+    static constexpr pa_usec_t OpenTimeoutUsec = 2 * PA_USEC_PER_SEC;
 
     int scaled(int frames48k) const { return static_cast<int>(int64_t{frames48k} * rate_ / 48000); }
 
@@ -114,7 +126,7 @@ private:
             const pa_context_state_t state = pa_context_get_state(pulse_);
             if (state == PA_CONTEXT_READY)
                 return true;
-            if (!PA_CONTEXT_IS_GOOD(state))
+            if (!PA_CONTEXT_IS_GOOD(state) || timedOut_)
                 return false;
             pa_threaded_mainloop_wait(loop_);
         }
@@ -144,7 +156,7 @@ private:
             const pa_stream_state_t state = pa_stream_get_state(stream_);
             if (state == PA_STREAM_READY)
                 return true;
-            if (!PA_STREAM_IS_GOOD(state))
+            if (!PA_STREAM_IS_GOOD(state) || timedOut_)
                 return false;
             pa_threaded_mainloop_wait(loop_);
         }
@@ -217,6 +229,7 @@ private:
     pa_context* pulse_ = nullptr;
     pa_stream* stream_ = nullptr;
     std::atomic<bool> failed_{false};
+    bool timedOut_ = false; // under the main loop's lock
     std::array<float, ChunkFrames> left_{}, right_{};
     std::array<float, 2 * ChunkFrames> interleaved_{};
 };
