@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 
 namespace midi {
 
@@ -27,6 +28,18 @@ void configureBuiltinSynth(const SynthOptions& options);
 // Starts loading the SoundFont and opening the audio output in the background.
 // Calling it early (at program start) makes the first note quick.
 void warmUpBuiltinSynth();
+
+// Waits (without the event loop) until the built-in synthesizer has loaded its SoundFont
+// and its output runs, or has settled for silence; false after `timeout`.
+bool waitForBuiltinSynth(std::chrono::milliseconds timeout);
+
+// Steady-clock time of the first frame the built-in synthesizer wrote into its audio file
+// (AudioOutput::File), so that a frame of the file can be placed in time.
+std::chrono::steady_clock::time_point builtinSynthClockStart();
+
+// Whether the built-in synthesizer's audio output stream is open right now: it closes when
+// nothing has sounded for a few seconds and opens again with the next note.
+bool builtinSynthOutputOpen();
 
 // Reports, once, why the built-in synthesizer cannot be heard. Signals arrive on the UI
 // thread. Programs connect to it to tell the student in a message box.

@@ -1,7 +1,7 @@
 #include "MidiDevices.h"
 
 #include "MidiResult.h"
-#include "SystemPorts.h"
+#include "internal/SystemPorts.h"
 
 #include <fluidsynth.h>
 #include <mutex>

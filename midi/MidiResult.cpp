@@ -48,6 +48,9 @@ std::optional<QString> errorText(int code) {
                               "synthesizer.");
     case NoAudioOutput:
         return QStringLiteral("The built-in synthesizer could not open an audio output.");
+    case QueueFull:
+        return QStringLiteral("The sound output has not caught up with the earlier requests. "
+                              "Wait a moment, and then try again.");
     default:
         return std::nullopt;
     }

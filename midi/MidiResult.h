@@ -26,6 +26,7 @@ enum Result : int {
     NoDevice = 68,       // no MIDI port was found
     NoSoundFont = 100,   // the built-in synthesizer has no General MIDI SoundFont
     NoAudioOutput = 101, // the built-in synthesizer could not open an audio output
+    QueueFull = 102,     // the sound thread has not yet taken the earlier requests
 };
 
 // The text of a result code, or nothing when the code is not one of ours.

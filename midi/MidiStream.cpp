@@ -2,108 +2,200 @@
 
 #include "MidiDevices.h"
 #include "MidiResult.h"
-#include "StreamCore.h"
-#include "SynthEngine.h"
-#include "SystemPorts.h"
-#include "Timeline.h"
+#include "internal/StreamHub.h"
+#include "internal/StreamPlayer.h"
+#include "internal/SynthEngine.h"
+#include "internal/SystemPorts.h"
+
+#include <thread>
 
 namespace midi {
 
 namespace {
 
-// A stream on one timeline; subclasses say how to silence the device.
-class TimelineStream : public MidiStream {
-public:
-    TimelineStream(Timeline& timeline, Listener listener)
-        : timeline_(timeline),
-          core_(std::make_shared<StreamCore>(std::move(listener), timeline.unitsPerSecond())) {
-        timeline_.add(core_);
-        core_->post(StreamNotice::Open);
-    }
+using Kind = PlayerCommand::Kind;
 
-    ~TimelineStream() override {
-        core_->dropListener();
-        if (!closed_) {
-            core_->stop();
-            timeline_.remove(core_.get());
-        }
+// A stream on one player. Every request becomes a command for the playing thread; a full
+// command queue refuses the request with QueueFull rather than waiting.
+class PlayerStream : public MidiStream {
+public:
+    PlayerStream(StreamPlayer& player, int stream, Listener listener)
+        : player_(player), stream_(stream), client_(std::make_shared<StreamClient>()) {
+        client_->listener = std::move(listener);
+        player_.send(command(Kind::Open));
+        StreamHub::instance().attach(player_, stream_, client_);
+        StreamHub::instance().post(client_, StreamNotice::Open);
     }
 
     int setTimeDivision(uint32_t ticksPerQuarter) override {
-        return closed_ ? InvalidHandle : core_->setTimeDivision(ticksPerQuarter);
+        if (closed_)
+            return InvalidHandle;
+        if (ticksPerQuarter == 0 || ticksPerQuarter > 0x7FFF)
+            return InvalidParam;
+        const uint32_t previous = ticksPerQuarter_;
+        ticksPerQuarter_ = ticksPerQuarter;
+        const int result = sendTiming();
+        if (result != Ok)
+            ticksPerQuarter_ = previous;
+        return result;
     }
     int setTempo(uint32_t microsecondsPerQuarter) override {
-        return closed_ ? InvalidHandle : core_->setTempo(microsecondsPerQuarter);
+        if (closed_)
+            return InvalidHandle;
+        if (microsecondsPerQuarter == 0)
+            return InvalidParam;
+        const uint32_t previous = microsecondsPerQuarter_;
+        microsecondsPerQuarter_ = microsecondsPerQuarter;
+        const int result = sendTiming();
+        if (result != Ok)
+            microsecondsPerQuarter_ = previous;
+        return result;
     }
     int queue(const StreamEvent* events, size_t count) override {
         if (closed_)
             return InvalidHandle;
-        const int result = core_->queue(events, count);
-        timeline_.wake();
-        return result;
+        if (count > 0 && events == nullptr)
+            return InvalidParam;
+        if (client_->inFlight >= static_cast<int>(StreamCore::MaxBuffers))
+            return QueueFull;
+        PlayerCommand queued = command(Kind::Queue, ++serial_);
+        queued.events = events;
+        queued.count = count;
+        if (!player_.send(queued))
+            return QueueFull;
+        client_->queued += 1;
+        client_->inFlight += 1;
+        wake();
+        return Ok;
     }
     int restart() override {
         if (closed_)
             return InvalidHandle;
-        const int result = core_->restart();
-        timeline_.wake();
-        return result;
+        if (!player_.send(command(Kind::Restart, epoch_)))
+            return QueueFull;
+        wake();
+        return Ok;
     }
     int stop() override {
         if (closed_)
             return InvalidHandle;
-        const int result = core_->stop();
-        timeline_.wake();
-        return result;
+        // Every buffer comes back as Done once the playing thread has let go of it.
+        if (!player_.send(command(Kind::Stop, epoch_ + 1)))
+            return QueueFull;
+        epoch_ += 1;
+        client_->queued = 0;
+        wake();
+        return Ok;
     }
     int close() override {
         if (closed_)
             return InvalidHandle;
-        if (core_->hasQueuedBuffers())
+        if (client_->queued > 0)
             return StillPlaying;
+        if (!player_.send(command(Kind::Close)))
+            return QueueFull;
         closed_ = true;
-        timeline_.remove(core_.get());
-        core_->post(StreamNotice::Close);
+        wake();
         return Ok;
     }
-    uint32_t positionTicks() const override { return core_->positionTicks(); }
+    uint32_t positionTicks() const override { return player_.positionTicks(stream_, epoch_); }
 
 protected:
+    // The subclass's destructor calls this first, while its playing thread still runs.
+    void abandon() {
+        client_->listener = nullptr;
+        if (closed_)
+            return;
+        closed_ = true;
+        // The stream number is only free again after the Close notice, so these two must get
+        // through; the playing thread empties the queue within a block or two.
+        for (int attempt = 0; attempt < 1000 && !player_.hasRoom(2); ++attempt) {
+            wake();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        player_.send(command(Kind::Stop, epoch_ + 1));
+        player_.send(command(Kind::Close));
+        wake();
+    }
+
+    virtual void wake() = 0;
+
     bool closed_ = false;
 
 private:
-    Timeline& timeline_;
-    std::shared_ptr<StreamCore> core_;
+    PlayerCommand command(Kind kind, uint32_t value = 0) const {
+        PlayerCommand c;
+        c.kind = kind;
+        c.stream = static_cast<uint8_t>(stream_);
+        c.value = value;
+        return c;
+    }
+    int sendTiming() {
+        PlayerCommand timing = command(Kind::Timing, ticksPerQuarter_);
+        timing.value2 = microsecondsPerQuarter_;
+        if (!player_.send(timing))
+            return QueueFull;
+        wake();
+        return Ok;
+    }
+
+    StreamPlayer& player_;
+    const int stream_;
+    std::shared_ptr<StreamClient> client_;
+    uint32_t ticksPerQuarter_ = 96;
+    uint32_t microsecondsPerQuarter_ = 500000;
+    uint32_t serial_ = 0;
+    uint32_t epoch_ = 0;
 };
 
-class BuiltinStream : public TimelineStream {
+class BuiltinStream final : public PlayerStream {
 public:
-    explicit BuiltinStream(Listener listener)
-        : TimelineStream(SynthEngine::instance().timeline(), std::move(listener)) {
+    BuiltinStream(int stream, Listener listener)
+        : PlayerStream(SynthEngine::instance().player(), stream, std::move(listener)) {
         SynthEngine::instance().start();
     }
+    ~BuiltinStream() override { abandon(); }
+
     int reset() override {
         if (closed_)
             return InvalidHandle;
-        SynthEngine::instance().resetOutput();
-        return Ok;
+        return SynthEngine::instance().resetOutput() ? Ok : QueueFull;
     }
+
+private:
+    void wake() override { SynthEngine::instance().wake(); }
 };
 
-// A stream on a system port: its own connection, timeline and timing thread.
-class PortTimeline {
+// A system port as the playing side of a player: its own connection, player and timing
+// thread.
+class PortPlayer : private MessageDevice {
 protected:
-    explicit PortTimeline(std::unique_ptr<SystemPortConnection> connection)
-        : connection_(std::move(connection)), portTimeline_(1000000) {}
+    explicit PortPlayer(std::unique_ptr<SystemPortConnection> connection)
+        : connection_(std::move(connection)), portPlayer_(1000000), clock_(portPlayer_, *this) {}
+    ~PortPlayer() = default;
+
     std::unique_ptr<SystemPortConnection> connection_;
-    Timeline portTimeline_;
+    StreamPlayer portPlayer_;
+    TimingThread clock_;
+
+private:
+    void message(uint32_t message) override { connection_->sendShort(message); }
+    void longMessage(const uint8_t* data, std::size_t size) override {
+        connection_->sendBytes(data, size);
+    }
+    void resetOutput() override { connection_->resetOutput(); }
 };
 
-class PortStream : private PortTimeline, public TimelineStream {
+class PortStream final : private PortPlayer, public PlayerStream {
 public:
     PortStream(std::unique_ptr<SystemPortConnection> connection, Listener listener)
-        : PortTimeline(std::move(connection)), TimelineStream(portTimeline_, std::move(listener)),
-          clock_(portTimeline_, [this](uint32_t message) { connection_->sendShort(message); }) {}
+        : PortPlayer(std::move(connection)),
+          PlayerStream(portPlayer_, portPlayer_.reserveStream(), std::move(listener)) {}
+
+    ~PortStream() override {
+        abandon();
+        StreamHub::instance().forget(portPlayer_);
+    }
 
     int reset() override {
         if (closed_)
@@ -113,15 +205,25 @@ public:
     }
 
 private:
-    TimingThread clock_;
+    void wake() override { clock_.wake(); }
 };
 
 } // namespace
 
 std::unique_ptr<MidiStream> MidiStream::open(int id, Listener listener, int& result) {
     if (id == DefaultDevice || id == BuiltinDevice) {
+        StreamPlayer& player = SynthEngine::instance().player();
+        if (!player.hasRoom(1)) {
+            result = QueueFull;
+            return nullptr;
+        }
+        const int stream = player.reserveStream();
+        if (stream < 0) {
+            result = Allocated;
+            return nullptr;
+        }
         result = Ok;
-        return std::make_unique<BuiltinStream>(std::move(listener));
+        return std::make_unique<BuiltinStream>(stream, std::move(listener));
     }
     if (id < DefaultDevice || id >= deviceCount()) {
         result = BadDeviceId;

@@ -1,12 +1,11 @@
 #include "OfflineRender.h"
 
-#include "BlockRenderer.h"
 #include "BuiltinSynth.h"
 #include "MidiResult.h"
-#include "StreamCore.h"
-#include "SynthCore.h"
-#include "Timeline.h"
 #include "WavFile.h"
+#include "internal/BlockRenderer.h"
+#include "internal/StreamPlayer.h"
+#include "internal/SynthCore.h"
 
 #include <cmath>
 #include <functional>
@@ -39,39 +38,53 @@ int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& opti
     if (!synth.loadSoundFont(soundFont, &loadError))
         return fail(NoSoundFont, loadError);
 
-    Timeline timeline(options.sampleRate);
-    auto stream = std::make_shared<StreamCore>(nullptr, options.sampleRate);
-    if (stream->setTimeDivision(options.ticksPerQuarter) != Ok ||
-        stream->setTempo(options.microsecondsPerQuarter) != Ok)
+    if (options.ticksPerQuarter == 0 || options.ticksPerQuarter > 0x7FFF ||
+        options.microsecondsPerQuarter == 0)
         return fail(InvalidParam, QStringLiteral("The time division and tempo must be above 0."));
-    stream->queue(events.data(), events.size());
-    stream->restart();
-    timeline.add(stream);
+
+    // The same path as the audio thread: commands into a player, played block by block.
+    StreamPlayer player(options.sampleRate);
+    const int stream = player.reserveStream();
+    using Kind = PlayerCommand::Kind;
+    const auto streamCommand = [stream](Kind kind, uint32_t value = 0, uint32_t value2 = 0) {
+        PlayerCommand command;
+        command.kind = kind;
+        command.stream = static_cast<uint8_t>(stream);
+        command.value = value;
+        command.value2 = value2;
+        return command;
+    };
+    PlayerCommand queued = streamCommand(Kind::Queue, 1);
+    queued.events = events.data();
+    queued.count = events.size();
+    for (const PlayerCommand& command :
+         {streamCommand(Kind::Open),
+          streamCommand(Kind::Timing, options.ticksPerQuarter, options.microsecondsPerQuarter),
+          queued, streamCommand(Kind::Restart)})
+        player.send(command);
 
     // The whole length is known before rendering: refuse what would take hours.
-    const int64_t last = stream->nextEventTime(0) == INT64_MAX ? 0 : [&] {
-        uint64_t ticks = 0;
-        for (const StreamEvent& event : events)
-            ticks += event.delta;
-        return static_cast<int64_t>(static_cast<long double>(ticks) *
-                                    options.microsecondsPerQuarter / options.ticksPerQuarter *
-                                    options.sampleRate / 1e6L);
-    }();
+    uint64_t ticks = 0;
+    for (const StreamEvent& event : events)
+        ticks += event.delta;
+    const int64_t last =
+        static_cast<int64_t>(static_cast<long double>(ticks) * options.microsecondsPerQuarter /
+                             options.ticksPerQuarter * options.sampleRate / 1e6L);
     const int64_t tail = std::llround(std::max(0.0, options.tailSeconds) * options.sampleRate);
     if (last + tail > static_cast<int64_t>(options.maxSeconds * options.sampleRate))
         return fail(InvalidParam, QStringLiteral("The stream is too long to render."));
 
-    BlockRenderer renderer(&synth, timeline);
+    BlockRenderer renderer(&synth, player);
     constexpr int block = SynthCore::BlockFrames;
     std::vector<float> left(block), right(block);
     int64_t end = -1;
     while (end < 0 || renderer.frame() < end) {
         std::fill(left.begin(), left.end(), 0.0f);
         std::fill(right.begin(), right.end(), 0.0f);
-        renderer.render(block, left.data(), right.data(), true);
+        renderer.render(block, left.data(), right.data());
         if (!consume(left.data(), right.data(), block))
             return fail(Error, QStringLiteral("The rendered sound could not be written."));
-        if (end < 0 && !stream->hasQueuedBuffers())
+        if (end < 0 && !player.busy() && !player.commandsWaiting())
             end = renderer.frame() + tail;
     }
     return Ok;

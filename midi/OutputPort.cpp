@@ -2,8 +2,8 @@
 
 #include "MidiDevices.h"
 #include "MidiResult.h"
-#include "SynthEngine.h"
-#include "SystemPorts.h"
+#include "internal/SynthEngine.h"
+#include "internal/SystemPorts.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -26,22 +26,21 @@ public:
     int sendShort(uint32_t message) override {
         if ((message & 0x80) == 0)
             return InvalidParam;
-        SynthEngine::instance().sendShort(message);
-        return Ok;
+        return SynthEngine::instance().sendShort(message) ? Ok : QueueFull;
     }
 
     int sendLong(const QByteArray& data, std::function<void()> done) override {
         if (data.isEmpty())
             return InvalidParam;
-        SynthEngine::instance().sendLong(data);
+        if (static_cast<std::size_t>(data.size()) > StreamPlayer::MaxLongMessage)
+            return InvalidParam;
+        if (!SynthEngine::instance().sendLong(data))
+            return QueueFull;
         postDone(std::move(done));
         return Ok;
     }
 
-    int reset() override {
-        SynthEngine::instance().resetOutput();
-        return Ok;
-    }
+    int reset() override { return SynthEngine::instance().resetOutput() ? Ok : QueueFull; }
 
     int deviceId() const override { return id_; }
 

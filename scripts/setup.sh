@@ -13,13 +13,13 @@ with_tests=0
 run_packages=(
     build-essential cmake ninja-build pkg-config git ca-certificates openssl
     qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libfluidsynth-dev fluidsynth librtmidi-dev libasound2-dev
+    libfluidsynth-dev fluidsynth librtmidi-dev libasound2-dev libpulse-dev
     fluid-soundfont-gm
     fonts-liberation fonts-dejavu-core
     nodejs npm
 )
 test_packages=(googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev
-    desktop-file-utils appstream file)
+    desktop-file-utils appstream file pulseaudio pulseaudio-utils)
 
 packages=("${run_packages[@]}")
 [ "$with_tests" = 1 ] && packages+=("${test_packages[@]}")

@@ -6,7 +6,6 @@
 #include "MidiStream.h"
 #include "OfflineRender.h"
 #include "OutputPort.h"
-#include "SynthEngine.h"
 #include "WavFile.h"
 
 #include <QCoreApplication>
@@ -59,7 +58,6 @@ double onsetErrorMsMax(int sampleRate) {
 // Note-on requests through the built-in synthesizer playing into a WAV file in real time;
 // the latency is the time from the request to the note's first audible sample.
 std::vector<double> noteOnToSoundMs(const QString& wavPath, int trials) {
-    midi::SynthEngine& engine = midi::SynthEngine::instance();
     int result = 0;
     auto port = midi::OutputPort::open(midi::DefaultDevice, result);
     std::vector<double> requests;
@@ -67,7 +65,7 @@ std::vector<double> noteOnToSoundMs(const QString& wavPath, int trials) {
         pause(600);
         const auto now = std::chrono::steady_clock::now();
         port->sendShort(0x7F2A99); // closed hi-hat: short, so the next trial starts in silence
-        requests.push_back(std::chrono::duration<double>(now - engine.clockStart()).count());
+        requests.push_back(std::chrono::duration<double>(now - midi::builtinSynthClockStart()).count());
         pause(50);
         port->sendShort(0x002A99);
     }
@@ -100,7 +98,7 @@ int main(int argc, char** argv) {
     QElapsedTimer loading;
     loading.start();
     midi::warmUpBuiltinSynth();
-    midi::SynthEngine::instance().waitUntilReady(std::chrono::seconds(30));
+    midi::waitForBuiltinSynth(std::chrono::seconds(30));
     const double loadMs = loading.nsecsElapsed() / 1e6;
 
     const std::vector<double> latencies = noteOnToSoundMs(wavPath, 10);

@@ -2,7 +2,6 @@
 
 #include "BenchSupport.h"
 #include "BuiltinSynth.h"
-#include "SynthEngine.h"
 #include "WavFile.h"
 
 #include <QElapsedTimer>
@@ -24,7 +23,7 @@ double startSynthIntoWav(const QString& wavPath) {
     QElapsedTimer loading;
     loading.start();
     midi::warmUpBuiltinSynth();
-    if (!midi::SynthEngine::instance().waitUntilReady(std::chrono::seconds(30)))
+    if (!midi::waitForBuiltinSynth(std::chrono::seconds(30)))
         return -1;
     return loading.nsecsElapsed() / 1e6;
 }
@@ -38,7 +37,7 @@ momentsToOnsetMs(const QString& wavPath,
     if (!midi::readWav(wavPath, wav) || wav.channels <= 0)
         return latencies;
     const std::vector<float> samples(wav.samples.begin(), wav.samples.end());
-    const auto clockStart = midi::SynthEngine::instance().clockStart();
+    const auto clockStart = midi::builtinSynthClockStart();
     for (const auto& moment : moments) {
         const double at = std::chrono::duration<double>(moment - clockStart).count();
         const auto from =

@@ -4,7 +4,6 @@
 #include "MidiOut.h"
 #include "PitchEstimate.h"
 #include "SoundTestSupport.h"
-#include "SynthEngine.h"
 #include "WavFile.h"
 
 #include <QCoreApplication>
@@ -15,7 +14,7 @@
 #include <gtest/gtest.h>
 
 TEST(MidiOutputSound, ANoteOnTheBuiltinSynthesizerSoundsAtItsPitch) {
-    ASSERT_TRUE(midi::SynthEngine::instance().waitUntilReady(std::chrono::seconds(30)));
+    ASSERT_TRUE(midi::waitForBuiltinSynth(std::chrono::seconds(30)));
     TMidiOutput output;
     output.SetDeviceID(-1);
     output.OpenDevice();
@@ -30,7 +29,7 @@ TEST(MidiOutputSound, ANoteOnTheBuiltinSynthesizerSoundsAtItsPitch) {
     midi::WavData wav;
     ASSERT_TRUE(midi::readWav(soundtest::audioPath(QStringLiteral("midiout-sound")), wav));
     const double sentAt =
-        std::chrono::duration<double>(sent - midi::SynthEngine::instance().clockStart()).count();
+        std::chrono::duration<double>(sent - midi::builtinSynthClockStart()).count();
     // 0.2 s into the note: past the attack, still sounding.
     const size_t from = static_cast<size_t>((sentAt + 0.2) * wav.sampleRate);
     ASSERT_GT(wav.frames(), from + wav.sampleRate / 5);

@@ -4,7 +4,6 @@
 #include "MidiResult.h"
 #include "MidiTestSupport.h"
 #include "OutputPort.h"
-#include "SynthEngine.h"
 #include "WavFile.h"
 
 #include <QDir>
@@ -28,7 +27,7 @@ TEST(AudioFile, RecordsWhatIsPlayedAndNothingBeforeIt) {
     int reports = 0;
     QObject::connect(&status, &midi::SynthStatus::soundUnavailable, [&] { ++reports; });
     midi::warmUpBuiltinSynth();
-    ASSERT_TRUE(midi::SynthEngine::instance().waitUntilReady(std::chrono::seconds(20)));
+    ASSERT_TRUE(midi::waitForBuiltinSynth(std::chrono::seconds(20)));
     pause(100);
 
     int result = -1;
@@ -56,7 +55,7 @@ TEST(AudioFile, RecordsWhatIsPlayedAndNothingBeforeIt) {
     const long first = midi::firstNonSilentFrame(samples, 2, 0.5f);
     ASSERT_GE(first, 0) << "nothing was recorded";
     const double sentFrame =
-        std::chrono::duration<double>(sent - midi::SynthEngine::instance().clockStart()).count() *
+        std::chrono::duration<double>(sent - midi::builtinSynthClockStart()).count() *
         wav.sampleRate;
     EXPECT_GE(first, static_cast<long>(sentFrame) - 64) << "sound before the note was sent";
     EXPECT_EQ(reports, 0);

@@ -152,7 +152,7 @@ TEST(Devices, TheBuiltinSynthesizerIsTheDefaultAndTheFirstDevice) {
 TEST(Devices, EveryResultCodeHasAText) {
     for (int code : {midi::Ok, midi::Error, midi::BadDeviceId, midi::Allocated, midi::InvalidHandle,
                      midi::NoDriver, midi::NotSupported, midi::InvalidParam, midi::StillPlaying,
-                     midi::NoSoundFont, midi::NoAudioOutput})
+                     midi::NoSoundFont, midi::NoAudioOutput, midi::QueueFull})
         EXPECT_TRUE(midi::errorText(code).has_value()) << code;
     EXPECT_FALSE(midi::errorText(12345).has_value());
 }

@@ -9,7 +9,6 @@
 #include "ScoreStore.h"
 #include "ScriptedDialogs.h"
 #include "SoundTestSupport.h"
-#include "SynthEngine.h"
 #include "SystemClock.h"
 #include "WavFile.h"
 
@@ -98,7 +97,7 @@ double seconds(SteadyClock::time_point t) {
 } // namespace
 
 TEST(TonewiseSound, QuestionNotesSoundAtTheirPitchAndAWrongAnswerSoundsTheErrorTone) {
-    ASSERT_TRUE(midi::SynthEngine::instance().waitUntilReady(std::chrono::seconds(30)));
+    ASSERT_TRUE(midi::waitForBuiltinSynth(std::chrono::seconds(30)));
     QTemporaryDir folder;
     scores::ScoreStore store(folder.path());
     ScriptedDialogs dialogs;
@@ -144,7 +143,7 @@ TEST(TonewiseSound, QuestionNotesSoundAtTheirPitchAndAWrongAnswerSoundsTheErrorT
     ASSERT_TRUE(
         midi::readWav(soundtest::audioPath(QStringLiteral("tonewise-sound")), recording.wav));
     ASSERT_EQ(recording.wav.channels, 2);
-    recording.startSeconds = seconds(midi::SynthEngine::instance().clockStart());
+    recording.startSeconds = seconds(midi::builtinSynthClockStart());
 
     // Every note-on that rings alone for a while is heard at its own pitch.
     int checked = 0;

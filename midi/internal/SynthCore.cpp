@@ -46,7 +46,7 @@ SynthCore::SynthCore(int sampleRate) : sampleRate_(sampleRate) {
     fluid_settings_setnum(settings_, "synth.gain", 0.6);
     fluid_settings_setint(settings_, "synth.polyphony", 256);
     fluid_settings_setint(settings_, "synth.cpu-cores", 1);
-    fluid_settings_setint(settings_, "synth.threadsafe-api", 1);
+    fluid_settings_setint(settings_, "synth.threadsafe-api", 0);
     // Samples of a preset are read when a channel selects it: a quick start, little memory.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     synth_ = new_fluid_synth(settings_);
@@ -120,17 +120,18 @@ void SynthCore::applyShortMessage(uint32_t message) {
     }
 }
 
-void SynthCore::applyLongMessage(const QByteArray& data) {
-    if (synth_ == nullptr || data.size() < 2)
+void SynthCore::applyLongMessage(const uint8_t* data, std::size_t size) {
+    if (synth_ == nullptr || size < 2)
         return;
-    // FluidSynth takes the message without its framing F0 ... F7 bytes.
-    QByteArray body = data;
-    if (static_cast<uint8_t>(body.front()) == 0xF0)
-        body.remove(0, 1);
-    if (!body.isEmpty() && static_cast<uint8_t>(body.back()) == 0xF7)
-        body.chop(1);
-    fluid_synth_sysex(synth_, body.constData(), static_cast<int>(body.size()), nullptr, nullptr,
-                      nullptr, 0);
+    // FluidSynth takes the message without its framing bytes.
+    if (data[0] == 0xF0) {
+        data += 1;
+        size -= 1;
+    }
+    if (size > 0 && data[size - 1] == 0xF7)
+        size -= 1;
+    fluid_synth_sysex(synth_, reinterpret_cast<const char*>(data), static_cast<int>(size), nullptr,
+                      nullptr, nullptr, 0);
 }
 
 void SynthCore::resetOutput() {
@@ -139,6 +140,10 @@ void SynthCore::resetOutput() {
     for (int channel = 0; channel < 16; ++channel)
         fluid_synth_cc(synth_, channel, 64, 0);
     fluid_synth_all_notes_off(synth_, -1);
+}
+
+int SynthCore::activeVoices() const {
+    return synth_ != nullptr ? fluid_synth_get_active_voice_count(synth_) : 0;
 }
 
 void SynthCore::render(int frames, float* left, float* right) {

@@ -1,0 +1,302 @@
+#include "AudioOutput.h"
+
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QVariant>
+#include <algorithm>
+#include <alsa/asoundlib.h>
+#include <array>
+#include <fluidsynth.h>
+#include <pthread.h>
+#include <pulse/pulseaudio.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace midi {
+
+namespace {
+
+constexpr int RealtimePriority = 20;
+
+// ALSA prints its own complaints when a machine has no sound card; we report in one box.
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// Asks the desktop's real-time service (rtkit) to make thread `tid` of this process a
+// real-time thread. It only grants that to a process whose real-time CPU time is limited.
+bool askRealtimeKit(pid_t tid) {
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusInterface kit(QStringLiteral("org.freedesktop.RealtimeKit1"),
+                       QStringLiteral("/org/freedesktop/RealtimeKit1"),
+                       QStringLiteral("org.freedesktop.RealtimeKit1"), bus);
+    if (!kit.isValid())
+        return false;
+    int priority = RealtimePriority;
+    const QVariant maximum = kit.property("MaxRealtimePriority");
+    if (maximum.isValid())
+        priority = std::min(priority, maximum.toInt());
+    if (priority <= 0)
+        return false;
+    const QVariant maxTime = kit.property("RTTimeUSecMax");
+    rlimit limit{};
+    const rlim_t allowed = maxTime.isValid() ? static_cast<rlim_t>(maxTime.toLongLong()) : 200000;
+    limit.rlim_cur = limit.rlim_max = allowed;
+    if (setrlimit(RLIMIT_RTTIME, &limit) != 0)
+        return false;
+    const QDBusReply<void> reply =
+        kit.call(QStringLiteral("MakeThreadRealtime"), static_cast<quint64>(tid),
+                 static_cast<quint32>(priority));
+    return reply.isValid();
+}
+
+// The sound server through its native protocol (PulseAudio, or PipeWire's service of it):
+// the server asks for data a little at a time, and the stream never waits for a full
+// buffer before it plays (so a late block is skipped instead of delaying what follows).
+class PulseOutput final : public AudioOutputStream {
+public:
+    PulseOutput(int sampleRate, RenderFunction render, void* context)
+        : rate_(sampleRate), render_(render), context_(context) {}
+
+    ~PulseOutput() override {
+        if (loop_ == nullptr)
+            return;
+        pa_threaded_mainloop_stop(loop_);
+        if (stream_ != nullptr) {
+            pa_stream_disconnect(stream_);
+            pa_stream_unref(stream_);
+        }
+        if (pulse_ != nullptr) {
+            pa_context_disconnect(pulse_);
+            pa_context_unref(pulse_);
+        }
+        pa_threaded_mainloop_free(loop_);
+    }
+
+    bool failed() const override { return failed_.load(std::memory_order_acquire); }
+
+    bool open() {
+        loop_ = pa_threaded_mainloop_new();
+        if (loop_ == nullptr)
+            return false;
+        pa_proplist* properties = pa_proplist_new();
+        pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "music");
+        pulse_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_),
+                                              "Built-in synthesizer", properties);
+        pa_proplist_free(properties);
+        if (pulse_ == nullptr)
+            return false;
+        pa_context_set_state_callback(pulse_, &PulseOutput::contextChanged, this);
+        // No autospawn: a missing server is reported, not started behind the user's back.
+        if (pa_context_connect(pulse_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+            return false;
+        pa_threaded_mainloop_lock(loop_);
+        if (pa_threaded_mainloop_start(loop_) < 0) {
+            pa_threaded_mainloop_unlock(loop_);
+            return false;
+        }
+        // A server that accepts the connection but never answers must not hold up the caller.
+        pa_time_event* deadline = pa_context_rttime_new(
+            pulse_, pa_rtclock_now() + OpenTimeoutUsec,
+            [](pa_mainloop_api*, pa_time_event*, const timeval*, void* data) {
+                auto* self = static_cast<PulseOutput*>(data);
+                self->timedOut_ = true;
+                pa_threaded_mainloop_signal(self->loop_, 0);
+            },
+            this);
+        bool ok = waitForContext() && createStream() && waitForStream();
+        if (deadline != nullptr)
+            pa_threaded_mainloop_get_api(loop_)->time_free(deadline);
+        pa_threaded_mainloop_unlock(loop_);
+        if (ok)
+            raisePriority();
+        return ok;
+    }
+
+private:
+    static constexpr int ChunkFrames = 256;
+    static constexpr pa_usec_t OpenTimeoutUsec = 2 * PA_USEC_PER_SEC;
+
+    int scaled(int frames48k) const { return static_cast<int>(int64_t{frames48k} * rate_ / 48000); }
+
+    bool waitForContext() {
+        for (;;) {
+            const pa_context_state_t state = pa_context_get_state(pulse_);
+            if (state == PA_CONTEXT_READY)
+                return true;
+            if (!PA_CONTEXT_IS_GOOD(state) || timedOut_)
+                return false;
+            pa_threaded_mainloop_wait(loop_);
+        }
+    }
+
+    bool createStream() {
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(rate_), 2};
+        stream_ = pa_stream_new(pulse_, "Music", &spec, nullptr);
+        if (stream_ == nullptr)
+            return false;
+        pa_stream_set_state_callback(stream_, &PulseOutput::streamChanged, this);
+        pa_stream_set_write_callback(stream_, &PulseOutput::writeRequested, this);
+        constexpr uint32_t frameBytes = 2 * sizeof(float);
+        pa_buffer_attr buffer{};
+        buffer.maxlength = static_cast<uint32_t>(-1);
+        buffer.tlength = static_cast<uint32_t>(scaled(OutputBufferFrames48k)) * frameBytes;
+        buffer.minreq = static_cast<uint32_t>(scaled(OutputRequestFrames48k)) * frameBytes;
+        buffer.prebuf = 0;
+        buffer.fragsize = static_cast<uint32_t>(-1);
+        const auto flags =
+            static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_NO_REMIX_CHANNELS);
+        return pa_stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) == 0;
+    }
+
+    bool waitForStream() {
+        for (;;) {
+            const pa_stream_state_t state = pa_stream_get_state(stream_);
+            if (state == PA_STREAM_READY)
+                return true;
+            if (!PA_STREAM_IS_GOOD(state) || timedOut_)
+                return false;
+            pa_threaded_mainloop_wait(loop_);
+        }
+    }
+
+    // The server's thread becomes a real-time thread where the system allows it: directly
+    // (a raised limit, or privileges), else through the desktop's real-time service; without
+    // either it runs on at normal priority.
+    void raisePriority() {
+        pid_t tid = 0;
+        pa_threaded_mainloop_lock(loop_);
+        pa_threaded_mainloop_once_unlocked(
+            loop_,
+            [](pa_threaded_mainloop* loop, void* data) {
+                *static_cast<pid_t*>(data) = gettid();
+                sched_param parameter{};
+                parameter.sched_priority = RealtimePriority;
+                if (pthread_setschedparam(pthread_self(), SCHED_FIFO | SCHED_RESET_ON_FORK,
+                                          &parameter) == 0)
+                    *static_cast<pid_t*>(data) = -1;
+                pa_threaded_mainloop_signal(loop, 0);
+            },
+            &tid);
+        while (tid == 0)
+            pa_threaded_mainloop_wait(loop_);
+        pa_threaded_mainloop_unlock(loop_);
+        if (tid > 0)
+            askRealtimeKit(tid);
+    }
+
+    static void contextChanged(pa_context* context, void* data) {
+        auto* self = static_cast<PulseOutput*>(data);
+        if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
+            self->failed_.store(true, std::memory_order_release);
+        pa_threaded_mainloop_signal(self->loop_, 0);
+    }
+
+    static void streamChanged(pa_stream* stream, void* data) {
+        auto* self = static_cast<PulseOutput*>(data);
+        if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
+            self->failed_.store(true, std::memory_order_release);
+        pa_threaded_mainloop_signal(self->loop_, 0);
+    }
+
+    // The audio thread: renders what the server asks for, a chunk at a time.
+    static void writeRequested(pa_stream* stream, size_t bytes, void* data) {
+        auto* self = static_cast<PulseOutput*>(data);
+        size_t frames = bytes / (2 * sizeof(float));
+        while (frames > 0) {
+            const int count = static_cast<int>(std::min<size_t>(frames, ChunkFrames));
+            self->left_.fill(0.0f);
+            self->right_.fill(0.0f);
+            self->render_(self->context_, count, self->left_.data(), self->right_.data());
+            for (int i = 0; i < count; ++i) {
+                self->interleaved_[2 * i] = self->left_[i];
+                self->interleaved_[2 * i + 1] = self->right_[i];
+            }
+            if (pa_stream_write(stream, self->interleaved_.data(),
+                                static_cast<size_t>(count) * 2 * sizeof(float), nullptr, 0,
+                                PA_SEEK_RELATIVE) < 0)
+                return;
+            frames -= static_cast<size_t>(count);
+        }
+    }
+
+    const int rate_;
+    const RenderFunction render_;
+    void* const context_;
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* pulse_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    std::atomic<bool> failed_{false};
+    bool timedOut_ = false; // under the main loop's lock
+    std::array<float, ChunkFrames> left_{}, right_{};
+    std::array<float, 2 * ChunkFrames> interleaved_{};
+};
+
+// One of FluidSynth's own audio drivers (ALSA and the rest), calling the render function
+// from its thread.
+class FluidOutput final : public AudioOutputStream {
+public:
+    FluidOutput(RenderFunction render, void* context) : render_(render), context_(context) {}
+    ~FluidOutput() override {
+        if (driver_ != nullptr)
+            delete_fluid_audio_driver(driver_);
+    }
+    bool failed() const override { return false; }
+
+    bool open(fluid_settings_t* settings, const QString& name, int sampleRate) {
+        fluid_settings_setint(
+            settings, "audio.period-size",
+            static_cast<int>(int64_t{OutputRequestFrames48k} * 2 * sampleRate / 48000));
+        fluid_settings_setint(settings, "audio.periods",
+                              std::max(2, OutputBufferFrames48k / (2 * OutputRequestFrames48k)));
+        fluid_settings_setint(settings, "audio.realtime-prio", RealtimePriority);
+        snd_lib_error_set_handler(&ignoreAlsaError);
+        if (fluid_settings_setstr(settings, "audio.driver", name.toUtf8().constData()) != FLUID_OK)
+            return false;
+        driver_ = new_fluid_audio_driver2(settings, &FluidOutput::callback, this);
+        return driver_ != nullptr;
+    }
+
+private:
+    static int callback(void* data, int len, int, float*[], int nout, float* out[]) {
+        auto* self = static_cast<FluidOutput*>(data);
+        if (nout < 2)
+            return FLUID_FAILED;
+        std::fill(out[0], out[0] + len, 0.0f);
+        std::fill(out[1], out[1] + len, 0.0f);
+        self->render_(self->context_, len, out[0], out[1]);
+        return FLUID_OK;
+    }
+
+    const RenderFunction render_;
+    void* const context_;
+    fluid_audio_driver_t* driver_ = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<AudioOutputStream> openAudioOutput(const QStringList& drivers, int sampleRate,
+                                                   fluid_settings_t* settings,
+                                                   RenderFunction render, void* context,
+                                                   QString* reason) {
+    for (const QString& name : drivers) {
+        if (name == QLatin1String("pulseaudio")) {
+            auto output = std::make_unique<PulseOutput>(sampleRate, render, context);
+            if (output->open())
+                return output;
+        } else if (settings != nullptr) {
+            auto output = std::make_unique<FluidOutput>(render, context);
+            if (output->open(settings, name, sampleRate))
+                return output;
+        }
+    }
+    if (reason != nullptr)
+        *reason = QStringLiteral("No audio output could be opened: this computer has no working "
+                                 "sound card or sound server. The exercises run on without "
+                                 "sound.");
+    return nullptr;
+}
+
+} // namespace midi

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <memory>
+
+struct _fluid_hashtable_t;
+
+namespace midi {
+
+// Fills two zeroed channel buffers with `frames` frames. Called on the audio thread; it
+// never waits.
+using RenderFunction = void (*)(void* context, int frames, float* left, float* right);
+
+// An open audio output stream that calls a RenderFunction on its own audio thread.
+// Closing it (destroying it) joins that thread.
+class AudioOutputStream {
+public:
+    virtual ~AudioOutputStream() = default;
+    // The sound server went away or the device failed; the stream plays no more.
+    virtual bool failed() const = 0;
+};
+
+// The stream's buffering. The target is what the server holds for us: enough to ride out a
+// late wakeup of the server or of our thread on a loaded machine, little enough for a note
+// to sound within 10 ms of its request (the server splits it between its own latency and
+// our stream). Requests come in small pieces, so a note waits little for its block.
+constexpr int OutputBufferFrames48k = 432; // 9 ms
+constexpr int OutputRequestFrames48k = 64; // 1.3 ms
+
+// Opens the first of `drivers` that works ("pulseaudio": the sound server, through its
+// native protocol, also as served by PipeWire; "alsa" and the other names: FluidSynth's
+// driver of that name). Null with a reason when none opens.
+std::unique_ptr<AudioOutputStream> openAudioOutput(const QStringList& drivers, int sampleRate,
+                                                   _fluid_hashtable_t* settings,
+                                                   RenderFunction render, void* context,
+                                                   QString* reason);
+
+} // namespace midi
