@@ -9,6 +9,7 @@
 //   tonewise --script FILE ...       runs the trainer from a script (see ScriptCommand.h)
 //   tonewise --steps KEY LEVEL ...   prints the notes a key and level ask (see StepsCommand.h)
 //
+// A MIDI keyboard on a system input port answers as the on-screen keys do (Midi > Inputs).
 // Without a display, QT_QPA_PLATFORM=offscreen draws into memory; its screen size comes from a
 // configuration file (see tests/tonewise_window/screens).
 #include "BuiltinSynth.h"
@@ -16,6 +17,7 @@
 #include "ProgramSound.h"
 #include "ScriptCommand.h"
 #include "StepsCommand.h"
+#include "SystemMidiInput.h"
 #include "TElasticForm.h"
 #include "TForm1.h"
 
@@ -63,7 +65,10 @@ int main(int argc, char* argv[]) {
         });
         dismissBoxes.start(20);
     }
+    midi::SystemMidiInput keyboard; // a MIDI keyboard answers as the on-screen keys do
     TForm1 window;
+    if (screenshot.isEmpty())
+        window.listenTo(&keyboard);
     if (arguments.contains("--startup-probe")) {
         firstpaint::watch(
             &window, [] { return true; },
