@@ -18,7 +18,7 @@ run_packages=(
     fonts-liberation fonts-dejavu-core
     nodejs npm
 )
-test_packages=(googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev)
+test_packages=(googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev poppler-utils)
 
 packages=("${run_packages[@]}")
 [ "$with_tests" = 1 ] && packages+=("${test_packages[@]}")
