@@ -220,6 +220,7 @@ TEST_F(ClassFolder, EveryQuizLineOfBothTrainersBecomesOneCsvRow) {
     EXPECT_EQ(column(smith[3], "score_percent"), "88");
     EXPECT_EQ(column(smith[3], "questions"), "2");
     EXPECT_EQ(column(smith[3], "meter_or_key"), "C Major");
+    EXPECT_EQ(column(smith[3], "time"), column(smith[2], "time")) << "when its last question ended";
     EXPECT_EQ(column(smith[4], "quiz"), "3");
     EXPECT_EQ(column(smith[4], "level"), "5");
     EXPECT_EQ(column(smith[4], "score_percent"), "85.71"); // 12 of 14 beats

@@ -49,7 +49,10 @@ void ClassResults::addFile(const QString& student, const QString& file, const QS
                 key = key.isNull() || key == question.key ? question.key : QStringLiteral("");
             }
             // The closing line names no key; when the whole quiz kept one, it is that quiz's key.
+            // Nor a time: the quiz ended with its last question.
             record.key = key;
+            if (!openQuestions.isEmpty())
+                record.time = records[openQuestions.constLast()].time;
             openQuestions.clear();
             break;
         }

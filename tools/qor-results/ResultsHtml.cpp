@@ -36,9 +36,12 @@ void writeChart(QTextStream& out, const StudentSummary& summary) {
     const int plotWidth = kWidth - kLeft - kRight;
     const int plotHeight = kHeight - kTop - kBottom;
     const auto n = summary.results.size();
+    // The points keep clear of the axis and leave room for the dates under them.
+    const double first = kLeft + 36.0;
+    const double span = plotWidth - 72.0;
     const auto xAt = [&](qsizetype i) {
-        return n == 1 ? kLeft + plotWidth / 2.0
-                      : kLeft + plotWidth * static_cast<double>(i) / static_cast<double>(n - 1);
+        return n == 1 ? first + span / 2
+                      : first + span * static_cast<double>(i) / static_cast<double>(n - 1);
     };
     const auto yAt = [&](double score) {
         return kTop + plotHeight * (1.0 - std::clamp(score, 0.0, 100.0) / 100.0);

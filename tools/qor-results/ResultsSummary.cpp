@@ -56,9 +56,8 @@ namespace {
 QString resultText(const QuizRecord* record) {
     if (!record)
         return QStringLiteral("-");
-    return QStringLiteral("%1% (%2 %3, %4)")
-        .arg(record->score, record->date, record->time, quizSettings(*record))
-        .replace(QStringLiteral("  "), QStringLiteral(" "));
+    const QString when = QStringList{record->date, record->time}.join(QLatin1Char(' ')).trimmed();
+    return QStringLiteral("%1% (%2, %3)").arg(record->score, when, quizSettings(*record));
 }
 
 } // namespace
@@ -72,7 +71,8 @@ QString summaryText(const ClassResults& results) {
             const ProgramSummary& of = summary.of(program);
             if (of.quizzes == 0 && of.notCompleted == 0)
                 continue;
-            out << "  " << programName(program) << ": " << of.quizzes << " quizzes";
+            out << "  " << programName(program) << ": " << of.quizzes
+                << (of.quizzes == 1 ? " quiz" : " quizzes");
             if (of.notCompleted > 0)
                 out << ", " << of.notCompleted << " not completed";
             out << '\n';
