@@ -100,15 +100,6 @@ protected:
         dialogs.inputAnswers.push_back(QString::number(questions));
         menu({"File", "Quiz Mode", "Prepare Quiz"});
     }
-    // One pitch question: Start, `wrong` wrong answers, then right ones until it ends.
-    void pitchQuestion(int wrong, int right) {
-        trainer.StartButtonClick();
-        settle();
-        for (int i = 0; i < wrong; ++i)
-            answerWrong();
-        for (int i = 0; i < right; ++i)
-            answerRight();
-    }
 
     // Three students: Smith took quizzes in both trainers, Jones only pitch quizzes (one left
     // unfinished), Lee one rhythm quiz.
@@ -119,17 +110,17 @@ protected:
         preparePitchQuiz("Smith", false, 3, 2);
         dialogs.confirmAnswers.push_back(false); // no review
         dialogs.confirmAnswers.push_back(false); // no copy
-        pitchQuestion(1, 3);
-        pitchQuestion(0, 3);
+        answerFromStart(1, 3);
+        answerFromStart(0, 3);
         rhythmQuiz("Smith", false, 2, 5, 1);
 
         menu({"Practice Intervals?", "Intervals"});
         preparePitchQuiz("Jones", true, 2, 1);
         dialogs.confirmAnswers.push_back(false);
         dialogs.confirmAnswers.push_back(false);
-        pitchQuestion(0, 2);
+        answerFromStart(0, 2);
         preparePitchQuiz("Jones", false, 2, 3);
-        pitchQuestion(2, 2);
+        answerFromStart(2, 2);
         menu({"File", "Quiz Mode", "Off"});
 
         rhythmQuiz("Lee", true, 1, 4, 7);
