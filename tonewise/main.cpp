@@ -8,11 +8,14 @@
 //                                    exits (for measuring the start-up time)
 //   tonewise --script FILE ...       runs the trainer from a script (see ScriptCommand.h)
 //   tonewise --steps KEY LEVEL ...   prints the notes a key and level ask (see StepsCommand.h)
+//   tonewise --export N ... -o DIR   writes questions as WAV files with a PDF answer sheet (see
+//                                    ExportCommand.h)
 //
 // A MIDI keyboard on a system input port answers as the on-screen keys do (Midi > Inputs).
 // Without a display, QT_QPA_PLATFORM=offscreen draws into memory; its screen size comes from a
 // configuration file (see tests/tonewise_window/screens).
 #include "BuiltinSynth.h"
+#include "ExportCommand.h"
 #include "FirstPaint.h"
 #include "ProgramSound.h"
 #include "ScriptCommand.h"
@@ -36,6 +39,14 @@ int main(int argc, char* argv[]) {
         return QByteArrayView(argv[1]) == "--steps"
                    ? tonewise::runStepsCommand(arguments, out, err)
                    : tonewise::runScriptCommand(arguments, out, err);
+    }
+    if (argc > 1 && QByteArrayView(argv[1]) == "--export") {
+        // Drawing the answer sheet needs no screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return tonewise::runExportCommand(QCoreApplication::arguments().mid(1), out, err);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tonewise");
