@@ -1,8 +1,10 @@
 #include "ExportCommand.h"
 
 #include "MidiResult.h"
+#include "NewFolder.h"
 #include "OfflineRender.h"
 #include "PartitaText.h"
+#include "PrintedSheet.h"
 #include "QuestionsCommand.h"
 #include "StreamBuilder.h"
 #include "TMidiGen.h"
@@ -10,16 +12,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QTemporaryDir>
 
 namespace {
 
 const char kUsage[] = "usage: beatwise --export N [--meter simple|compound] [--level L] "
                       "[--tempo T] [--seed S] -o DIR";
 
-// The rows of a sheet, drawn at 96 dots per inch on A4.
-constexpr int kResolution = 96;
+// The rows of a sheet, in the printed sheet's 96 dots per inch.
 constexpr qreal kCellWidth = 62;
 constexpr qreal kCellHeight = 56;
 constexpr qreal kCellFont = 32; // the rows' music font, scaled with the cell from 24 in 47 x 42
@@ -37,44 +36,21 @@ QString settingsText(const QuestionOptions& options) {
 // Draws every question's row; `withAnswers` fills the seven beats. Returns an error text.
 QString writeSheet(const QString& path, const QString& title, const QuestionOptions& options,
                    const std::vector<DrawnQuestion>& questions, bool withAnswers) {
-    QPdfWriter pdf(path);
-    pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("Beatwise"));
-    pdf.setResolution(kResolution);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
-
-    const qreal width = pdf.width();
-    QFont heading(QStringLiteral("DejaVu Sans"));
-    heading.setPixelSize(22);
-    heading.setBold(true);
-    QFont small(QStringLiteral("DejaVu Sans"));
-    small.setPixelSize(13);
-    QFont number(QStringLiteral("DejaVu Sans"));
-    number.setPixelSize(16);
-    number.setBold(true);
+    notation::PrintedSheet sheet(path, title, QStringLiteral("Beatwise"));
+    if (!sheet.begin())
+        return sheet.finish();
+    QPainter& painter = sheet.painter();
+    const qreal width = sheet.width();
+    const QString subtitle =
+        settingsText(options) +
+        (withAnswers ? QString() : QStringLiteral("   -   Name: ______________________"));
 
     qreal y = 0;
     for (std::size_t q = 0; q < questions.size(); ++q) {
-        if (q % kRowsPerPage == 0) {
-            if (q > 0)
-                pdf.newPage();
-            painter.setPen(Qt::black);
-            painter.setFont(heading);
-            painter.drawText(QRectF(0, 0, width, 30), Qt::AlignLeft | Qt::AlignVCenter, title);
-            painter.setFont(small);
-            painter.drawText(QRectF(0, 32, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                             settingsText(options) +
-                                 (withAnswers
-                                      ? QString()
-                                      : QStringLiteral("   -   Name: ______________________")));
-            y = 80;
-        }
+        if (q % kRowsPerPage == 0)
+            y = sheet.page(subtitle);
         const DrawnQuestion& question = questions[q];
-        painter.setFont(number);
+        painter.setFont(notation::PrintedSheet::font(16, true));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, y, kNumberWidth, kCellHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("%1.").arg(q + 1));
@@ -86,7 +62,7 @@ QString writeSheet(const QString& path, const QString& title, const QuestionOpti
             if (!beat || withAnswers)
                 notation::drawPartitaText(painter, cell, question.glyphs[column], kCellFont);
         }
-        painter.setFont(small);
+        painter.setFont(notation::PrintedSheet::font(13));
         painter.setPen(QColor(110, 110, 110));
         const QString caption =
             withAnswers ? QStringLiteral("question-%1.wav").arg(q + 1, 2, 10, QLatin1Char('0'))
@@ -96,9 +72,7 @@ QString writeSheet(const QString& path, const QString& title, const QuestionOpti
                          caption);
         y += kRowPitch;
     }
-    if (!painter.end())
-        return QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
-    return {};
+    return sheet.finish();
 }
 
 // Makes every file in `folder`; returns an error text.
@@ -148,36 +122,15 @@ int runExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
         return fail(
             QStringLiteral("a set holds at most 99 questions, not %1").arg(options->questions));
 
-    const QFileInfo targetInfo(target);
-    if (targetInfo.exists() &&
-        (!targetInfo.isDir() || !QDir(target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot)))
-        return fail(QStringLiteral("%1 already exists; choose a new folder")
-                        .arg(QDir::toNativeSeparators(target)));
-    const QString parent = targetInfo.absolutePath();
-    if (!QFileInfo(parent).isDir())
-        return fail(
-            QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(parent)));
-
     // Everything is made beside the target and takes its name only when complete.
-    QTemporaryDir work(QDir(parent).filePath(QStringLiteral(".") + targetInfo.fileName() +
-                                             QStringLiteral("-XXXXXX")));
-    if (!work.isValid())
-        return fail(QStringLiteral("cannot write in %1: %2")
-                        .arg(QDir::toNativeSeparators(parent), work.errorString()));
-
+    scores::NewFolder folder(target);
+    if (!folder.error().isEmpty())
+        return fail(folder.error());
     int channel = 0;
     const std::vector<DrawnQuestion> questions = drawQuestions(*options, &channel);
-    if (const QString error = writeSet(work.path(), *options, questions, channel); !error.isEmpty())
+    if (QString error = writeSet(folder.workPath(), *options, questions, channel);
+        !error.isEmpty() || !(error = folder.complete()).isEmpty())
         return fail(error);
-
-    if (targetInfo.exists())
-        QDir().rmdir(target);
-    if (!QDir().rename(work.path(), target))
-        return fail(QStringLiteral("cannot create %1").arg(QDir::toNativeSeparators(target)));
-    work.setAutoRemove(false);
-    // QTemporaryDir makes its folder private; the set is for sharing.
-    QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadGroup | QFile::ExeGroup |
-                                      QFile::ReadOther | QFile::ExeOther);
 
     out << QDir::toNativeSeparators(target) << ": " << questions.size()
         << " questions, worksheet.pdf, answers.pdf\n";

@@ -4,10 +4,12 @@
 #include "MidiOut.h"
 #include "MidiResult.h"
 #include "MusicKeys.h"
+#include "NewFolder.h"
 #include "OfflineRender.h"
 #include "PianoKeyboard.h"
 #include "PitchMenus.h"
 #include "PitchTrainer.h"
+#include "PrintedSheet.h"
 #include "RecordingMidiPlatform.h"
 #include "ReplayableRandom.h"
 #include "ScaleLevels.h"
@@ -20,8 +22,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -192,45 +192,25 @@ std::vector<midi::StreamEvent> questionStream(const AskedQuestion& question) {
 
 QString writeAnswers(const QString& path, const Options& options,
                      const std::vector<AskedQuestion>& questions) {
-    QPdfWriter pdf(path);
-    pdf.setTitle(QStringLiteral("Tonewise answers"));
-    pdf.setCreator(QStringLiteral("Tonewise"));
-    pdf.setResolution(96);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
-    const qreal width = pdf.width();
-    QFont heading(QStringLiteral("DejaVu Sans"));
-    heading.setPixelSize(22);
-    heading.setBold(true);
-    QFont text(QStringLiteral("DejaVu Sans"));
-    text.setPixelSize(15);
-
+    notation::PrintedSheet sheet(path, QStringLiteral("Tonewise answers"),
+                                 QStringLiteral("Tonewise"));
+    if (!sheet.begin())
+        return sheet.finish();
+    QPainter& painter = sheet.painter();
+    const QString subtitle =
+        QStringLiteral("%1, steps %2, %3")
+            .arg(options.key->caption, options.level->caption,
+                 options.intervals ? QStringLiteral("Intervals") : QStringLiteral("Pitches"));
     // Two staves a row, as the window's staff shows them, at half its width.
     constexpr qreal kStaffWidth = 330;
     constexpr qreal kStaffHeight = 150;
     constexpr int kPerPage = 6;
     qreal y = 0;
     for (std::size_t q = 0; q < questions.size(); ++q) {
-        if (q % kPerPage == 0) {
-            if (q > 0)
-                pdf.newPage();
-            painter.setFont(heading);
-            painter.setPen(Qt::black);
-            painter.drawText(QRectF(0, 0, width, 30), Qt::AlignLeft | Qt::AlignVCenter,
-                             QStringLiteral("Tonewise answers"));
-            painter.setFont(text);
-            painter.drawText(QRectF(0, 32, width, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                             QStringLiteral("%1, steps %2, %3")
-                                 .arg(options.key->caption, options.level->caption,
-                                      options.intervals ? QStringLiteral("Intervals")
-                                                        : QStringLiteral("Pitches")));
-            y = 70;
-        }
+        if (q % kPerPage == 0)
+            y = sheet.page(subtitle);
         const AskedQuestion& question = questions[q];
-        painter.setFont(text);
+        painter.setFont(notation::PrintedSheet::font(15));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, y, 44, kStaffHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("%1.").arg(q + 1));
@@ -238,18 +218,17 @@ QString writeAnswers(const QString& path, const Options& options,
         const notation::StaffPainter staff(painter, box);
         for (const StaffGlyph& glyph : question.staff)
             staff.drawText(glyph.x, glyph.y, glyph.text);
-        painter.setFont(text);
+        painter.setFont(notation::PrintedSheet::font(15));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(box.right() + 24, y, width - box.right() - 24, kStaffHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("%1\nquestion-%2.wav")
-                             .arg(question.answer)
-                             .arg(q + 1, 2, 10, QLatin1Char('0')));
+        painter.drawText(
+            QRectF(box.right() + 24, y, sheet.width() - box.right() - 24, kStaffHeight),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            QStringLiteral("%1\nquestion-%2.wav")
+                .arg(question.answer)
+                .arg(q + 1, 2, 10, QLatin1Char('0')));
         y += kStaffHeight + 12;
     }
-    if (!painter.end())
-        return QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
-    return {};
+    return sheet.finish();
 }
 
 QString writeSet(const QString& folder, const Options& options,
@@ -278,21 +257,10 @@ int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream
     if (!options)
         return fail(why);
 
-    const QFileInfo target(options->folder);
-    if (target.exists() &&
-        (!target.isDir() ||
-         !QDir(options->folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot)))
-        return fail(QStringLiteral("%1 already exists; choose a new folder")
-                        .arg(QDir::toNativeSeparators(options->folder)));
-    const QString parent = target.absolutePath();
-    if (!QFileInfo(parent).isDir())
-        return fail(
-            QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(parent)));
-    QTemporaryDir work(
-        QDir(parent).filePath(QStringLiteral(".") + target.fileName() + QStringLiteral("-XXXXXX")));
-    if (!work.isValid())
-        return fail(QStringLiteral("cannot write in %1: %2")
-                        .arg(QDir::toNativeSeparators(parent), work.errorString()));
+    // Everything is made beside the target and takes its name only when complete.
+    scores::NewFolder folder(options->folder);
+    if (!folder.error().isEmpty())
+        return fail(folder.error());
 
     Examiner examiner(options->seed);
     const MusicKey& key = *options->key;
@@ -305,17 +273,9 @@ int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream
     const std::vector<AskedQuestion> questions =
         examiner.ask(options->questions, options->intervals);
 
-    if (const QString error = writeSet(work.path(), *options, questions); !error.isEmpty())
+    if (QString error = writeSet(folder.workPath(), *options, questions);
+        !error.isEmpty() || !(error = folder.complete()).isEmpty())
         return fail(error);
-    if (target.exists())
-        QDir().rmdir(options->folder);
-    if (!QDir().rename(work.path(), options->folder))
-        return fail(
-            QStringLiteral("cannot create %1").arg(QDir::toNativeSeparators(options->folder)));
-    work.setAutoRemove(false);
-    QFile::setPermissions(options->folder, QFile::permissions(options->folder) | QFile::ReadGroup |
-                                               QFile::ExeGroup | QFile::ReadOther |
-                                               QFile::ExeOther);
     out << QDir::toNativeSeparators(options->folder) << ": " << questions.size()
         << " questions, answers.pdf\n";
     out.flush();

@@ -2,11 +2,11 @@
 // their pages and texts; wrong options and unwritable folders leave nothing behind.
 
 #include "BeatRhythm.h"
+#include "ProgramRun.h"
 #include "Tempo.h"
 #include "WavFile.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,22 +18,8 @@
 
 namespace {
 
-struct Finished {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Finished run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-Finished beatwise(const QStringList& arguments) {
-    return run(QStringLiteral(BEATWISE_PROGRAM), arguments);
+ProgramRun beatwise(const QStringList& arguments) {
+    return runProgram(QStringLiteral(BEATWISE_PROGRAM), arguments);
 }
 
 // Where sounds start, in milliseconds: where the energy of the next 3 ms is more than three times
@@ -109,7 +95,7 @@ protected:
 
     // The question rows the trainer draws with these options, as "--questions" prints them.
     QList<QStringList> rows(const QStringList& options) {
-        const Finished questions = beatwise(QStringList{QStringLiteral("--questions")} + options);
+        const ProgramRun questions = beatwise(QStringList{QStringLiteral("--questions")} + options);
         EXPECT_EQ(questions.status, 0) << questions.err.toStdString();
         QList<QStringList> glyphRows;
         for (const QString& line : questions.out.split('\n', Qt::SkipEmptyParts))
@@ -118,8 +104,8 @@ protected:
     }
 
     void expectPlaysItsRows(const QStringList& options, int tempo) {
-        const Finished exported = beatwise(QStringList{QStringLiteral("--export")} + options +
-                                           QStringList{QStringLiteral("-o"), dir("set")});
+        const ProgramRun exported = beatwise(QStringList{QStringLiteral("--export")} + options +
+                                             QStringList{QStringLiteral("-o"), dir("set")});
         ASSERT_EQ(exported.status, 0) << exported.err.toStdString();
         const QList<QStringList> shown = rows(options);
         ASSERT_EQ(shown.size(), options[0].toInt());
@@ -160,10 +146,10 @@ TEST_F(Export, SheetsHaveTheirPagesAndTexts) {
               0);
     for (const char* sheet : {"worksheet.pdf", "answers.pdf"}) {
         const QString path = QDir(dir("twelve")).filePath(sheet);
-        const Finished info = run(pdfinfo, {path});
+        const ProgramRun info = runProgram(pdfinfo, {path});
         EXPECT_TRUE(info.out.contains(QRegularExpression("Pages:\\s+2\\n")))
             << info.out.toStdString();
-        const Finished text = run(pdftotext, {"-layout", path, "-"});
+        const ProgramRun text = runProgram(pdftotext, {"-layout", path, "-"});
         EXPECT_TRUE(text.out.contains("Simple meter, 5 patterns, tempo 72"));
         for (int q = 1; q <= 12; ++q) {
             EXPECT_TRUE(text.out.contains(QStringLiteral("%1.").arg(q))) << sheet << ' ' << q;
@@ -186,7 +172,7 @@ TEST_F(Export, WrongOptionsAndUnwritableFoldersLeaveNothingBehind) {
           QStringList{"--export", "3", "--tempo", "73", "-o", dir("a")},
           QStringList{"--export", "3"}, QStringList{"--export", "3", "-o"},
           QStringList{"--export", "3", "-o", dir("missing/a")}}) {
-        const Finished refused = beatwise(arguments);
+        const ProgramRun refused = beatwise(arguments);
         EXPECT_EQ(refused.status, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(refused.err.contains("beatwise: ")) << refused.err.toStdString();
         EXPECT_EQ(leftovers(), QStringList()) << arguments.join(' ').toStdString();
@@ -196,7 +182,7 @@ TEST_F(Export, WrongOptionsAndUnwritableFoldersLeaveNothingBehind) {
     QFile keep(dir("full/keep.txt"));
     ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
     keep.close();
-    const Finished exists = beatwise({"--export", "1", "-o", dir("full")});
+    const ProgramRun exists = beatwise({"--export", "1", "-o", dir("full")});
     EXPECT_EQ(exists.status, 2);
     EXPECT_TRUE(exists.err.contains("already exists"));
     EXPECT_EQ(QDir(dir("full")).entryList(QDir::Files), QStringList{"keep.txt"});
@@ -204,7 +190,7 @@ TEST_F(Export, WrongOptionsAndUnwritableFoldersLeaveNothingBehind) {
     // A folder nobody may write in (the tests may run as the superuser, who may write anyway).
     QDir(root.path()).mkdir("locked");
     QFile::setPermissions(dir("locked"), QFile::ReadOwner | QFile::ExeOwner);
-    const Finished locked = beatwise({"--export", "1", "-o", dir("locked/set")});
+    const ProgramRun locked = beatwise({"--export", "1", "-o", dir("locked/set")});
     QFile::setPermissions(dir("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (locked.status == 2) {
         EXPECT_TRUE(locked.err.contains("cannot write")) << locked.err.toStdString();

@@ -4,10 +4,10 @@
 #include "Intervals.h"
 #include "PitchEstimate.h"
 #include "PitchNames.h"
+#include "ProgramRun.h"
 #include "WavFile.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -16,22 +16,8 @@
 
 namespace {
 
-struct Finished {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Finished run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-Finished tonewise(const QStringList& arguments) {
-    return run(QStringLiteral(TONEWISE_PROGRAM), arguments);
+ProgramRun tonewise(const QStringList& arguments) {
+    return runProgram(QStringLiteral(TONEWISE_PROGRAM), arguments);
 }
 
 // The MIDI note sounding in the middle of second `second` of the WAV file.
@@ -52,7 +38,7 @@ QStringList sheetAnswers(const QString& pdf) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         return {};
-    const Finished text = run(pdftotext, {"-raw", pdf, "-"});
+    const ProgramRun text = runProgram(pdftotext, {"-raw", pdf, "-"});
     QStringList answers;
     const QStringList lines = text.out.split('\n');
     for (qsizetype i = 1; i < lines.size(); ++i)
@@ -65,6 +51,13 @@ class Export : public ::testing::Test {
 protected:
     QTemporaryDir root;
     QString dir(const QString& name) const { return root.filePath(name); }
+    // Question q (from 0) of the set exported to dir("set").
+    bool readQuestion(int q, midi::WavData& wav) const {
+        return midi::readWav(
+            QDir(dir("set"))
+                .filePath(QStringLiteral("question-%1.wav").arg(q + 1, 2, 10, QChar('0'))),
+            wav);
+    }
 
     void SetUp() override {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -73,8 +66,8 @@ protected:
 };
 
 TEST_F(Export, EachQuestionSoundsTheNoteItsSheetNames) {
-    const Finished exported = tonewise({"--export", "5", "--key", "D Major", "--level", "1,2,3,4,5",
-                                        "--seed", "4", "-o", dir("set")});
+    const ProgramRun exported = tonewise({"--export", "5", "--key", "D Major", "--level",
+                                          "1,2,3,4,5", "--seed", "4", "-o", dir("set")});
     ASSERT_EQ(exported.status, 0) << exported.err.toStdString();
     EXPECT_EQ(QDir(dir("set")).entryList(QDir::Files),
               QStringList({"answers.pdf", "question-01.wav", "question-02.wav", "question-03.wav",
@@ -84,10 +77,7 @@ TEST_F(Export, EachQuestionSoundsTheNoteItsSheetNames) {
     int previousQuestion = -1;
     for (int q = 0; q < 5; ++q) {
         midi::WavData wav;
-        ASSERT_TRUE(midi::readWav(
-            QDir(dir("set"))
-                .filePath(QStringLiteral("question-%1.wav").arg(q + 1, 2, 10, QChar('0'))),
-            wav));
+        ASSERT_TRUE(readQuestion(q, wav));
         const std::optional<int> named = tonewise::midiNoteOf(answers[q]);
         ASSERT_TRUE(named) << answers[q].toStdString();
         EXPECT_EQ(noteInSecond(wav, 1), *named) << "question " << q + 1;
@@ -100,17 +90,14 @@ TEST_F(Export, EachQuestionSoundsTheNoteItsSheetNames) {
 }
 
 TEST_F(Export, IntervalsAreNamedByTheirSize) {
-    const Finished exported = tonewise({"--export", "4", "--key", "A minor", "--level", "1,3,5",
-                                        "--intervals", "--seed", "9", "-o", dir("set")});
+    const ProgramRun exported = tonewise({"--export", "4", "--key", "A minor", "--level", "1,3,5",
+                                          "--intervals", "--seed", "9", "-o", dir("set")});
     ASSERT_EQ(exported.status, 0) << exported.err.toStdString();
     const QStringList answers = sheetAnswers(QDir(dir("set")).filePath("answers.pdf"));
     ASSERT_EQ(answers.size(), 4);
     for (int q = 0; q < 4; ++q) {
         midi::WavData wav;
-        ASSERT_TRUE(midi::readWav(
-            QDir(dir("set"))
-                .filePath(QStringLiteral("question-%1.wav").arg(q + 1, 2, 10, QChar('0'))),
-            wav));
+        ASSERT_TRUE(readQuestion(q, wav));
         const int size = std::abs(noteInSecond(wav, 1) - noteInSecond(wav, 0));
         EXPECT_EQ(tonewise::intervalName(size).value_or(QString()), answers[q])
             << "question " << q + 1;
@@ -125,7 +112,7 @@ TEST_F(Export, WrongOptionsLeaveNothingBehind) {
           QStringList{"--export", "3", "--key", "C Major", "--level", "1,3,5"},
           QStringList{"--export", "3", "--key", "C Major", "--level", "1,3,5", "-o",
                       dir("missing/a")}}) {
-        const Finished refused = tonewise(arguments);
+        const ProgramRun refused = tonewise(arguments);
         EXPECT_EQ(refused.status, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(refused.err.contains("tonewise: ")) << refused.err.toStdString();
         EXPECT_EQ(
