@@ -185,8 +185,18 @@ bool TMidiGen::BuildAndStartStream(const std::vector<TMGEvent>& events, bool ben
         return false;
     }
     currentChannel_ = static_cast<uint8_t>(channel_);
+    std::vector<midi::StreamEvent> built = BuildStream(events, currentChannel_, bendAllowed);
+
+    // The previous stream's buffer stays in use until that stream has closed.
+    WaitUntil([this] { return !streamOpen_; });
+    buffer_ = std::move(built);
+    return StartStream();
+}
+
+std::vector<midi::StreamEvent> TMidiGen::BuildStream(const std::vector<TMGEvent>& events,
+                                                     uint8_t channel, bool bendAllowed) const {
     midigen::StreamSettings settings;
-    settings.channel = currentChannel_;
+    settings.channel = channel;
     settings.instrument = instrument_;
     settings.volume = volume_;
     settings.pan = pan_;
@@ -197,13 +207,19 @@ bool TMidiGen::BuildAndStartStream(const std::vector<TMGEvent>& events, bool ben
     settings.pitchBend = pitchBend_;
     settings.pbDelay = pbDelay_;
     settings.pbDuration = pbDuration_;
-    std::vector<midi::StreamEvent> built = midigen::convertBuffer<midi::StreamEvent>(
+    return midigen::convertBuffer<midi::StreamEvent>(
         midigen::BuildStreamEvents(events, settings, bendAllowed));
+}
 
-    // The previous stream's buffer stays in use until that stream has closed.
-    WaitUntil([this] { return !streamOpen_; });
-    buffer_ = std::move(built);
-    return StartStream();
+std::vector<midi::StreamEvent> TMidiGen::StreamFor(const QString& notes) const {
+    const auto channel = static_cast<uint8_t>(channel_);
+    const QByteArray bytes = notes.toLatin1();
+    const midigen::ParsedNoteString parsed =
+        midigen::ParseNoteString(std::string_view(bytes.constData(), bytes.size()),
+                                 {channel, octave_, duration_, instrument_});
+    if (parsed.events.empty())
+        return {};
+    return BuildStream(parsed.events, channel, parsed.bendEligible);
 }
 
 bool TMidiGen::StartStream() {

@@ -80,6 +80,9 @@ public:
     // string gives no note, or when the MIDI service fails. A string made only of notes of
     // length zero ("00;N60;00") silences the output instead and returns whether it could.
     bool PlayString(const QString& notes);
+    // The stream buffer PlayString plays for `notes` with the current properties, for rendering
+    // it offline; empty when the string gives no event.
+    std::vector<midi::StreamEvent> StreamFor(const QString& notes) const;
     // One note of Duration ticks with the current Instrument on Channel; key 0..127.
     bool PlayNote(int key);
     // PlayNote with Note + 12 * Octave.
@@ -100,6 +103,8 @@ signals:
 private:
     bool PrepareToPlay();
     bool BuildAndStartStream(const std::vector<TMGEvent>& events, bool bendAllowed);
+    std::vector<midi::StreamEvent> BuildStream(const std::vector<TMGEvent>& events, uint8_t channel,
+                                               bool bendAllowed) const;
     bool StartStream();
     bool SilenceOutput();
     bool OutputOwnedByOther() const;

@@ -38,12 +38,13 @@ class NoteStringRecorder final : public RhythmPlayer {
 public:
     bool IsPlaying() override { return false; }
     void Stop() override {}
-    void SetChannel(int) override {}
+    void SetChannel(int c) override { channel = c; }
     bool PlayString(const QString& notes) override {
         last = notes;
         return true;
     }
     QString last;
+    int channel = 0;
 };
 
 class NoClock final : public Clock {
@@ -52,20 +53,14 @@ public:
     QString longTime() const override { return {}; }
 };
 
-struct Options {
-    int questions = 0;
-    Meter meter = Meter::Simple;
-    int level = 3;
-    int tempo = Tempo::kInitial;
-    std::optional<quint64> seed;
-};
+} // namespace
 
-// Reads the options; on a mistake returns nothing after writing why to `why`.
-std::optional<Options> parse(const QStringList& args, QString& why) {
-    Options options;
+std::optional<QuestionOptions> parseQuestionOptions(const QStringList& args, QString& why) {
+    QuestionOptions options;
     bool levelGiven = false;
-    if (args.size() < 2 || args[0] != QLatin1String("--questions")) {
-        why = QStringLiteral("--questions needs the number of questions");
+    if (args.size() < 2) {
+        why = QStringLiteral("%1 needs the number of questions")
+                  .arg(args.value(0, QStringLiteral("--questions")));
         return std::nullopt;
     }
     bool ok = false;
@@ -134,20 +129,10 @@ std::optional<Options> parse(const QStringList& args, QString& why) {
     return options;
 }
 
-} // namespace
-
-int runQuestionsCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    QString why;
-    const std::optional<Options> options = parse(args, why);
-    if (!options) {
-        err << "beatwise: " << why << '\n' << kUsage << '\n';
-        err.flush();
-        return 2;
-    }
-
+std::vector<DrawnQuestion> drawQuestions(const QuestionOptions& options, int* channel) {
     UnattendedDialogs dialogs;
     NoteStringRecorder player;
-    MersenneRandom random(options->seed.value_or(MersenneRandom::clockSeed()));
+    MersenneRandom random(options.seed.value_or(MersenneRandom::clockSeed()));
     NoClock clock;
     const scores::ScoreStore scoreStore;
 
@@ -155,22 +140,48 @@ int runQuestionsCommand(const QStringList& args, QTextStream& out, QTextStream& 
     RhythmTrainer trainer(dialogs, player, random, clock, scoreStore);
     trainer.FormCreate();
     trainer.Off1Click();
-    if (options->meter == Meter::Compound)
+    if (options.meter == Meter::Compound)
         trainer.CompoundClick();
-    trainer.LevelClick(options->level);
-    trainer.SpeedChange(options->tempo);
+    trainer.LevelClick(options.level);
+    trainer.SpeedChange(options.tempo);
 
-    for (int n = 0; n < options->questions; ++n) {
+    std::vector<DrawnQuestion> questions;
+    for (int n = 0; n < options.questions; ++n) {
         trainer.StartButtonClick();
         const RhythmState& state = trainer.state();
-        QStringList glyphs;
-        for (int column = 0; column <= 9; ++column)
-            glyphs.append(state.DisplayAns[static_cast<std::size_t>(column)]);
+        DrawnQuestion question;
+        for (std::size_t column = 0; column < question.glyphs.size(); ++column)
+            question.glyphs[column] = state.DisplayAns[column];
+        for (std::size_t beat = 0; beat < question.patterns.size(); ++beat)
+            question.patterns[beat] = state.QuestionPatterns[beat];
+        question.notes = player.last;
+        questions.push_back(question);
+    }
+    if (channel)
+        *channel = player.channel;
+    return questions;
+}
+
+int runQuestionsCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QString why;
+    const std::optional<QuestionOptions> options = args.value(0) == QLatin1String("--questions")
+                                                       ? parseQuestionOptions(args, why)
+                                                       : std::nullopt;
+    if (!options && why.isEmpty())
+        why = QStringLiteral("--questions needs the number of questions");
+    if (!options) {
+        err << "beatwise: " << why << '\n' << kUsage << '\n';
+        err.flush();
+        return 2;
+    }
+
+    for (const DrawnQuestion& question : drawQuestions(*options)) {
+        QStringList glyphs(question.glyphs.begin(), question.glyphs.end());
         QStringList patterns;
-        for (int pattern : state.QuestionPatterns)
+        for (int pattern : question.patterns)
             patterns.append(QString::number(pattern));
         out << glyphs.join(QLatin1Char('|')) << '\t' << patterns.join(QLatin1Char(' ')) << '\t'
-            << player.last << '\n';
+            << question.notes << '\n';
     }
     out.flush();
     return 0;

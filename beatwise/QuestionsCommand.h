@@ -1,7 +1,14 @@
 #pragma once
 
+#include "Meter.h"
+#include "Tempo.h"
+
 #include <QStringList>
 #include <QTextStream>
+
+#include <array>
+#include <optional>
+#include <vector>
 
 // beatwise --questions N [--meter simple|compound] [--level L] [--tempo T] [--seed S]
 //
@@ -12,3 +19,27 @@
 // program name, starting with "--questions". Returns the exit status: 0, or 2 after a message
 // on `err` when the options are wrong.
 int runQuestionsCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The options both --questions and --export take.
+struct QuestionOptions {
+    int questions = 0;
+    Meter meter = Meter::Simple;
+    int level = 3;
+    int tempo = Tempo::kInitial;
+    std::optional<quint64> seed;
+};
+
+// Reads "<command> N [--meter ...] [--level L] [--tempo T] [--seed S]"; on a mistake returns
+// nothing after writing why to `why`.
+std::optional<QuestionOptions> parseQuestionOptions(const QStringList& args, QString& why);
+
+// One question as the rhythm trainer asks it.
+struct DrawnQuestion {
+    std::array<QString, 10> glyphs; // the question row: count-in, seven beats, closing beat
+    std::array<int, 7> patterns;    // the seven beats' pattern indices
+    QString notes;                  // the note string that plays it
+};
+
+// The questions the trainer draws with these options. `channel` receives the MIDI channel the
+// trainer plays them on.
+std::vector<DrawnQuestion> drawQuestions(const QuestionOptions& options, int* channel = nullptr);

@@ -9,6 +9,8 @@
 //   beatwise --startup-probe         prints "first-paint" when the window is first painted, and
 //                                    exits (for measuring the start-up time)
 //   beatwise --questions N ...       prints questions without a window (see QuestionsCommand.h)
+//   beatwise --export N ... -o DIR   writes questions as WAV files with a worksheet and its
+//                                    answers as PDF (see ExportCommand.h)
 //
 // Without a display, QT_QPA_PLATFORM=offscreen draws into memory; its screen size comes from a
 // configuration file, for example:
@@ -16,6 +18,7 @@
 //          "logicalBaseDpi":96,"dpr":1}],"windowFrameMargins":false}' > screen.json
 //   QT_QPA_PLATFORM=offscreen:configfile=screen.json beatwise --screenshot window.png
 #include "BuiltinSynth.h"
+#include "ExportCommand.h"
 #include "FirstPaint.h"
 #include "ProgramLanguage.h"
 #include "ProgramSound.h"
@@ -45,6 +48,14 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout), err(stderr);
         return runQuestionsCommand(QCoreApplication::arguments().mid(1), out, err);
+    }
+    if (argc > 1 && QByteArrayView(argv[1]) == "--export") {
+        // Drawing the sheets needs no screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return runExportCommand(QCoreApplication::arguments().mid(1), out, err);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Beatwise");

@@ -67,6 +67,8 @@ public:
 
     // Fires OnClick as a release over the button does.
     void Click();
+    // Shows the button pressed, or no longer, for a key held on a MIDI keyboard.
+    void hold(bool held) { setPressed(held); }
 
     QSize sizeHint() const override { return {100, 30}; }
 

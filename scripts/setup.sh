@@ -19,7 +19,8 @@ run_packages=(
     nodejs npm
 )
 test_packages=(googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev
-    desktop-file-utils appstream file pulseaudio pulseaudio-utils)
+    desktop-file-utils appstream file pulseaudio pulseaudio-utils
+    poppler-utils)
 
 packages=("${run_packages[@]}")
 [ "$with_tests" = 1 ] && packages+=("${test_packages[@]}")

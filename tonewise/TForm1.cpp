@@ -2,6 +2,8 @@
 
 #include "HelpWindow.h"
 #include "MersenneRandom.h"
+#include "MidiInput.h"
+#include "MidiKeyboard.h"
 #include "MidiOut.h"
 #include "ModalDialogs.h"
 #include "QtTimers.h"
@@ -264,6 +266,98 @@ void TForm1::buildMenus() {
         actionsByName_[top.name] = menu->menuAction();
         addMenuItems(menu, top.children);
     }
+    buildInputsMenu();
+}
+
+// ---------------------------------------------------------------------------------------------
+// A MIDI keyboard: "Midi > Inputs" lists the ports, and a key played answers as a click on it
+
+void TForm1::buildInputsMenu() {
+    const auto midiMenu = actionsByName_.find(QStringLiteral("Midi1"));
+    if (midiMenu == actionsByName_.end() || !midiMenu->second->menu())
+        return;
+    QMenu* parent = midiMenu->second->menu();
+    inputsMenu_ = new QMenu(tr("Inputs"), parent);
+    inputsMenu_->setObjectName(QStringLiteral("Inputs1"));
+    inputsMenu_->menuAction()->setObjectName(QStringLiteral("Inputs1"));
+    // After "Outputs", the first item.
+    const QList<QAction*> items = parent->actions();
+    parent->insertMenu(items.size() > 1 ? items[1] : nullptr, inputsMenu_);
+    connect(inputsMenu_, &QMenu::aboutToShow, this, &TForm1::fillInputsMenu);
+    fillInputsMenu();
+}
+
+void TForm1::fillInputsMenu() {
+    inputsMenu_->clear();
+    auto* group = new QActionGroup(inputsMenu_);
+    const QString current = midiInput_ ? midiInput_->openPort() : QString();
+    const auto add = [&](const QString& caption, const QString& port) {
+        QAction* action = inputsMenu_->addAction(caption);
+        action->setCheckable(true);
+        action->setChecked(port == current);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, port] {
+            if (!midiInput_)
+                return;
+            if (port.isEmpty()) {
+                midiInput_->close();
+                return;
+            }
+            QString error;
+            if (!midiInput_->open(port, &error))
+                dialogs_->error(error);
+        });
+    };
+    add(tr("None"), QString());
+    if (midiInput_)
+        for (const QString& port : midiInput_->ports())
+            add(port, port);
+}
+
+void TForm1::listenTo(midi::MidiInput* input) {
+    if (midiInput_) {
+        midiInput_->onMessage({});
+        midiInput_->onLost({});
+    }
+    midiInput_ = input;
+    if (!input)
+        return;
+    input->onMessage([this](const QByteArray& message) { midiMessage(message); });
+    input->onLost([this](const QString& port) { midiInputLost(port); });
+    if (input->openPort().isEmpty()) {
+        const QString port = midi::MidiInput::preferredPort(input->ports());
+        QString ignored; // a keyboard that cannot be opened now can still be chosen later
+        if (!port.isEmpty())
+            input->open(port, &ignored);
+    }
+    if (inputsMenu_)
+        fillInputsMenu();
+}
+
+void TForm1::midiMessage(const QByteArray& message) {
+    const std::optional<tonewise::KeyboardTouch> touch = tonewise::keyboardTouch(message);
+    if (!touch)
+        return;
+    TGradButton* key = keyButton(touch->key);
+    if (!touch->pressed) {
+        key->hold(false);
+        return;
+    }
+    // What a mouse could not click now, a MIDI key does not answer: a key that is off or hidden,
+    // or any key while a box waits for the student.
+    if (!key->isEnabled() || key->isHidden() || QApplication::activeModalWidget())
+        return;
+    key->hold(true);
+    key->Click();
+}
+
+void TForm1::midiInputLost(const QString& port) {
+    for (TGradButton* key : keys)
+        key->hold(false);
+    dialogs_->information(tr("The MIDI keyboard \"%1\" is no longer connected. Choose Midi > "
+                             "Inputs to use another one.")
+                              .arg(port));
+    showState();
 }
 
 void TForm1::addMenuItems(QMenu* menu, const std::vector<PitchMenuItem>& items) {

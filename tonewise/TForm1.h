@@ -33,6 +33,9 @@ class TScoreRecord;
 namespace scores {
 class ScoreStore;
 }
+namespace midi {
+class MidiInput;
+}
 
 // The pitch trainer's main window. It builds the controls at their designed places (the form
 // scaler stretches them with the window) and the menus from the trainer's menu tree, forwards
@@ -61,6 +64,12 @@ public:
     void FormClose(); // the window closes: notes off, output closed
     void HelpTopics1Click();
     void About1Click();
+
+    // Answers from a MIDI keyboard on `input` (null: none), which must outlive the window. It
+    // listens at once to the input's preferred port when one is connected; "Midi > Inputs"
+    // changes the port.
+    void listenTo(midi::MidiInput* input);
+    QMenu* inputsMenu() const { return inputsMenu_; }
 
     // The key button of that name ("C3", "F1sharp", "Bb4"), or null.
     TGradButton* keyButton(const QString& name) const;
@@ -109,6 +118,10 @@ private:
     // shows the state.
     template <typename Call> void forward(Call&& call);
     void runWindowCommand(tonewise::WindowCommand command);
+    void buildInputsMenu();
+    void fillInputsMenu();
+    void midiMessage(const QByteArray& message);
+    void midiInputLost(const QString& port);
 
     // PitchTrainerListener
     void staffChanged() override;
@@ -127,6 +140,8 @@ private:
     std::vector<ShownItem> shownItems_;
     std::map<QString, QAction*> actionsByName_;
     QPointer<HelpWindow> help_;
+    midi::MidiInput* midiInput_ = nullptr;
+    QMenu* inputsMenu_ = nullptr;
     bool activated_ = false;
     bool busyCursor_ = false;
 };

@@ -10,15 +10,20 @@
 //                                    exits (for measuring the start-up time)
 //   tonewise --script FILE ...       runs the trainer from a script (see ScriptCommand.h)
 //   tonewise --steps KEY LEVEL ...   prints the notes a key and level ask (see StepsCommand.h)
+//   tonewise --export N ... -o DIR   writes questions as WAV files with a PDF answer sheet (see
+//                                    ExportCommand.h)
 //
+// A MIDI keyboard on a system input port answers as the on-screen keys do (Midi > Inputs).
 // Without a display, QT_QPA_PLATFORM=offscreen draws into memory; its screen size comes from a
 // configuration file (see tests/tonewise_window/screens).
 #include "BuiltinSynth.h"
+#include "ExportCommand.h"
 #include "FirstPaint.h"
 #include "ProgramLanguage.h"
 #include "ProgramSound.h"
 #include "ScriptCommand.h"
 #include "StepsCommand.h"
+#include "SystemMidiInput.h"
 #include "TElasticForm.h"
 #include "TForm1.h"
 
@@ -37,6 +42,14 @@ int main(int argc, char* argv[]) {
         return QByteArrayView(argv[1]) == "--steps"
                    ? tonewise::runStepsCommand(arguments, out, err)
                    : tonewise::runScriptCommand(arguments, out, err);
+    }
+    if (argc > 1 && QByteArrayView(argv[1]) == "--export") {
+        // Drawing the answer sheet needs no screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return tonewise::runExportCommand(QCoreApplication::arguments().mid(1), out, err);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tonewise");
@@ -69,7 +82,10 @@ int main(int argc, char* argv[]) {
         });
         dismissBoxes.start(20);
     }
+    midi::SystemMidiInput keyboard; // a MIDI keyboard answers as the on-screen keys do
     TForm1 window;
+    if (screenshot.isEmpty())
+        window.listenTo(&keyboard);
     if (arguments.contains("--startup-probe")) {
         firstpaint::watch(
             &window, [] { return true; },

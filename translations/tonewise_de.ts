@@ -718,6 +718,18 @@ Notensatz: Bravura, SIL Open Font License</translation>
         <source>Correct Answers:</source>
         <translation>Richtige:</translation>
     </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Eingänge</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>The MIDI keyboard &quot;%1&quot; is no longer connected. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>Die MIDI-Tastatur &quot;%1&quot; ist nicht mehr angeschlossen. Wähle Midi &gt; Eingänge, um eine andere zu verwenden.</translation>
+    </message>
 </context>
 <context>
     <name>TScoreRecord</name>

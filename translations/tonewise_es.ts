@@ -718,6 +718,18 @@ Notación musical: Bravura, SIL Open Font License</translation>
         <source>Correct Answers:</source>
         <translation>Aciertos:</translation>
     </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>The MIDI keyboard &quot;%1&quot; is no longer connected. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>El teclado MIDI &quot;%1&quot; ya no está conectado. Elige Midi &gt; Entradas para usar otro.</translation>
+    </message>
 </context>
 <context>
     <name>TScoreRecord</name>

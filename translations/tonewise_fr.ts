@@ -718,6 +718,18 @@ Notation musicale : Bravura, SIL Open Font License</translation>
         <source>Correct Answers:</source>
         <translation>Réussites :</translation>
     </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>The MIDI keyboard &quot;%1&quot; is no longer connected. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>Le clavier MIDI &quot;%1&quot; n’est plus connecté. Choisissez Midi &gt; Entrées pour en utiliser un autre.</translation>
+    </message>
 </context>
 <context>
     <name>TScoreRecord</name>

@@ -718,6 +718,18 @@ Notação musical: Bravura, SIL Open Font License</translation>
         <source>Correct Answers:</source>
         <translation>Acertos:</translation>
     </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>The MIDI keyboard &quot;%1&quot; is no longer connected. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>O teclado MIDI &quot;%1&quot; não está mais conectado. Escolha Midi &gt; Entradas para usar outro.</translation>
+    </message>
 </context>
 <context>
     <name>TScoreRecord</name>

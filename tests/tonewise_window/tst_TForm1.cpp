@@ -3,6 +3,7 @@
 #include "HelpWindow.h"
 #include "Intervals.h"
 #include "MersenneRandom.h"
+#include "MidiInput.h"
 #include "MidiOut.h"
 #include "ModalAnswerer.h"
 #include "ProgramLanguage.h"
@@ -86,6 +87,39 @@ struct ToneWindow {
     }
 };
 
+// A MIDI keyboard on a system port, played by the test.
+class KeyboardOnAPort final : public midi::MidiInput {
+public:
+    QStringList available{QStringLiteral("Midi Through:Midi Through Port-0 14:0"),
+                          QStringLiteral("Digital Piano:Digital Piano MIDI 1 20:0")};
+    QString current;
+
+    QStringList ports() const override { return available; }
+    bool open(const QString& port, QString* error) override {
+        if (!available.contains(port)) {
+            *error = QStringLiteral("not connected");
+            return false;
+        }
+        current = port;
+        return true;
+    }
+    void close() override { current.clear(); }
+    QString openPort() const override { return current; }
+
+    // Bytes arrive only from the open port.
+    void play(int status, int note, int velocity) {
+        const char bytes[] = {char(status), char(note), char(velocity)};
+        if (!current.isEmpty())
+            deliver(QByteArray(bytes, 3));
+    }
+    void unplug() {
+        const QString port = current;
+        available.removeAll(port);
+        close();
+        portLost(port);
+    }
+};
+
 std::optional<StaffGlyph> glyphAt(const std::vector<StaffGlyph>& staff, const QString& text,
                                   int x) {
     for (const StaffGlyph& glyph : staff)
@@ -137,6 +171,7 @@ private slots:
     void quizToTheScoreFile_data();
     void quizToTheScoreFile();
     void spanishFromTheStart();
+    void midiKeyboardAnswers();
     void helpAndAbout();
     void layoutAtThisScreenSize();
 };
@@ -462,6 +497,97 @@ void TestTForm1::spanishFromTheStart() {
     QVERIFY(std::any_of(helpButtons.begin(), helpButtons.end(),
                         [](const QPushButton* b) { return b->text() == "Contenido"; }));
     QVERIFY(w.helpWindow()->windowTitle().startsWith(QStringLiteral("Ayuda de Tonewise")));
+}
+
+void TestTForm1::midiKeyboardAnswers() {
+    // Two windows with the same draws: one answered by mouse, one from a MIDI keyboard.
+    ToneWindow clicked;
+    ToneWindow played;
+    KeyboardOnAPort keyboard;
+    played.window->listenTo(&keyboard);
+    QCOMPARE(keyboard.openPort(), QStringLiteral("Digital Piano:Digital Piano MIDI 1 20:0"));
+    QVERIFY(clicked.showAsStarted());
+    QVERIFY(played.showAsStarted());
+    for (ToneWindow* t : {&clicked, &played}) {
+        t->trigger(QStringLiteral("Level10"));
+        t->wait(10);
+    }
+
+    TGradButton* c3 = played.window->keyButton(QStringLiteral("C3"));
+    clicked.clickKey(QStringLiteral("C3"));
+    keyboard.play(0x90, 60, 100);
+    QVERIFY(c3->isPressed()); // lit while held
+    keyboard.play(0x80, 60, 64);
+    QVERIFY(!c3->isPressed());
+    for (int question = 0; question < 5; ++question) {
+        clicked.wait(300);
+        played.wait(300);
+        const int asked = played.state().QuestionPitch;
+        QCOMPARE(int(clicked.state().QuestionPitch), asked);
+        // Noise first: a controller, notes off the keyboard, a note-on of velocity 0.
+        keyboard.play(0xB0, 64, 127);
+        keyboard.play(0x90, 40, 100);
+        keyboard.play(0x93, 84, 100);
+        keyboard.play(0x90, asked, 0);
+        QCOMPARE(played.window->AnsShow->text(), clicked.window->AnsShow->text());
+        // A wrong key on channel 3, then the right one.
+        const int wrong = asked == 83 ? 82 : asked + 1;
+        clicked.clickKey(keyboardKeyForMidi(wrong)->name);
+        keyboard.play(0x92, wrong, 90);
+        keyboard.play(0x82, wrong, 0);
+        clicked.wait(400);
+        played.wait(400);
+        clicked.clickKey(clicked.keyOfQuestion());
+        keyboard.play(0x90, asked, 80);
+        keyboard.play(0x90, asked, 0);
+        QCOMPARE(played.window->AnsShow->text(), clicked.window->AnsShow->text());
+        QCOMPARE(played.window->Items->toPlainText(), clicked.window->Items->toPlainText());
+        QCOMPARE(played.window->Score->toPlainText(), clicked.window->Score->toPlainText());
+        QVERIFY(played.state().staff == clicked.state().staff);
+    }
+    QCOMPARE(played.window->Score->toPlainText(), QStringLiteral("54.54%"));
+    const auto sent = [](const ToneWindow& t) {
+        QList<std::array<int, 3>> messages;
+        for (const auto& m : t.platform.sent)
+            messages.append({int(m.status), int(m.data1), int(m.data2)});
+        return messages;
+    };
+    QCOMPARE(sent(played), sent(clicked));
+
+    // "Midi > Inputs": "None" and the ports, the open one marked.
+    QMenu* inputs = played.window->inputsMenu();
+    QVERIFY(inputs);
+    QCOMPARE(played.window->menuAction(QStringLiteral("Midi1"))->menu()->actions().at(1),
+             inputs->menuAction());
+    emit inputs->aboutToShow();
+    QStringList captions;
+    for (QAction* action : inputs->actions())
+        captions << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+    QCOMPARE(captions, QStringList({QStringLiteral("None"),
+                                    QStringLiteral("Midi Through:Midi Through Port-0 14:0"),
+                                    QStringLiteral("Digital Piano:Digital Piano MIDI 1 20:0 *")}));
+    inputs->actions().at(0)->trigger();
+    QVERIFY(keyboard.openPort().isEmpty());
+    inputs->actions().at(2)->trigger();
+    QCOMPARE(keyboard.openPort(), keyboard.available.at(1));
+
+    // Unplugged: said once, and the window goes on with the mouse.
+    played.wait(300);
+    keyboard.play(0x90, played.state().QuestionPitch, 100);
+    keyboard.unplug();
+    QVERIFY(!played.window->keyButton(keyboardKeyForMidi(played.state().QuestionPitch)->name)
+                 ->isPressed());
+    QCOMPARE(played.boxes.informations.count(
+                 QStringLiteral("The MIDI keyboard \"Digital Piano:Digital Piano MIDI 1 20:0\" is "
+                                "no longer connected. Choose Midi > Inputs to use another one.")),
+             1);
+    emit inputs->aboutToShow();
+    QCOMPARE(inputs->actions().size(), 2);
+    QVERIFY(inputs->actions().at(0)->isChecked());
+    const QString items = played.window->Items->toPlainText();
+    played.wait(300);
+    played.clickKey(played.keyOfQuestion());
+    QCOMPARE(played.window->Items->toPlainText(), QString::number(items.toInt() + 1));
 }
 
 void TestTForm1::helpAndAbout() {

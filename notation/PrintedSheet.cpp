@@ -1,0 +1,45 @@
+#include "PrintedSheet.h"
+
+#include <QDir>
+
+namespace notation {
+
+PrintedSheet::PrintedSheet(const QString& path, const QString& title, const QString& creator)
+    : path_(path), title_(title), pdf_(path) {
+    pdf_.setTitle(title);
+    pdf_.setCreator(creator);
+    pdf_.setResolution(96);
+    pdf_.setPageSize(QPageSize(QPageSize::A4));
+    pdf_.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+}
+
+bool PrintedSheet::begin() {
+    return painter_.begin(&pdf_);
+}
+
+QFont PrintedSheet::font(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+qreal PrintedSheet::page(const QString& subtitle) {
+    if (started_)
+        pdf_.newPage();
+    started_ = true;
+    painter_.setPen(Qt::black);
+    painter_.setFont(font(22, true));
+    painter_.drawText(QRectF(0, 0, width(), 30), Qt::AlignLeft | Qt::AlignVCenter, title_);
+    painter_.setFont(font(14));
+    painter_.drawText(QRectF(0, 32, width(), 22), Qt::AlignLeft | Qt::AlignVCenter, subtitle);
+    return 76;
+}
+
+QString PrintedSheet::finish() {
+    if (!painter_.isActive() || !painter_.end())
+        return QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path_));
+    return {};
+}
+
+} // namespace notation

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QString>
+
+namespace notation {
+
+// A sheet for printing: an A4 PDF drawn at 96 dots per inch inside margins of 18 mm, whose
+// pages start with a heading (title and a line below it). Music is drawn on it with the
+// notation module as on screen.
+class PrintedSheet {
+public:
+    PrintedSheet(const QString& path, const QString& title, const QString& creator);
+
+    // Opens the file; false when it cannot be written.
+    bool begin();
+    QPainter& painter() { return painter_; }
+    qreal width() const { return pdf_.width(); }
+
+    // Starts a page (a new one after the first) with the title and `subtitle`; returns where the
+    // content below the heading starts.
+    qreal page(const QString& subtitle);
+
+    // A text in the sheet's font at that pixel size.
+    static QFont font(int pixelSize, bool bold = false);
+
+    // Finishes the file; an empty text, or what failed as a sentence.
+    QString finish();
+
+private:
+    QString path_;
+    QString title_;
+    QPdfWriter pdf_;
+    QPainter painter_;
+    bool started_ = false;
+};
+
+} // namespace notation

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "QuizRecord.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace qor {
+
+struct UnrecognisedLine {
+    QString file;
+    int line = 0; // counting from 1
+    QString text;
+};
+
+struct UnreadableFile {
+    QString file;
+    QString reason;
+};
+
+// The quiz lines of a score folder, student by student in the order of their file names, each
+// student's lines in the order of the file (the order the programs appended them).
+struct ClassResults {
+    QVector<QuizRecord> records;
+    QVector<UnrecognisedLine> unrecognised;
+    QVector<UnreadableFile> unreadable;
+
+    // Adds one student's score file, given as its lines. Pitch questions are joined to the quiz
+    // they belong to: the closing line that follows them gives them its date, steps and items.
+    void addFile(const QString& student, const QString& file, const QStringList& lines);
+
+    // Reads every "*.rtf" file of `folder` with the score files' RTF reader. Returns false with
+    // `error` set when the folder itself cannot be listed.
+    bool addFolder(const QString& folder, QString* error);
+
+    QStringList students() const;
+};
+
+} // namespace qor

@@ -1,0 +1,85 @@
+#include "ResultsCsv.h"
+
+#include "ResultsSummary.h"
+
+#include <QStringList>
+
+namespace qor {
+
+namespace {
+
+QString field(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString recordName(RecordKind kind) {
+    switch (kind) {
+    case RecordKind::RhythmQuiz:
+        return QStringLiteral("quiz");
+    case RecordKind::PitchQuestion:
+        return QStringLiteral("question");
+    case RecordKind::PitchQuizEnd:
+        return QStringLiteral("quiz average");
+    case RecordKind::PitchQuizNotDone:
+        return QStringLiteral("not completed");
+    }
+    return {};
+}
+
+QString countText(int n) {
+    return n > 0 ? QString::number(n) : QString();
+}
+
+} // namespace
+
+QByteArray resultsCsv(const ClassResults& results) {
+    const QStringList header = {QStringLiteral("student"),
+                                QStringLiteral("program"),
+                                QStringLiteral("record"),
+                                QStringLiteral("quiz"),
+                                QStringLiteral("question"),
+                                QStringLiteral("date"),
+                                QStringLiteral("time"),
+                                QStringLiteral("meter_or_key"),
+                                QStringLiteral("level"),
+                                QStringLiteral("exercise"),
+                                QStringLiteral("tempo"),
+                                QStringLiteral("score_percent"),
+                                QStringLiteral("questions"),
+                                QStringLiteral("average_hearings"),
+                                QStringLiteral("items_per_question"),
+                                QStringLiteral("file"),
+                                QStringLiteral("line")};
+    QString csv = header.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    for (const QuizRecord& r : results.records) {
+        const QStringList row = {r.student,
+                                 programName(r.program),
+                                 recordName(r.kind),
+                                 countText(r.quiz),
+                                 countText(r.question),
+                                 r.date,
+                                 r.time,
+                                 r.program == Program::Beatwise ? r.meter : r.key,
+                                 r.level,
+                                 r.exercise,
+                                 r.tempo,
+                                 r.score,
+                                 r.questions,
+                                 r.hearings,
+                                 r.items,
+                                 r.file,
+                                 QString::number(r.line)};
+        QStringList fields;
+        for (const QString& text : row)
+            fields << field(text);
+        csv += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return csv.toUtf8();
+}
+
+} // namespace qor
