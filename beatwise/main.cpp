@@ -17,30 +17,14 @@
 //   echo '{"screens":[{"name":"S","x":0,"y":0,"width":1280,"height":800,"logicalDpi":96,
 //          "logicalBaseDpi":96,"dpr":1}],"windowFrameMargins":false}' > screen.json
 //   QT_QPA_PLATFORM=offscreen:configfile=screen.json beatwise --screenshot window.png
-#include "BuiltinSynth.h"
 #include "ExportCommand.h"
-#include "FirstPaint.h"
-#include "ProgramLanguage.h"
-#include "ProgramSound.h"
 #include "QuestionsCommand.h"
 #include "TElasticForm.h"
 #include "TRhytm7.h"
+#include "WindowProgram.h"
 
 #include <QApplication>
 #include <QTextStream>
-#include <QTimer>
-#include <cstdio>
-
-namespace {
-
-// Saves the window as it stands once it has been painted maximised with nothing left to do.
-void watchForScreenshot(TRhytm7& window, const QString& path) {
-    firstpaint::saveScreenshot(
-        &window, [&window] { return window.isMaximized() && window.ElasticForm1->isCaptured(); },
-        path, QStringLiteral("beatwise"));
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     // Command-line use without a window: beatwise --questions N [options]
@@ -59,39 +43,10 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Beatwise");
-
-    QStringList arguments = QApplication::arguments();
-    const auto language = ProgramLanguage::fromArguments(QStringLiteral("beatwise"), arguments);
-    if (!language)
+    auto program = WindowProgram::start(QStringLiteral("beatwise"), QStringLiteral("Beatwise"));
+    if (!program)
         return 2;
-    const QString screenshot = firstpaint::optionValue(arguments, "--screenshot");
-    if (arguments.contains("--screenshot") && screenshot.isEmpty()) {
-        std::fprintf(stderr, "beatwise: --screenshot needs the path of the PNG file\n");
-        return 2;
-    }
-    if (!screenshot.isEmpty()) {
-        // A picture of the window needs no sound.
-        midi::SynthOptions silent;
-        silent.output = midi::AudioOutput::Silent;
-        midi::configureBuiltinSynth(silent);
-    } else {
-        arguments = midi::setUpSound(arguments);
-    }
-
     TRhytm7 window;
-    if (arguments.contains("--startup-probe")) {
-        firstpaint::watch(
-            &window, [] { return true; },
-            [] {
-                std::puts("first-paint");
-                std::fflush(stdout);
-                QApplication::quit();
-            });
-    }
-    if (!screenshot.isEmpty())
-        watchForScreenshot(window, screenshot);
-    window.show();
-    if (screenshot.isEmpty())
-        midi::announceSoundProblems(&window, "Beatwise");
-    return app.exec();
+    return program->run(
+        window, [&window] { return window.isMaximized() && window.ElasticForm1->isCaptured(); });
 }

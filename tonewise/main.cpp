@@ -16,26 +16,23 @@
 // A MIDI keyboard on a system input port answers as the on-screen keys do (Midi > Inputs).
 // Without a display, QT_QPA_PLATFORM=offscreen draws into memory; its screen size comes from a
 // configuration file (see tests/tonewise_window/screens).
-#include "BuiltinSynth.h"
 #include "ExportCommand.h"
-#include "FirstPaint.h"
-#include "ProgramLanguage.h"
-#include "ProgramSound.h"
 #include "ScriptCommand.h"
 #include "StepsCommand.h"
 #include "SystemMidiInput.h"
 #include "TElasticForm.h"
 #include "TForm1.h"
+#include "WindowProgram.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <QTextStream>
-#include <cstdio>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     // Command-line use without a window.
-    if (argc > 1 && (QByteArrayView(argv[1]) == "--steps" || QByteArrayView(argv[1]) == "--script")) {
+    if (argc > 1 &&
+        (QByteArrayView(argv[1]) == "--steps" || QByteArrayView(argv[1]) == "--script")) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout), err(stderr);
         const QStringList arguments = QCoreApplication::arguments().mid(1);
@@ -53,27 +50,12 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tonewise");
-
-    QStringList arguments = QApplication::arguments();
-    const auto language = ProgramLanguage::fromArguments(QStringLiteral("tonewise"), arguments);
-    if (!language)
+    auto program = WindowProgram::start(QStringLiteral("tonewise"), QStringLiteral("Tonewise"));
+    if (!program)
         return 2;
-    const QString screenshot = firstpaint::optionValue(arguments, "--screenshot");
-    if (arguments.contains("--screenshot") && screenshot.isEmpty()) {
-        std::fprintf(stderr, "tonewise: --screenshot needs the path of the PNG file\n");
-        return 2;
-    }
-    if (!screenshot.isEmpty()) {
-        // A picture of the window needs no sound.
-        midi::SynthOptions silent;
-        silent.output = midi::AudioOutput::Silent;
-        midi::configureBuiltinSynth(silent);
-    } else {
-        arguments = midi::setUpSound(arguments);
-    }
 
     QTimer dismissBoxes;
-    if (!screenshot.isEmpty() || arguments.contains("--startup-probe")) {
+    if (program->takesPicture() || program->probesStartUp()) {
         // The start-up box is answered as a student would, so that the picture (or the time to
         // the first paint) shows the window ready for the first note.
         QObject::connect(&dismissBoxes, &QTimer::timeout, [] {
@@ -84,25 +66,8 @@ int main(int argc, char* argv[]) {
     }
     midi::SystemMidiInput keyboard; // a MIDI keyboard answers as the on-screen keys do
     TForm1 window;
-    if (screenshot.isEmpty())
+    if (!program->takesPicture())
         window.listenTo(&keyboard);
-    if (arguments.contains("--startup-probe")) {
-        firstpaint::watch(
-            &window, [] { return true; },
-            [] {
-                std::puts("first-paint");
-                std::fflush(stdout);
-                QApplication::quit();
-            });
-    }
-    if (!screenshot.isEmpty()) {
-        firstpaint::saveScreenshot(
-            &window,
-            [&window] { return window.isMaximized() && window.ElasticForm1->isCaptured(); },
-            screenshot, QStringLiteral("tonewise"));
-    }
-    window.show();
-    if (screenshot.isEmpty())
-        midi::announceSoundProblems(&window, "Tonewise");
-    return app.exec();
+    return program->run(
+        window, [&window] { return window.isMaximized() && window.ElasticForm1->isCaptured(); });
 }
