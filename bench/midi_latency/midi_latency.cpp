@@ -1,6 +1,7 @@
 // Measures the sound path: how exactly streams are timed, how soon a note sounds, how fast
 // the rhythm trainer's window appears and how much memory the synthesizer takes.
 // Prints readable lines, then one JSON line. It never fails on a time.
+#include "AudioOnsets.h"
 #include "BenchSupport.h"
 #include "BuiltinSynth.h"
 #include "MidiStream.h"
@@ -90,16 +91,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QString wavPath =
         QDir::temp().filePath(QStringLiteral("midi-latency-%1.wav").arg(app.applicationPid()));
-    midi::SynthOptions options;
-    options.output = midi::AudioOutput::File;
-    options.audioFile = wavPath;
-    midi::configureBuiltinSynth(options);
-
-    QElapsedTimer loading;
-    loading.start();
-    midi::warmUpBuiltinSynth();
-    midi::waitForBuiltinSynth(std::chrono::seconds(30));
-    const double loadMs = loading.nsecsElapsed() / 1e6;
+    const double loadMs = bench::startSynthIntoWav(wavPath);
 
     const std::vector<double> latencies = noteOnToSoundMs(wavPath, 10);
     const double rss = bench::peakRssMb();
