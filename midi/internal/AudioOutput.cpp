@@ -133,8 +133,8 @@ private:
     }
 
     bool createStream() {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(rate_), 2};
-        stream_ = pa_stream_new(pulse_, "Music", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(rate_), 2};
+        stream_ = pa_stream_new(pulse_, "Music", &format, nullptr);
         if (stream_ == nullptr)
             return false;
         pa_stream_set_state_callback(stream_, &PulseOutput::streamChanged, this);
