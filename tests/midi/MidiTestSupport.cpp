@@ -1,5 +1,6 @@
 #include "MidiTestSupport.h"
 
+#include "BuiltinSynth.h"
 #include "MidiResult.h"
 #include "OutputPort.h"
 
@@ -40,6 +41,14 @@ bool builtinDeviceStillWorks() {
     stream->queue(events.data(), events.size());
     stream->restart();
     return waitFor([&] { return log.count(midi::StreamNotice::Done) == 1; });
+}
+
+void recordBuiltinSynthInto(const QString& path, const QString& soundFont) {
+    midi::SynthOptions options;
+    options.output = midi::AudioOutput::File;
+    options.audioFile = path;
+    options.soundFont = soundFont;
+    midi::configureBuiltinSynth(options);
 }
 
 } // namespace miditest

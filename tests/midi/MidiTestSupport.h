@@ -3,6 +3,7 @@
 #include "MidiStream.h"
 
 #include <QCoreApplication>
+#include <QString>
 #include <chrono>
 #include <functional>
 #include <vector>
@@ -24,6 +25,10 @@ struct NoticeLog {
 
 // A percussion note-on (velocity 127) on the tenth channel, `delta` ticks after the last.
 midi::StreamEvent drum(uint32_t delta, uint32_t key, uint32_t velocity = 127);
+
+// Has the built-in synthesizer write what it plays into the WAV file `path` in real time, with
+// the system's SoundFont or `soundFont`. Call before any device is used.
+void recordBuiltinSynthInto(const QString& path, const QString& soundFont = QString());
 
 // Whether the built-in device takes a note and plays a short stream to its end.
 bool builtinDeviceStillWorks();

@@ -42,10 +42,5 @@ TEST(NoSoundFont, IsReportedWithThePackageToInstall) {
     QFile::remove(audioPath());
 }
 
-MIDI_TEST_MAIN({
-    midi::SynthOptions options;
-    options.output = midi::AudioOutput::File;
-    options.audioFile = audioPath();
-    options.soundFont = "/nonexistent/none.sf2";
-    midi::configureBuiltinSynth(options);
-})
+MIDI_TEST_MAIN(miditest::recordBuiltinSynthInto(audioPath(),
+                                                QStringLiteral("/nonexistent/none.sf2")))

@@ -40,9 +40,4 @@ TEST(QueueFull, MessagesBeyondTheQueueAreRefusedAndAcceptedAgainOnceItDrains) {
     QFile::remove(audioPath());
 }
 
-MIDI_TEST_MAIN({
-    midi::SynthOptions options;
-    options.output = midi::AudioOutput::File;
-    options.audioFile = audioPath();
-    midi::configureBuiltinSynth(options);
-})
+MIDI_TEST_MAIN(miditest::recordBuiltinSynthInto(audioPath()))
