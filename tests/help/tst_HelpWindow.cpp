@@ -30,7 +30,8 @@ QString firstHeadingOf(const QString& html) {
 }
 
 // The languages both programs' help pages are translated into.
-const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("pt_BR")};
+const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("fr"),
+                                QStringLiteral("pt_BR")};
 
 QStringList linksOf(const QString& html) {
     QStringList links;
