@@ -30,7 +30,7 @@ QString firstHeadingOf(const QString& html) {
 }
 
 // The languages both programs' help pages are translated into.
-const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("fr"),
+const QStringList kLanguages = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
                                 QStringLiteral("pt_BR")};
 
 QStringList linksOf(const QString& html) {
