@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "ProgramLanguage.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -9,9 +11,17 @@
 
 namespace {
 
-QString folderOf(HelpWindow::Program program) {
+QString englishFolderOf(HelpWindow::Program program) {
     return program == HelpWindow::Program::Beatwise ? QStringLiteral(":/help/beatwise")
                                                     : QStringLiteral(":/help/tonewise");
+}
+
+// The English pages are in the program's folder, those of each language in a folder beside
+// them named after it.
+QString folderOf(HelpWindow::Program program, const QString& language) {
+    if (language.isEmpty() || !HelpWindow::languages(program).contains(language))
+        return englishFolderOf(program);
+    return englishFolderOf(program) + QLatin1Char('/') + language;
 }
 
 QString titleOf(HelpWindow::Program program) {
@@ -22,15 +32,18 @@ QString titleOf(HelpWindow::Program program) {
 } // namespace
 
 HelpWindow::HelpWindow(Program program, QWidget* parent)
-    : QWidget(parent, Qt::Window), program_(program), browser_(new QTextBrowser(this)),
-      back_(new QPushButton(tr("Back"), this)), forward_(new QPushButton(tr("Forward"), this)),
+    : QWidget(parent, Qt::Window), program_(program), language_(ProgramLanguage::current()),
+      browser_(new QTextBrowser(this)), back_(new QPushButton(tr("Back"), this)),
+      forward_(new QPushButton(tr("Forward"), this)),
       contents_(new QPushButton(tr("Contents"), this)) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(titleOf(program));
     resize(640, 560);
 
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
-    browser_->setSearchPaths({folderOf(program)});
+    if (!languages(program).contains(language_))
+        language_.clear();
+    browser_->setSearchPaths({folderOf(program, language_)});
     // One look for every page of both programs.
     QFile css(QStringLiteral(":/help/help.css"));
     if (css.open(QIODevice::ReadOnly))
@@ -53,7 +66,7 @@ HelpWindow::HelpWindow(Program program, QWidget* parent)
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(contents_, &QPushButton::clicked, this,
-            [this] { browser_->setSource(contentsUrl(program_)); });
+            [this] { browser_->setSource(contentsUrl(program_, language_)); });
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] { updateTitle(); });
@@ -61,13 +74,18 @@ HelpWindow::HelpWindow(Program program, QWidget* parent)
 
 HelpWindow::~HelpWindow() = default;
 
-QUrl HelpWindow::contentsUrl(Program program) {
-    return QUrl(QStringLiteral("qrc") + folderOf(program) + QStringLiteral("/index.html"));
+QStringList HelpWindow::languages(Program program) {
+    return QDir(englishFolderOf(program)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QList<QUrl> HelpWindow::pages(Program program) {
+QUrl HelpWindow::contentsUrl(Program program, const QString& language) {
+    return QUrl(QStringLiteral("qrc") + folderOf(program, language) +
+                QStringLiteral("/index.html"));
+}
+
+QList<QUrl> HelpWindow::pages(Program program, const QString& language) {
     QList<QUrl> urls;
-    const QDir folder(folderOf(program));
+    const QDir folder(folderOf(program, language));
     for (const QString& name :
          folder.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name))
         urls << QUrl(QStringLiteral("qrc") + folder.filePath(name));
@@ -75,7 +93,7 @@ QList<QUrl> HelpWindow::pages(Program program) {
 }
 
 void HelpWindow::showContents() {
-    browser_->setSource(contentsUrl(program_));
+    browser_->setSource(contentsUrl(program_, language_));
     browser_->clearHistory();
     show();
     setWindowState(windowState() & ~Qt::WindowMinimized);

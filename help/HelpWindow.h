@@ -14,13 +14,20 @@ class HelpWindow : public QWidget {
 public:
     enum class Program { Beatwise, Tonewise };
 
-    // A separate window even when it has a parent (the parent only owns it).
+    // A separate window even when it has a parent (the parent only owns it). The pages are
+    // those of the language the program's texts are shown in, English when it has none.
     explicit HelpWindow(Program program, QWidget* parent = nullptr);
     ~HelpWindow() override;
 
-    static QUrl contentsUrl(Program program);
+    // The languages a program's help is translated into, as locale names ("es", "pt_BR").
+    static QStringList languages(Program program);
+    // The help's pages in `language`, a locale name; English when empty or not translated.
+    static QUrl contentsUrl(Program program, const QString& language = {});
     // Every page of a program's help.
-    static QList<QUrl> pages(Program program);
+    static QList<QUrl> pages(Program program, const QString& language = {});
+
+    // The language of the pages shown, empty for English.
+    const QString& language() const { return language_; }
 
     Program program() const { return program_; }
     QTextBrowser* browser() const { return browser_; }
@@ -32,6 +39,7 @@ private:
     void updateTitle();
 
     Program program_;
+    QString language_;
     QTextBrowser* browser_;
     QPushButton* back_;
     QPushButton* forward_;

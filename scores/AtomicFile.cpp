@@ -124,18 +124,20 @@ QString AtomicFile::write(const QString& path, const QByteArray& contents) {
                          suffix + QLatin1String(".tmp"));
         if (!temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) &&
             !temp.exists()) {
-            return QStringLiteral("%1 could not be written: %2")
+            return QCoreApplication::translate("ScoreFiles", "%1 could not be written: %2")
                 .arg(nativePath(path), temp.errorString());
         }
     }
     if (!temp.isOpen())
-        return QStringLiteral("%1 could not be written: no temporary file could be made")
+        return QCoreApplication::translate(
+                   "ScoreFiles", "%1 could not be written: no temporary file could be made")
             .arg(nativePath(path));
 
     auto fail = [&](const QString& why) {
         temp.close();
         temp.remove();
-        return QStringLiteral("%1 could not be written: %2").arg(nativePath(path), why);
+        return QCoreApplication::translate("ScoreFiles", "%1 could not be written: %2")
+            .arg(nativePath(path), why);
     };
 
     errno = 0;
@@ -144,8 +146,9 @@ QString AtomicFile::write(const QString& path, const QByteArray& contents) {
         const int code = errno;
         if (code != 0)
             return fail(systemError(code));
-        return fail(temp.errorString().isEmpty() ? QStringLiteral("the disk may be full")
-                                                 : temp.errorString());
+        return fail(temp.errorString().isEmpty()
+                        ? QCoreApplication::translate("ScoreFiles", "the disk may be full")
+                        : temp.errorString());
     }
     if (!temp.flush())
         return fail(temp.errorString());
@@ -160,7 +163,7 @@ QString AtomicFile::write(const QString& path, const QByteArray& contents) {
     int renameError = 0;
     if (!replaceFile(temp.fileName(), path, renameError)) {
         temp.remove();
-        return QStringLiteral("%1 could not be replaced: %2")
+        return QCoreApplication::translate("ScoreFiles", "%1 could not be replaced: %2")
             .arg(nativePath(path), systemError(renameError));
     }
     syncFolder(folder);

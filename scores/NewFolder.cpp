@@ -1,5 +1,6 @@
 #include "NewFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,20 +11,20 @@ NewFolder::NewFolder(const QString& path) : path_(QFileInfo(path).absoluteFilePa
     const QFileInfo target(path_);
     if (target.exists() &&
         (!target.isDir() || !QDir(path_).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot))) {
-        error_ = QStringLiteral("%1 already exists; choose a new folder")
+        error_ = QCoreApplication::translate("ScoreFiles", "%1 already exists; choose a new folder")
                      .arg(QDir::toNativeSeparators(path_));
         return;
     }
     const QString parent = target.absolutePath();
     if (!QFileInfo(parent).isDir()) {
-        error_ =
-            QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(parent));
+        error_ = QCoreApplication::translate("ScoreFiles", "the folder %1 does not exist")
+                     .arg(QDir::toNativeSeparators(parent));
         return;
     }
     work_ = std::make_unique<QTemporaryDir>(
         QDir(parent).filePath(QStringLiteral(".") + target.fileName() + QStringLiteral("-XXXXXX")));
     if (!work_->isValid()) {
-        error_ = QStringLiteral("cannot write in %1: %2")
+        error_ = QCoreApplication::translate("ScoreFiles", "cannot write in %1: %2")
                      .arg(QDir::toNativeSeparators(parent), work_->errorString());
         work_.reset();
     }
@@ -35,7 +36,8 @@ QString NewFolder::complete() {
     if (QFileInfo(path_).isDir())
         QDir().rmdir(path_);
     if (!QDir().rename(work_->path(), path_))
-        return QStringLiteral("cannot create %1").arg(QDir::toNativeSeparators(path_));
+        return QCoreApplication::translate("ScoreFiles", "cannot create %1")
+            .arg(QDir::toNativeSeparators(path_));
     work_->setAutoRemove(false);
     work_.reset();
     // A temporary folder is private to its maker; the finished one is for sharing.

@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -116,7 +117,8 @@ public:
             return result;
         }
         if (!doc_.mid(pos_, 5).startsWith("{\\rtf")) {
-            result.error = QStringLiteral("it is not a rich-text (RTF) document");
+            result.error =
+                QCoreApplication::translate("ScoreFiles", "it is not a rich-text (RTF) document");
             return result;
         }
         if (!parse(result.error))
@@ -151,7 +153,8 @@ private:
             if (c == '{') {
                 ++pos_;
                 if (groups_.size() >= kMaxNesting) {
-                    error = QStringLiteral("its groups are nested too deeply");
+                    error = QCoreApplication::translate("ScoreFiles",
+                                                        "its groups are nested too deeply");
                     return false;
                 }
                 groups_.push_back(groups_.empty() ? GroupState{} : groups_.back());
@@ -159,7 +162,8 @@ private:
             } else if (c == '}') {
                 ++pos_;
                 if (groups_.empty()) {
-                    error = QStringLiteral("a group is closed that was never opened");
+                    error = QCoreApplication::translate("ScoreFiles",
+                                                        "a group is closed that was never opened");
                     return false;
                 }
                 groups_.pop_back();
@@ -174,13 +178,15 @@ private:
             } else {
                 ++pos_;
                 if (groups_.empty()) {
-                    error = QStringLiteral("it holds text outside its document group");
+                    error = QCoreApplication::translate("ScoreFiles",
+                                                        "it holds text outside its document group");
                     return false;
                 }
                 textByte(static_cast<unsigned char>(c));
             }
         }
-        error = QStringLiteral("the document is cut short (a group is not closed)");
+        error = QCoreApplication::translate("ScoreFiles",
+                                            "the document is cut short (a group is not closed)");
         return false;
     }
 
@@ -190,7 +196,8 @@ private:
         while (pos_ < doc_.size() && isBlank(doc_[pos_]))
             ++pos_;
         if (pos_ < doc_.size()) {
-            error = QStringLiteral("it holds data after the end of the document");
+            error = QCoreApplication::translate("ScoreFiles",
+                                                "it holds data after the end of the document");
             return false;
         }
         return true;
@@ -199,7 +206,7 @@ private:
     bool controlSequence(QString& error) {
         ++pos_; // the backslash
         if (pos_ >= doc_.size()) {
-            error = QStringLiteral("the document is cut short");
+            error = QCoreApplication::translate("ScoreFiles", "the document is cut short");
             return false;
         }
         const char c = doc_[pos_];
@@ -213,7 +220,7 @@ private:
         switch (c) {
         case '\'': {
             if (pos_ + 2 > doc_.size()) {
-                error = QStringLiteral("the document is cut short");
+                error = QCoreApplication::translate("ScoreFiles", "the document is cut short");
                 return false;
             }
             bool ok = false;
@@ -278,7 +285,8 @@ private:
             // Binary data: skipped byte for byte, wherever it stands.
             if (hasParameter && parameter > 0) {
                 if (parameter > doc_.size() - pos_) {
-                    error = QStringLiteral("the document is cut short inside binary data");
+                    error = QCoreApplication::translate(
+                        "ScoreFiles", "the document is cut short inside binary data");
                     return false;
                 }
                 pos_ += parameter;

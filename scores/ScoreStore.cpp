@@ -5,6 +5,7 @@
 #include "RtfWriter.h"
 #include "StudentName.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -59,8 +60,9 @@ QString resolvedTarget(const QString& path, const QString& folder, QString& erro
     const QString home = QFileInfo(folder).canonicalFilePath();
     const QString where = QFileInfo(info.absolutePath()).canonicalFilePath();
     if (depth == 32 || home.isEmpty() || where != home) {
-        error = QStringLiteral("The score file %1 is a link to a place outside the score folder "
-                               "%2, so it was not used.")
+        error = QCoreApplication::translate(
+                    "ScoreFiles", "The score file %1 is a link to a place outside the score folder "
+                                  "%2, so it was not used.")
                     .arg(native(path), native(folder));
         return {};
     }
@@ -115,26 +117,30 @@ LoadedFile load(const QString& path) {
     loaded.exists = true;
     // Devices, pipes and folders are never opened: reading them could block or never end.
     if (!info.isFile()) {
-        loaded.readError = QStringLiteral("The score file %1 is not an ordinary file, so it was "
-                                          "not used.")
+        loaded.readError = QCoreApplication::translate(
+                               "ScoreFiles", "The score file %1 is not an ordinary file, so it was "
+                                             "not used.")
                                .arg(native(path));
         return loaded;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        loaded.readError = QStringLiteral("The score file %1 could not be read: %2")
-                               .arg(native(path), file.errorString());
+        loaded.readError =
+            QCoreApplication::translate("ScoreFiles", "The score file %1 could not be read: %2")
+                .arg(native(path), file.errorString());
         return loaded;
     }
     loaded.bytes = file.read(kMaxScoreFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        loaded.readError = QStringLiteral("The score file %1 could not be read: %2")
-                               .arg(native(path), file.errorString());
+        loaded.readError =
+            QCoreApplication::translate("ScoreFiles", "The score file %1 could not be read: %2")
+                .arg(native(path), file.errorString());
         return loaded;
     }
     if (loaded.bytes.size() > kMaxScoreFileBytes) {
-        loaded.readError = QStringLiteral("The score file %1 is larger than %2 MB, far larger "
-                                          "than any score file, so it was not used.")
+        loaded.readError = QCoreApplication::translate(
+                               "ScoreFiles", "The score file %1 is larger than %2 MB, far larger "
+                                             "than any score file, so it was not used.")
                                .arg(native(path))
                                .arg(kMaxScoreFileBytes / (1024 * 1024));
         loaded.bytes.clear();
@@ -175,16 +181,19 @@ public:
             if (lock_.error() != QLockFile::LockFailedError)
                 break;
             if (waited.hasExpired(kLockWaitMs))
-                return QStringLiteral("The score file %1 is being written by another program. "
-                                      "Please try again in a moment.")
+                return QCoreApplication::translate(
+                           "ScoreFiles", "The score file %1 is being written by another program. "
+                                         "Please try again in a moment.")
                     .arg(native(scoreFile));
             QThread::msleep(kLockRetryMs);
         }
         QString why = folderWriteError(QFileInfo(scoreFile).absolutePath());
         if (why.isEmpty())
-            why = lock_.error() == QLockFile::PermissionError ? systemError(EACCES)
-                                                              : QStringLiteral("unknown error");
-        return QStringLiteral("The score file %1 could not be locked for writing: %2.")
+            why = lock_.error() == QLockFile::PermissionError
+                      ? systemError(EACCES)
+                      : QCoreApplication::translate("ScoreFiles", "unknown error");
+        return QCoreApplication::translate("ScoreFiles",
+                                           "The score file %1 could not be locked for writing: %2.")
             .arg(native(scoreFile), why);
     }
 
@@ -244,7 +253,8 @@ static LockedScoreFile lockStudentFile(const ScoreStore& store, const QString& f
         return file;
     if (!QDir().mkpath(folder)) {
         file.error =
-            QStringLiteral("The score folder %1 could not be created.").arg(native(folder));
+            QCoreApplication::translate("ScoreFiles", "The score folder %1 could not be created.")
+                .arg(native(folder));
         return file;
     }
     file.path = resolvedTarget(store.pathFor(name), folder, file.error);
@@ -267,8 +277,9 @@ ScoreFileResult ScoreStore::appendLine(const QString& name, const QString& line)
     if (!existing.readError.isEmpty())
         return failure(existing.readError);
     if (existing.exists && existing.rtf.ok && !writeProtection(path).isEmpty())
-        return failure(QStringLiteral("The score file %1 is read-only (%2), so the new scores "
-                                      "could not be added to it.")
+        return failure(QCoreApplication::translate(
+                           "ScoreFiles", "The score file %1 is read-only (%2), so the new scores "
+                                         "could not be added to it.")
                            .arg(native(path), writeProtection(path)));
 
     if (existing.exists && !existing.rtf.ok) {
@@ -278,9 +289,11 @@ ScoreFileResult ScoreStore::appendLine(const QString& name, const QString& line)
         const LoadedFile side = load(result.path);
         result.lines = side.rtf.lines;
         result.lines.append(line);
-        result.notice = QStringLiteral("The score file %1 could not be read (%2), so it was left "
-                                       "as it was. The new scores were written to %3.")
-                            .arg(native(path), existing.rtf.error, native(result.path));
+        result.notice =
+            QCoreApplication::translate("ScoreFiles",
+                                        "The score file %1 could not be read (%2), so it was left "
+                                        "as it was. The new scores were written to %3.")
+                .arg(native(path), existing.rtf.error, native(result.path));
     } else {
         result.lines = existing.rtf.lines;
         result.lines.append(line);
@@ -289,24 +302,29 @@ ScoreFileResult ScoreStore::appendLine(const QString& name, const QString& line)
             // that our plain lines cannot carry: the file as it was is kept beside it first.
             const QString original = freeNameBeside(path, QStringLiteral("original"), 1);
             if (const QString error = AtomicFile::write(original, existing.bytes); !error.isEmpty())
-                return failure(QStringLiteral("The score file %1 was saved by another program, "
-                                              "and a copy of it could not be kept before the new "
-                                              "scores were added: %2. The score file was left "
-                                              "as it was.")
-                                   .arg(native(path), error));
+                return failure(
+                    QCoreApplication::translate("ScoreFiles",
+                                                "The score file %1 was saved by another program, "
+                                                "and a copy of it could not be kept before the new "
+                                                "scores were added: %2. The score file was left "
+                                                "as it was.")
+                        .arg(native(path), error));
             result.keptAsPath = original;
-            result.notice = QStringLiteral("The score file %1 was last saved by another program. "
-                                           "The new scores were added as plain lines, and the "
-                                           "file as it was, with all its formatting, was kept "
-                                           "as %2.")
-                                .arg(native(path), native(original));
+            result.notice =
+                QCoreApplication::translate("ScoreFiles",
+                                            "The score file %1 was last saved by another program. "
+                                            "The new scores were added as plain lines, and the "
+                                            "file as it was, with all its formatting, was kept "
+                                            "as %2.")
+                    .arg(native(path), native(original));
         }
     }
 
     if (const QString error = AtomicFile::write(result.path, RtfWriter::write(result.lines));
         !error.isEmpty()) {
-        return failure(QStringLiteral("The scores could not be saved: %1. The score file was "
-                                      "left as it was.")
+        return failure(QCoreApplication::translate(
+                           "ScoreFiles", "The scores could not be saved: %1. The score file was "
+                                         "left as it was.")
                            .arg(error));
     }
     result.status = ScoreFileResult::Status::Ok;
@@ -321,8 +339,9 @@ ScoreFileResult ScoreStore::erase(const QString& name) const {
 
     // A write-protected file keeps its scores: erasing it would go round the protection.
     if (const QString protection = writeProtection(path); !protection.isEmpty())
-        return failure(QStringLiteral("The score file %1 is read-only (%2), so the earlier "
-                                      "scores were not erased.")
+        return failure(QCoreApplication::translate(
+                           "ScoreFiles", "The score file %1 is read-only (%2), so the earlier "
+                                         "scores were not erased.")
                            .arg(native(path), protection));
 
     ScoreFileResult result;
@@ -333,17 +352,23 @@ ScoreFileResult ScoreStore::erase(const QString& name) const {
         // it is kept under another name rather than destroyed.
         const QString keptAs = freeNameBeside(path, QStringLiteral("unreadable"), 2);
         if (!QFile::rename(path, keptAs))
-            return failure(QStringLiteral("The score file %1 could not be read, and it could not "
-                                          "be moved aside to start a new test.")
-                               .arg(native(path)));
+            return failure(
+                QCoreApplication::translate("ScoreFiles",
+                                            "The score file %1 could not be read, and it could not "
+                                            "be moved aside to start a new test.")
+                    .arg(native(path)));
         result.unreadablePath = path;
         result.keptAsPath = keptAs;
-        result.notice = QStringLiteral("The score file %1 could not be read, so it was kept as %2 "
-                                       "and a new score file was started.")
-                            .arg(native(path), native(keptAs));
+        result.notice =
+            QCoreApplication::translate("ScoreFiles",
+                                        "The score file %1 could not be read, so it was kept as %2 "
+                                        "and a new score file was started.")
+                .arg(native(path), native(keptAs));
     }
     if (const QString error = AtomicFile::write(path, RtfWriter::write({})); !error.isEmpty())
-        return failure(QStringLiteral("The earlier scores could not be erased: %1.").arg(error));
+        return failure(
+            QCoreApplication::translate("ScoreFiles", "The earlier scores could not be erased: %1.")
+                .arg(error));
     result.status = ScoreFileResult::Status::Ok;
     return result;
 }
@@ -360,15 +385,17 @@ ScoreFileResult ScoreStore::read(const QString& name) const {
     result.path = path;
     if (!existing.exists) {
         result.status = ScoreFileResult::Status::Missing;
-        result.error = QStringLiteral("There is no score file for \"%1\" (%2).")
-                           .arg(name, native(pathFor(name)));
+        result.error =
+            QCoreApplication::translate("ScoreFiles", "There is no score file for \"%1\" (%2).")
+                .arg(name, native(pathFor(name)));
     } else if (!existing.readError.isEmpty()) {
         result.status = ScoreFileResult::Status::Failed;
         result.error = existing.readError;
     } else if (!existing.rtf.ok) {
         result.status = ScoreFileResult::Status::Unreadable;
-        result.error = QStringLiteral("The score file %1 could not be read: %2.")
-                           .arg(native(path), existing.rtf.error);
+        result.error =
+            QCoreApplication::translate("ScoreFiles", "The score file %1 could not be read: %2.")
+                .arg(native(path), existing.rtf.error);
     } else {
         result.status = ScoreFileResult::Status::Ok;
         result.lines = existing.rtf.lines;
@@ -379,22 +406,25 @@ ScoreFileResult ScoreStore::read(const QString& name) const {
 ScoreFileResult ScoreStore::copyReadOnly(const QString& sourcePath, const QString& targetFolder) {
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("The score file %1 could not be read for the copy: %2")
+        return failure(QCoreApplication::translate(
+                           "ScoreFiles", "The score file %1 could not be read for the copy: %2")
                            .arg(native(sourcePath), source.errorString()));
     const QByteArray bytes = source.readAll();
     source.close();
 
     if (!QFileInfo(targetFolder).isDir())
-        return failure(QStringLiteral("The score was NOT copied: the folder %1 is not there "
-                                      "(is the disk in the drive?).")
+        return failure(QCoreApplication::translate(
+                           "ScoreFiles", "The score was NOT copied: the folder %1 is not there "
+                                         "(is the disk in the drive?).")
                            .arg(native(targetFolder)));
     // The copy would take the student's own file's place and make it read-only.
     const QString sourceFolder =
         QFileInfo(QFileInfo(sourcePath).absolutePath()).canonicalFilePath();
     if (QFileInfo(targetFolder).canonicalFilePath() == sourceFolder)
-        return failure(QStringLiteral("The score was NOT copied: %1 is the score folder itself. "
-                                      "Please choose another folder, such as one on a removable "
-                                      "disk.")
+        return failure(QCoreApplication::translate(
+                           "ScoreFiles", "The score was NOT copied: %1 is the score folder itself. "
+                                         "Please choose another folder, such as one on a removable "
+                                         "disk.")
                            .arg(native(targetFolder)));
 
     const QString target = QDir(targetFolder).absoluteFilePath(QFileInfo(sourcePath).fileName());
@@ -404,7 +434,8 @@ ScoreFileResult ScoreStore::copyReadOnly(const QString& sourcePath, const QStrin
     if (QFileInfo::exists(target))
         QFile::setPermissions(target, readOnly | QFile::WriteOwner | QFile::WriteUser);
     if (const QString error = AtomicFile::write(target, bytes); !error.isEmpty())
-        return failure(QStringLiteral("The score was NOT copied: %1.").arg(error));
+        return failure(
+            QCoreApplication::translate("ScoreFiles", "The score was NOT copied: %1.").arg(error));
     QFile::setPermissions(target, readOnly);
 
     ScoreFileResult result;

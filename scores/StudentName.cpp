@@ -1,5 +1,6 @@
 #include "StudentName.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace scores {
@@ -53,31 +54,35 @@ bool codePoints(const QString& name, QList<char32_t>& points) {
 
 QString reason(const QString& name) {
     if (name.isEmpty())
-        return QStringLiteral("it is empty");
+        return QCoreApplication::translate("ScoreFiles", "it is empty");
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return QStringLiteral("it contains \"/\" or \"\\\"");
+        return QCoreApplication::translate("ScoreFiles", "it contains \"/\" or \"\\\"");
     if (name.contains(QLatin1String("..")))
-        return QStringLiteral("it contains \"..\"");
+        return QCoreApplication::translate("ScoreFiles", "it contains \"..\"");
     QList<char32_t> points;
     if (!codePoints(name, points))
-        return QStringLiteral("it contains an incomplete character");
+        return QCoreApplication::translate("ScoreFiles", "it contains an incomplete character");
     for (char32_t c : points) {
         if (isControl(c))
-            return QStringLiteral("it contains a control character (such as a tab or line break)");
+            return QCoreApplication::translate(
+                "ScoreFiles", "it contains a control character (such as a tab or line break)");
     }
     for (QChar c : name) {
         if (QStringLiteral("<>:\"|?*").contains(c))
-            return QStringLiteral("it contains one of the characters < > : \" | ? *");
+            return QCoreApplication::translate("ScoreFiles",
+                                               "it contains one of the characters < > : \" | ? *");
     }
     if (name.startsWith(QLatin1Char('.')))
-        return QStringLiteral("it begins with a dot");
+        return QCoreApplication::translate("ScoreFiles", "it begins with a dot");
     if (name.endsWith(QLatin1Char('.')))
-        return QStringLiteral("it ends with a dot");
+        return QCoreApplication::translate("ScoreFiles", "it ends with a dot");
     if (isReservedDeviceName(name))
-        return QStringLiteral("\"%1\" is a device name that Windows keeps for itself")
+        return QCoreApplication::translate("ScoreFiles",
+                                           "\"%1\" is a device name that Windows keeps for itself")
             .arg(name.section(QLatin1Char('.'), 0, 0));
     if (points.size() > StudentName::kMaxCharacters)
-        return QStringLiteral("it is longer than %1 characters").arg(StudentName::kMaxCharacters);
+        return QCoreApplication::translate("ScoreFiles", "it is longer than %1 characters")
+            .arg(StudentName::kMaxCharacters);
     // The file name also carries ".rtf" and, while it is written, a lock and a temporary suffix;
     // file systems count bytes, and characters beyond the Latin alphabet take several.
     if (const qsizetype bytes = name.toUtf8().size(); bytes > StudentName::kMaxBytes)
@@ -98,8 +103,9 @@ QString StudentName::refusal(const QString& name) {
     const QString why = reason(name);
     if (why.isEmpty())
         return {};
-    return QStringLiteral("This name cannot be used for a score file: %1. "
-                          "Please type your last name OR student ID again.")
+    return QCoreApplication::translate("ScoreFiles",
+                                       "This name cannot be used for a score file: %1. "
+                                       "Please type your last name OR student ID again.")
         .arg(why);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 
 #include <cstdio>
@@ -9,6 +10,12 @@
 namespace {
 
 const QString kFolder = QStringLiteral(":/i18n");
+
+// The languages of the objects whose translations are installed, the latest last.
+QStringList& installedLanguages() {
+    static QStringList languages;
+    return languages;
+}
 
 } // namespace
 
@@ -21,6 +28,9 @@ ProgramLanguage::ProgramLanguage(const QString& program, const QString& code)
     installed_ = loaded && QCoreApplication::installTranslator(&programTexts_);
     if (!installed_)
         return;
+    // ":/i18n/<program>_<language>.qm"
+    language_ = QFileInfo(programTexts_.filePath()).completeBaseName().mid(program.size() + 1);
+    installedLanguages().append(language_);
     if (qtTexts_.load(locale_, QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         qtInstalled_ = QCoreApplication::installTranslator(&qtTexts_);
@@ -29,8 +39,14 @@ ProgramLanguage::ProgramLanguage(const QString& program, const QString& code)
 ProgramLanguage::~ProgramLanguage() {
     if (qtInstalled_)
         QCoreApplication::removeTranslator(&qtTexts_);
-    if (installed_)
+    if (installed_) {
         QCoreApplication::removeTranslator(&programTexts_);
+        installedLanguages().removeAt(installedLanguages().lastIndexOf(language_));
+    }
+}
+
+QString ProgramLanguage::current() {
+    return installedLanguages().isEmpty() ? QString() : installedLanguages().constLast();
 }
 
 QString ProgramLanguage::takeOption(QStringList& arguments) {

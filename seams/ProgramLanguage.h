@@ -26,6 +26,13 @@ public:
     bool isMissing() const { return missing_; }
     // The locale the texts were looked up for.
     const QLocale& locale() const { return locale_; }
+    // The language of the installed translation as its locale name ("es", "pt_BR"), empty when
+    // the texts stay in English.
+    const QString& language() const { return language_; }
+
+    // The language the program's texts are shown in: that of the latest object whose
+    // translation is installed and still lives, empty for English.
+    static QString current();
 
     // Removes "--lang CODE" or "--lang=CODE" from `arguments` (the program's name first, as
     // QCoreApplication::arguments() gives them) and returns CODE: empty when the option is not
@@ -43,6 +50,7 @@ public:
 
 private:
     QLocale locale_;
+    QString language_;
     QTranslator programTexts_;
     QTranslator qtTexts_;
     bool installed_ = false;

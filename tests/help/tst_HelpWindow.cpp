@@ -1,6 +1,9 @@
 #include "HelpWindow.h"
+#include "ProgramLanguage.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
@@ -13,6 +16,22 @@ QString readPage(const QUrl& url) {
         return {};
     return QString::fromUtf8(file.readAll());
 }
+
+QStringList fileNamesOf(const QList<QUrl>& pages) {
+    QStringList names;
+    for (const QUrl& page : pages)
+        names << page.fileName();
+    return names;
+}
+
+QString firstHeadingOf(const QString& html) {
+    static const QRegularExpression firstHeading(QStringLiteral("<h[1-6]>([^<]*)</h"));
+    return firstHeading.match(html).captured(1);
+}
+
+// The languages both programs' help pages are translated into.
+const QStringList kLanguages = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
+                                QStringLiteral("pt_BR")};
 
 QStringList linksOf(const QString& html) {
     QStringList links;
@@ -30,16 +49,26 @@ class TestHelpWindow : public QObject {
 private slots:
     void everyPageHasATitleAndEveryLinkLeadsToAPage_data() {
         QTest::addColumn<int>("program");
-        QTest::newRow("Beatwise") << int(HelpWindow::Program::Beatwise);
-        QTest::newRow("Tonewise") << int(HelpWindow::Program::Tonewise);
+        QTest::addColumn<QString>("language");
+        for (const QString& language : QStringList{QString()} + kLanguages) {
+            const QString name = language.isEmpty() ? QStringLiteral("en") : language;
+            QTest::newRow(qPrintable("Beatwise " + name))
+                << int(HelpWindow::Program::Beatwise) << language;
+            QTest::newRow(qPrintable("Tonewise " + name))
+                << int(HelpWindow::Program::Tonewise) << language;
+        }
     }
     void everyPageHasATitleAndEveryLinkLeadsToAPage() {
         QFETCH(int, program);
+        QFETCH(QString, language);
         const auto which = HelpWindow::Program(program);
-        const QList<QUrl> pages = HelpWindow::pages(which);
+        const QList<QUrl> pages = HelpWindow::pages(which, language);
         QVERIFY(pages.size() >= 8);
-        QVERIFY(pages.contains(HelpWindow::contentsUrl(which)));
-        QSet<QUrl> reached{HelpWindow::contentsUrl(which)};
+        const QUrl contents = HelpWindow::contentsUrl(which, language);
+        QVERIFY(pages.contains(contents));
+        // Every page and every link stays within the language's own pages.
+        const QString folder = QFileInfo(contents.path()).path();
+        QSet<QUrl> reached{contents};
         for (const QUrl& page : pages) {
             const QString html = readPage(page);
             QVERIFY2(html.contains(QLatin1String("<title>")), qPrintable(page.toString()));
@@ -47,12 +76,66 @@ private slots:
                 const QUrl target = page.resolved(QUrl(link));
                 QVERIFY2(QFile::exists(QLatin1Char(':') + target.path()),
                          qPrintable(page.toString() + " -> " + link));
+                QVERIFY2(target.scheme() != QLatin1String("qrc") ||
+                             QFileInfo(target.path()).path() == folder,
+                         qPrintable(page.toString() + " -> " + link));
                 reached.insert(target);
             }
         }
         // No page is left without a way to it.
         for (const QUrl& page : pages)
             QVERIFY2(reached.contains(page), qPrintable(page.toString()));
+    }
+
+    void everyLanguageHasTheEnglishPages() {
+        for (auto program : {HelpWindow::Program::Beatwise, HelpWindow::Program::Tonewise}) {
+            QCOMPARE(HelpWindow::languages(program), kLanguages);
+            const QStringList english = fileNamesOf(HelpWindow::pages(program));
+            for (const QString& language : kLanguages) {
+                QCOMPARE(fileNamesOf(HelpWindow::pages(program, language)), english);
+                QVERIFY(HelpWindow::contentsUrl(program, language) !=
+                        HelpWindow::contentsUrl(program));
+            }
+            // A language without pages of its own gets the English ones.
+            QCOMPARE(HelpWindow::contentsUrl(program, QStringLiteral("it")),
+                     HelpWindow::contentsUrl(program));
+        }
+    }
+
+    void opensInTheProgramsLanguage() {
+        {
+            ProgramLanguage spanish(QStringLiteral("tonewise"), QStringLiteral("es"));
+            QVERIFY(spanish.isTranslated());
+            QCOMPARE(ProgramLanguage::current(), QStringLiteral("es"));
+            HelpWindow help(HelpWindow::Program::Tonewise);
+            QCOMPARE(help.language(), QStringLiteral("es"));
+            help.showContents();
+            QTextBrowser* browser = help.browser();
+            const QUrl contents =
+                HelpWindow::contentsUrl(HelpWindow::Program::Tonewise, QStringLiteral("es"));
+            QCOMPARE(browser->source(), contents);
+            QCOMPARE(firstHeadingOf(readPage(contents)), QStringLiteral("CÓMO USAR TONEWISE"));
+            QVERIFY(browser->toPlainText().contains(QStringLiteral("CÓMO USAR TONEWISE")));
+            // The links lead to the Spanish pages, and the Contents button back to Spanish.
+            browser->setSource(QUrl(QStringLiteral("howto.html")));
+            QCOMPARE(browser->documentTitle(),
+                     QStringLiteral("Contenido y orden de las preguntas"));
+            QCOMPARE(help.windowTitle(),
+                     QStringLiteral("Ayuda de Tonewise - Contenido y orden de las preguntas"));
+            QPushButton* contentsButton = nullptr;
+            for (auto* button : help.findChildren<QPushButton*>())
+                if (button->text() == QLatin1String("Contenido"))
+                    contentsButton = button;
+            QVERIFY(contentsButton);
+            contentsButton->click();
+            QCOMPARE(browser->source(), contents);
+        }
+        // Back in English, the help is in English again.
+        QVERIFY(ProgramLanguage::current().isEmpty());
+        HelpWindow help(HelpWindow::Program::Tonewise);
+        QVERIFY(help.language().isEmpty());
+        help.showContents();
+        QCOMPARE(help.browser()->source(), HelpWindow::contentsUrl(HelpWindow::Program::Tonewise));
     }
 
     void contentsCoverTheTopics() {
