@@ -31,6 +31,8 @@ ProgramLanguage::ProgramLanguage(const QString& program, const QString& code)
     // ":/i18n/<program>_<language>.qm"
     language_ = QFileInfo(programTexts_.filePath()).completeBaseName().mid(program.size() + 1);
     installedLanguages().append(language_);
+    if (commonTexts_.load(locale_, QStringLiteral("common"), QStringLiteral("_"), kFolder))
+        commonInstalled_ = QCoreApplication::installTranslator(&commonTexts_);
     if (qtTexts_.load(locale_, QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         qtInstalled_ = QCoreApplication::installTranslator(&qtTexts_);
@@ -39,6 +41,8 @@ ProgramLanguage::ProgramLanguage(const QString& program, const QString& code)
 ProgramLanguage::~ProgramLanguage() {
     if (qtInstalled_)
         QCoreApplication::removeTranslator(&qtTexts_);
+    if (commonInstalled_)
+        QCoreApplication::removeTranslator(&commonTexts_);
     if (installed_) {
         QCoreApplication::removeTranslator(&programTexts_);
         installedLanguages().removeAt(installedLanguages().lastIndexOf(language_));

@@ -13,8 +13,9 @@
 // outputs and scripts stay in English: they are read by programs and by teachers alike.
 class ProgramLanguage {
 public:
-    // `program` names the translation files (":/i18n/<program>_<language>.qm"); `code` is a
-    // locale name such as "es", "pt_BR" or "de", empty for the system locale.
+    // `program` names the translation files (":/i18n/<program>_<language>.qm", beside
+    // ":/i18n/common_<language>.qm" of the texts both programs share); `code` is a locale name
+    // such as "es", "pt_BR" or "de", empty for the system locale.
     ProgramLanguage(const QString& program, const QString& code);
     ~ProgramLanguage();
     ProgramLanguage(const ProgramLanguage&) = delete;
@@ -52,8 +53,10 @@ private:
     QLocale locale_;
     QString language_;
     QTranslator programTexts_;
+    QTranslator commonTexts_;
     QTranslator qtTexts_;
     bool installed_ = false;
+    bool commonInstalled_ = false;
     bool qtInstalled_ = false;
     bool missing_ = false;
 };

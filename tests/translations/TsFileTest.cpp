@@ -91,7 +91,8 @@ TEST(TsFile, AnUnreadableFileIsAProblem) {
 }
 
 TEST(ShippedTranslations, EveryProgramHasEveryLanguageComplete) {
-    for (const QString& program : {QStringLiteral("tonewise"), QStringLiteral("beatwise")}) {
+    for (const QString& program :
+         {QStringLiteral("tonewise"), QStringLiteral("beatwise"), QStringLiteral("common")}) {
         int entries = -1;
         for (const QString& language : languages()) {
             const QString path =
@@ -101,8 +102,9 @@ TEST(ShippedTranslations, EveryProgramHasEveryLanguageComplete) {
             EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
             const int count = tsEntryCount(path);
             EXPECT_GT(count, 50) << path.toStdString();
-            if (entries >= 0)
+            if (entries >= 0) {
                 EXPECT_EQ(count, entries) << path.toStdString() << " has another set of texts";
+            }
             entries = count;
         }
     }
