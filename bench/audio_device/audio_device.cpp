@@ -236,22 +236,29 @@ private:
     SteadyClock::time_point frameZero_;
 };
 
-// Two busy loops in their own processes, one per core.
+// Two busy loops, one per core. They are threads of this process, so that they end with it
+// whatever happens.
 class Load {
 public:
     void start() {
+        stop_ = false;
         for (int i = 0; i < 2; ++i)
-            pids_.push_back(spawn({"sh", "-c", "while :; do :; done"}));
+            threads_.emplace_back([this] {
+                while (!stop_.load(std::memory_order_relaxed)) {
+                }
+            });
     }
     void stop() {
-        for (pid_t pid : pids_)
-            stopProcess(pid);
-        pids_.clear();
+        stop_ = true;
+        for (std::thread& thread : threads_)
+            thread.join();
+        threads_.clear();
     }
     ~Load() { stop(); }
 
 private:
-    std::vector<pid_t> pids_;
+    std::atomic<bool> stop_{false};
+    std::vector<std::thread> threads_;
 };
 
 midi::StreamEvent message(uint32_t delta, uint32_t status, uint32_t data1, uint32_t data2) {
@@ -286,6 +293,7 @@ std::vector<midi::StreamEvent> question(int variant, std::vector<uint32_t>& stro
 
 struct QuestionResult {
     int gaps = 0;
+    std::vector<std::pair<double, double>> gapTimes; // seconds into the chord, milliseconds long
     double worstOnsetErrorMs = 0;
     int onsetsFound = 0;
     int strokes = 0;
@@ -349,15 +357,23 @@ QuestionResult analyse(const MonitorRecorder& recording, SteadyClock::time_point
         return result;
     const long chordEnd = chordStart + std::lround((lengthSeconds - 0.03) * kRate);
     long run = 0;
-    for (long f = chordStart + kRate / 100; f < chordEnd && 2 * f < long(s.size()); ++f) {
+    const auto endRun = [&](long f) {
+        if (run > kGapFrames)
+            result.gapTimes.emplace_back(double(f - run - chordStart) / kRate,
+                                         run * 1000.0 / kRate);
+        run = 0;
+    };
+    long f = chordStart + kRate / 100;
+    for (; f < chordEnd && 2 * f < long(s.size()); ++f) {
         if (std::abs(s[2 * f]) <= kSilence) {
             run += 1;
             if (run == kGapFrames + 1)
                 result.gaps += 1;
         } else {
-            run = 0;
+            endRun(f);
         }
     }
+    endRun(f);
     return result;
 }
 
@@ -479,6 +495,11 @@ int main(int argc, char** argv) {
 
     int gaps = 0, onsets = 0, strokes = 0;
     double onsetError = 0;
+    for (size_t q = 0; q < results.size(); ++q) {
+        for (const auto& [at, length] : results[q].gapTimes)
+            std::printf("question %zu: a gap of %.2f ms at %.3f s into the chord\n", q + 1, length,
+                        at);
+    }
     for (const QuestionResult& r : results) {
         gaps += r.gaps;
         onsets += r.onsetsFound;

@@ -8,6 +8,7 @@
 #include <alsa/asoundlib.h>
 #include <array>
 #include <fluidsynth.h>
+#include <optional>
 #include <pthread.h>
 #include <pulse/pulseaudio.h>
 #include <sched.h>
@@ -52,9 +53,9 @@ bool askRealtimeKit(pid_t tid) {
     return reply.isValid();
 }
 
-// The sound server through its native protocol (PulseAudio, or PipeWire's service of it):
-// the server asks for data a little at a time, and the stream never waits for a full
-// buffer before it plays (so a late block is skipped instead of delaying what follows).
+// The sound server through its native protocol (PulseAudio, or PipeWire's service of it).
+// The stream never waits for a full buffer before it plays, so a block that comes late is
+// skipped instead of delaying what follows.
 class PulseOutput final : public AudioOutputStream {
 public:
     PulseOutput(int sampleRate, RenderFunction render, void* context)
@@ -64,6 +65,8 @@ public:
         if (loop_ == nullptr)
             return;
         pa_threaded_mainloop_stop(loop_);
+        if (tick_ != nullptr)
+            pa_threaded_mainloop_get_api(loop_)->time_free(tick_);
         if (stream_ != nullptr) {
             pa_stream_disconnect(stream_);
             pa_stream_unref(stream_);
@@ -109,6 +112,11 @@ public:
         bool ok = waitForContext() && createStream() && waitForStream();
         if (deadline != nullptr)
             pa_threaded_mainloop_get_api(loop_)->time_free(deadline);
+        if (ok) {
+            nextTick_ = pa_rtclock_now() + tickUsec();
+            tick_ = pa_context_rttime_new(pulse_, nextTick_, &PulseOutput::tickFired, this);
+            ok = tick_ != nullptr;
+        }
         pa_threaded_mainloop_unlock(loop_);
         if (ok)
             raisePriority();
@@ -117,9 +125,14 @@ public:
 
 private:
     static constexpr int ChunkFrames = 256;
+    static constexpr int FrameBytes = 2 * sizeof(float);
     static constexpr pa_usec_t OpenTimeoutUsec = 2 * PA_USEC_PER_SEC;
+    static constexpr pa_usec_t MaxReportAge = PA_USEC_PER_SEC;
 
     int scaled(int frames48k) const { return static_cast<int>(int64_t{frames48k} * rate_ / 48000); }
+    pa_usec_t tickUsec() const {
+        return static_cast<pa_usec_t>(OutputRequestFrames48k) * PA_USEC_PER_SEC / 48000;
+    }
 
     bool waitForContext() {
         for (;;) {
@@ -139,15 +152,15 @@ private:
             return false;
         pa_stream_set_state_callback(stream_, &PulseOutput::streamChanged, this);
         pa_stream_set_write_callback(stream_, &PulseOutput::writeRequested, this);
-        constexpr uint32_t frameBytes = 2 * sizeof(float);
+        pa_stream_set_latency_update_callback(stream_, &PulseOutput::timingReported, this);
         pa_buffer_attr buffer{};
         buffer.maxlength = static_cast<uint32_t>(-1);
-        buffer.tlength = static_cast<uint32_t>(scaled(OutputBufferFrames48k)) * frameBytes;
-        buffer.minreq = static_cast<uint32_t>(scaled(OutputRequestFrames48k)) * frameBytes;
+        buffer.tlength = static_cast<uint32_t>(scaled(OutputBufferFrames48k)) * FrameBytes;
+        buffer.minreq = static_cast<uint32_t>(scaled(OutputRequestFrames48k)) * FrameBytes;
         buffer.prebuf = 0;
         buffer.fragsize = static_cast<uint32_t>(-1);
-        const auto flags =
-            static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_NO_REMIX_CHANNELS);
+        const auto flags = static_cast<pa_stream_flags_t>(
+            PA_STREAM_ADJUST_LATENCY | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_NO_REMIX_CHANNELS);
         return pa_stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) == 0;
     }
 
@@ -201,24 +214,79 @@ private:
         pa_threaded_mainloop_signal(self->loop_, 0);
     }
 
-    // The audio thread: renders what the server asks for, a chunk at a time.
-    static void writeRequested(pa_stream* stream, size_t bytes, void* data) {
+    // The audio thread keeps the stream filled on its own clock: every tick it tops the
+    // stream up to `OutputLevelFrames48k` ahead of what is being heard, reckoned from the
+    // server's latest timing report carried forward on the clock. So the refill does not
+    // wait for the server's request to come through first: on a loaded machine the server's
+    // main thread can be a few milliseconds late, and only the data itself still crosses it.
+    // The server's own requests stay a floor, so the stream never holds less than it asks.
+    static void tickFired(pa_mainloop_api*, pa_time_event* event, const timeval*, void* data) {
         auto* self = static_cast<PulseOutput*>(data);
-        size_t frames = bytes / (2 * sizeof(float));
+        if (pa_stream_get_state(self->stream_) == PA_STREAM_READY)
+            self->topUp(0);
+        const pa_usec_t now = pa_rtclock_now();
+        self->nextTick_ += self->tickUsec();
+        if (self->nextTick_ < now)
+            self->nextTick_ = now + self->tickUsec();
+        pa_context_rttime_restart(self->pulse_, event, self->nextTick_);
+    }
+
+    static void writeRequested(pa_stream*, size_t bytes, void* data) {
+        static_cast<PulseOutput*>(data)->topUp(bytes / FrameBytes);
+    }
+
+    // A timing report has come in: it is placed on the monotonic clock, so that a change of
+    // the wall clock cannot move the reckoning. (The report's own time is wall-clock time.)
+    static void timingReported(pa_stream* stream, void* data) {
+        auto* self = static_cast<PulseOutput*>(data);
+        const pa_timing_info* info = pa_stream_get_timing_info(stream);
+        if (info == nullptr)
+            return;
+        timeval now{};
+        pa_gettimeofday(&now);
+        const pa_usec_t age = pa_timeval_cmp(&now, &info->timestamp) > 0
+                                  ? std::min(pa_timeval_diff(&now, &info->timestamp), MaxReportAge)
+                                  : 0;
+        self->reportTime_ = pa_rtclock_now() - age;
+    }
+
+    // Frames written that are not yet heard (below zero in an underrun); none until the server
+    // has reported its position.
+    std::optional<int64_t> framesAhead() const {
+        const pa_timing_info* info = pa_stream_get_timing_info(stream_);
+        if (info == nullptr || reportTime_ == 0 || info->read_index_corrupt ||
+            info->write_index_corrupt)
+            return std::nullopt;
+        // The position heard at the report, carried forward to now. The stream never waits
+        // for data (it skips what comes late), so the position moves on in an underrun too.
+        const auto sinceReport = static_cast<int64_t>(pa_rtclock_now() - reportTime_);
+        const int64_t heard = info->read_index / FrameBytes -
+                              static_cast<int64_t>(info->sink_usec) * rate_ / 1000000 +
+                              sinceReport * rate_ / 1000000;
+        return info->write_index / FrameBytes - heard;
+    }
+
+    void topUp(size_t requestedFrames) {
+        int64_t frames = static_cast<int64_t>(requestedFrames);
+        if (const std::optional<int64_t> ahead = framesAhead())
+            frames = std::max(frames, int64_t{scaled(OutputLevelFrames48k)} - *ahead);
+        // Whole ticks, and at most a second at once (after a long stall of the server).
+        const int tick = scaled(OutputRequestFrames48k);
+        frames = std::min<int64_t>((frames + tick - 1) / tick * tick, rate_);
         while (frames > 0) {
-            const int count = static_cast<int>(std::min<size_t>(frames, ChunkFrames));
-            self->left_.fill(0.0f);
-            self->right_.fill(0.0f);
-            self->render_(self->context_, count, self->left_.data(), self->right_.data());
+            const int count = static_cast<int>(std::min<int64_t>(frames, ChunkFrames));
+            left_.fill(0.0f);
+            right_.fill(0.0f);
+            render_(context_, count, left_.data(), right_.data());
             for (int i = 0; i < count; ++i) {
-                self->interleaved_[2 * i] = self->left_[i];
-                self->interleaved_[2 * i + 1] = self->right_[i];
+                interleaved_[2 * i] = left_[i];
+                interleaved_[2 * i + 1] = right_[i];
             }
-            if (pa_stream_write(stream, self->interleaved_.data(),
-                                static_cast<size_t>(count) * 2 * sizeof(float), nullptr, 0,
+            if (pa_stream_write(stream_, interleaved_.data(),
+                                static_cast<size_t>(count) * FrameBytes, nullptr, 0,
                                 PA_SEEK_RELATIVE) < 0)
                 return;
-            frames -= static_cast<size_t>(count);
+            frames -= count;
         }
     }
 
@@ -230,6 +298,9 @@ private:
     pa_stream* stream_ = nullptr;
     std::atomic<bool> failed_{false};
     bool timedOut_ = false; // under the main loop's lock
+    pa_time_event* tick_ = nullptr;
+    pa_usec_t nextTick_ = 0;   // audio thread
+    pa_usec_t reportTime_ = 0; // audio thread: when the latest timing report was current
     std::array<float, ChunkFrames> left_{}, right_{};
     std::array<float, 2 * ChunkFrames> interleaved_{};
 };

@@ -22,12 +22,14 @@ public:
     virtual bool failed() const = 0;
 };
 
-// The stream's buffering. The target is what the server holds for us: enough to ride out a
-// late wakeup of the server or of our thread on a loaded machine, little enough for a note
-// to sound within 10 ms of its request (the server splits it between its own latency and
-// our stream). Requests come in small pieces, so a note waits little for its block.
-constexpr int OutputBufferFrames48k = 432; // 9 ms
-constexpr int OutputRequestFrames48k = 64; // 1.3 ms
+// The stream's buffering. The audio thread wakes every tick and tops up the level (what is
+// written and not yet heard): enough to ride out a late wakeup of the sound server on a
+// loaded machine, little enough for a note to sound within 10 ms of its request. The server
+// is asked for the same total and keeps part of it in its device's buffer, so its own
+// requests for data only come when the level has fallen short.
+constexpr int OutputLevelFrames48k = 384;  // 8 ms
+constexpr int OutputBufferFrames48k = 384; // 8 ms
+constexpr int OutputRequestFrames48k = 64; // 1.3 ms: the tick
 
 // Opens the first of `drivers` that works ("pulseaudio": the sound server, through its
 // native protocol, also as served by PipeWire; "alsa" and the other names: FluidSynth's
