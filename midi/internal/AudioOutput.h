@@ -27,7 +27,7 @@ public:
 // loaded machine, little enough for a note to sound within 10 ms of its request. The server
 // is asked for the same total and keeps part of it in its device's buffer, so its own
 // requests for data only come when the level has fallen short.
-constexpr int OutputLevelFrames48k = 384;  // 8 ms
+constexpr int OutputLevelFrames48k = 408;  // 8.5 ms
 constexpr int OutputBufferFrames48k = 384; // 8 ms
 constexpr int OutputRequestFrames48k = 64; // 1.3 ms: the tick
 
