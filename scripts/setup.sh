@@ -14,6 +14,7 @@ run_packages=(
     build-essential cmake ninja-build pkg-config git ca-certificates openssl
     qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libfluidsynth-dev fluidsynth librtmidi-dev libasound2-dev libpulse-dev
+    libaubio-dev qt6-multimedia-dev
     fluid-soundfont-gm
     fonts-liberation fonts-dejavu-core
     nodejs npm
