@@ -41,6 +41,14 @@ std::chrono::steady_clock::time_point builtinSynthClockStart();
 // nothing has sounded for a few seconds and opens again with the next note.
 bool builtinSynthOutputOpen();
 
+// What the built-in synthesizer's audio thread reports about itself, for measurements.
+struct AudioThreadFigures {
+    double longestCycleMs = 0; // the longest single cycle of the audio thread since the reset
+    int threadId = 0;          // the system id of the audio thread now, 0 before it has run
+};
+AudioThreadFigures builtinSynthAudioFigures();
+void resetBuiltinSynthAudioFigures();
+
 // Reports, once, why the built-in synthesizer cannot be heard. Signals arrive on the UI
 // thread. Programs connect to it to tell the student in a message box.
 class SynthStatus : public QObject {

@@ -66,7 +66,8 @@ std::vector<double> noteOnToSoundMs(const QString& wavPath, int trials) {
         pause(600);
         const auto now = std::chrono::steady_clock::now();
         port->sendShort(0x7F2A99); // closed hi-hat: short, so the next trial starts in silence
-        requests.push_back(std::chrono::duration<double>(now - midi::builtinSynthClockStart()).count());
+        requests.push_back(
+            std::chrono::duration<double>(now - midi::builtinSynthClockStart()).count());
         pause(50);
         port->sendShort(0x002A99);
     }

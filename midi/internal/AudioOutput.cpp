@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <alsa/asoundlib.h>
 #include <array>
+#include <chrono>
 #include <fluidsynth.h>
 #include <optional>
 #include <pthread.h>
@@ -58,8 +59,8 @@ bool askRealtimeKit(pid_t tid) {
 // skipped instead of delaying what follows.
 class PulseOutput final : public AudioOutputStream {
 public:
-    PulseOutput(int sampleRate, RenderFunction render, void* context)
-        : rate_(sampleRate), render_(render), context_(context) {}
+    PulseOutput(int sampleRate, RenderFunction render, void* context, AudioCycleFigures* figures)
+        : rate_(sampleRate), render_(render), context_(context), figures_(figures) {}
 
     ~PulseOutput() override {
         if (loop_ == nullptr)
@@ -223,7 +224,7 @@ private:
     static void tickFired(pa_mainloop_api*, pa_time_event* event, const timeval*, void* data) {
         auto* self = static_cast<PulseOutput*>(data);
         if (pa_stream_get_state(self->stream_) == PA_STREAM_READY)
-            self->topUp(0);
+            self->measuredTopUp(0);
         const pa_usec_t now = pa_rtclock_now();
         self->nextTick_ += self->tickUsec();
         if (self->nextTick_ < now)
@@ -232,7 +233,17 @@ private:
     }
 
     static void writeRequested(pa_stream*, size_t bytes, void* data) {
-        static_cast<PulseOutput*>(data)->topUp(bytes / FrameBytes);
+        static_cast<PulseOutput*>(data)->measuredTopUp(bytes / FrameBytes);
+    }
+
+    void measuredTopUp(size_t requestedFrames) {
+        const auto start = std::chrono::steady_clock::now();
+        topUp(requestedFrames);
+        if (figures_ != nullptr)
+            figures_->record(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 std::chrono::steady_clock::now() - start)
+                                 .count(),
+                             static_cast<int>(gettid()));
     }
 
     // A timing report has come in: it is placed on the monotonic clock, so that a change of
@@ -293,6 +304,7 @@ private:
     const int rate_;
     const RenderFunction render_;
     void* const context_;
+    AudioCycleFigures* const figures_;
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* pulse_ = nullptr;
     pa_stream* stream_ = nullptr;
@@ -351,10 +363,10 @@ private:
 std::unique_ptr<AudioOutputStream> openAudioOutput(const QStringList& drivers, int sampleRate,
                                                    fluid_settings_t* settings,
                                                    RenderFunction render, void* context,
-                                                   QString* reason) {
+                                                   AudioCycleFigures* figures, QString* reason) {
     for (const QString& name : drivers) {
         if (name == QLatin1String("pulseaudio")) {
-            auto output = std::make_unique<PulseOutput>(sampleRate, render, context);
+            auto output = std::make_unique<PulseOutput>(sampleRate, render, context, figures);
             if (output->open())
                 return output;
         } else if (settings != nullptr) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <cstdint>
 #include <memory>
 
 struct _fluid_hashtable_t;
@@ -12,6 +13,22 @@ namespace midi {
 // Fills two zeroed channel buffers with `frames` frames. Called on the audio thread; it
 // never waits.
 using RenderFunction = void (*)(void* context, int frames, float* left, float* right);
+
+// What the audio thread reports about itself, for measurements: the longest single cycle (one
+// wakeup that fills the output) and the thread's system id. Written on the audio thread with
+// atomics only.
+struct AudioCycleFigures {
+    std::atomic<int64_t> longestNs{0};
+    std::atomic<int> threadId{0};
+
+    void record(int64_t nanoseconds, int thread) {
+        threadId.store(thread, std::memory_order_relaxed);
+        int64_t longest = longestNs.load(std::memory_order_relaxed);
+        while (nanoseconds > longest &&
+               !longestNs.compare_exchange_weak(longest, nanoseconds, std::memory_order_relaxed)) {
+        }
+    }
+};
 
 // An open audio output stream that calls a RenderFunction on its own audio thread.
 // Closing it (destroying it) joins that thread.
@@ -37,6 +54,6 @@ constexpr int OutputRequestFrames48k = 64; // 1.3 ms: the tick
 std::unique_ptr<AudioOutputStream> openAudioOutput(const QStringList& drivers, int sampleRate,
                                                    _fluid_hashtable_t* settings,
                                                    RenderFunction render, void* context,
-                                                   QString* reason);
+                                                   AudioCycleFigures* figures, QString* reason);
 
 } // namespace midi

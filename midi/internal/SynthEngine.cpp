@@ -169,6 +169,16 @@ bool builtinSynthOutputOpen() {
     return SynthEngine::instance().outputOpen();
 }
 
+AudioThreadFigures builtinSynthAudioFigures() {
+    const AudioCycleFigures& figures = SynthEngine::instance().cycleFigures();
+    return {figures.longestNs.load(std::memory_order_relaxed) / 1e6,
+            figures.threadId.load(std::memory_order_relaxed)};
+}
+
+void resetBuiltinSynthAudioFigures() {
+    SynthEngine::instance().cycleFigures().longestNs.store(0, std::memory_order_relaxed);
+}
+
 SynthStatus& SynthStatus::instance() {
     static SynthStatus status;
     return status;
@@ -312,7 +322,7 @@ bool SynthEngine::openDevice(QString* reason) {
             ? QStringList{QStringLiteral("pulseaudio"), QStringLiteral("alsa")}
             : options_.audioDrivers;
     output_ = openAudioOutput(drivers, options_.sampleRate, core_->settings(),
-                              &SynthEngine::renderDevice, this, reason);
+                              &SynthEngine::renderDevice, this, &cycleFigures_, reason);
     if (!output_)
         return false;
     clock_ = Clock::Device;

@@ -56,6 +56,7 @@ public:
     bool waitUntilReady(std::chrono::milliseconds timeout);
     // Whether the audio output stream is open (it pauses while idle).
     bool outputOpen() const;
+    AudioCycleFigures& cycleFigures() { return cycleFigures_; }
 
 private:
     enum class Clock { None, Device, File, Soft };
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<QObject> watcher_; // lives on the UI thread
     QTimer* watchTimer_ = nullptr;
 
+    AudioCycleFigures cycleFigures_;
     std::mutex readyMutex_;
     std::condition_variable readyChanged_;
 };
