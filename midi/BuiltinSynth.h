@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -20,17 +21,28 @@ struct SynthOptions {
     QString soundFont; // empty: the system's General MIDI SoundFont
     int sampleRate = 48000;
     QStringList audioDrivers; // FluidSynth drivers to try; empty: pulseaudio, then alsa
+    // The synthesizer starts loading only with warmUpBuiltinSynth() (a program calls it once
+    // its window is painted); messages sent before wait for it and sound as soon as it is ready.
+    bool startOnWarmUp = false;
 };
 
 // Must be called, if at all, before the first use of any device.
 void configureBuiltinSynth(const SynthOptions& options);
 
-// Starts loading the SoundFont and opening the audio output in the background.
-// Calling it early (at program start) makes the first note quick.
+// Starts loading the synthesizer and opening the audio output in the background.
+// Calling it early makes the first note quick.
 void warmUpBuiltinSynth();
 
-// Waits (without the event loop) until the built-in synthesizer has loaded its SoundFont
-// and its output runs, or has settled for silence; false after `timeout`.
+// The programs `channel` (0..15) of the built-in synthesizer is about to use: their sounds are
+// loaded ahead, so that the first note of each is on time. Those named for the channel before
+// and not now are let go once they have fallen silent. A program selected without being named
+// here is loaded when first selected (its message then sounds a little late) and kept while the
+// channel keeps using it.
+void prepareBuiltinSynthPrograms(int channel, const QList<int>& programs);
+
+// Starts the built-in synthesizer if need be and waits (without the event loop) until it has
+// loaded its SoundFont and the sounds named ahead (prepareBuiltinSynthPrograms), and its output
+// is on its way, or it has settled for silence; false after `timeout`.
 bool waitForBuiltinSynth(std::chrono::milliseconds timeout);
 
 // Steady-clock time of the first frame the built-in synthesizer wrote into its audio file

@@ -4,8 +4,12 @@
 #include "MidiResult.h"
 #include "WavFile.h"
 #include "internal/BlockRenderer.h"
+#include "internal/MidiChannels.h"
+#include "internal/PresetState.h"
+#include "internal/SoundBackend.h"
 #include "internal/StreamPlayer.h"
 #include "internal/SynthCore.h"
+#include "internal/SynthDevice.h"
 
 #include <cmath>
 #include <functional>
@@ -15,6 +19,23 @@ namespace midi {
 namespace {
 
 using Consumer = std::function<bool(const float* left, const float* right, int frames)>;
+
+// Pins every preset the events select, as the built-in synthesizer's loader would before they
+// play: nothing else plays the synthesizer here, so it is done at once.
+void pinSelected(SynthCore& synth, const PresetCatalogue& catalogue,
+                 const std::vector<StreamEvent>& events, PinnedPresets& pinned) {
+    MidiChannels channels;
+    LoaderHold hold(synth.guard());
+    for (const StreamEvent& event : events) {
+        if ((event.event & EventTypeMask) != 0)
+            continue;
+        const MidiChannels::Outcome outcome = channels.apply(event.event & 0x00FFFFFFu, catalogue);
+        if (outcome.effect == MidiChannels::Effect::Select && outcome.preset &&
+            !pinned.isSettled(*outcome.preset))
+            pinned.set(*outcome.preset,
+                       synth.pin(*outcome.preset) ? PinnedPresets::Pinned : PinnedPresets::Failed);
+    }
+}
 
 int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& options,
                const Consumer& consume, QString* error) {
@@ -26,9 +47,15 @@ int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& opti
     if (options.sampleRate < 8000 || options.sampleRate > 192000)
         return fail(InvalidParam, QStringLiteral("The sample rate must be 8000 to 192000."));
 
-    SynthCore synth(options.sampleRate);
-    if (!synth.valid())
+    QString backendError;
+    SoundBackend* backend = soundBackend(&backendError);
+    if (backend == nullptr)
+        return fail(NoDriver,
+                    QStringLiteral("The synthesizer could not be started (%1).").arg(backendError));
+    const std::unique_ptr<SynthCore> core = backend->createSynth(options.sampleRate);
+    if (!core || !core->valid())
         return fail(NoDriver, QStringLiteral("The synthesizer could not be created."));
+    SynthCore& synth = *core;
     const QString soundFont =
         options.soundFont.isEmpty() ? findGeneralMidiSoundFont() : options.soundFont;
     if (soundFont.isEmpty())
@@ -74,7 +101,12 @@ int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& opti
     if (last + tail > static_cast<int64_t>(options.maxSeconds * options.sampleRate))
         return fail(InvalidParam, QStringLiteral("The stream is too long to render."));
 
-    BlockRenderer renderer(&synth, player);
+    const PresetCatalogue catalogue(synth.presets());
+    PinnedPresets pinned;
+    pinSelected(synth, catalogue, events, pinned);
+    PresetsInUse inUse;
+    SynthDevice device(synth, catalogue, pinned, inUse);
+    BlockRenderer renderer(synth, player, device, inUse);
     constexpr int block = SynthCore::BlockFrames;
     std::vector<float> left(block), right(block);
     int64_t end = -1;

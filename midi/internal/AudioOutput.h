@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <memory>
 
-struct _fluid_hashtable_t;
-
 namespace midi {
 
 // Fills two zeroed channel buffers with `frames` frames. Called on the audio thread; it
@@ -47,13 +45,5 @@ public:
 constexpr int OutputLevelFrames48k = 408;  // 8.5 ms
 constexpr int OutputBufferFrames48k = 384; // 8 ms
 constexpr int OutputRequestFrames48k = 64; // 1.3 ms: the tick
-
-// Opens the first of `drivers` that works ("pulseaudio": the sound server, through its
-// native protocol, also as served by PipeWire; "alsa" and the other names: FluidSynth's
-// driver of that name). Null with a reason when none opens.
-std::unique_ptr<AudioOutputStream> openAudioOutput(const QStringList& drivers, int sampleRate,
-                                                   _fluid_hashtable_t* settings,
-                                                   RenderFunction render, void* context,
-                                                   AudioCycleFigures* figures, QString* reason);
 
 } // namespace midi
