@@ -55,10 +55,12 @@ bool builtinSynthOutputOpen();
 
 // What the built-in synthesizer's audio thread reports about itself, for measurements.
 struct AudioThreadFigures {
-    double longestCycleMs = 0; // the longest single cycle of the audio thread since the reset
-    int threadId = 0;          // the system id of the audio thread now, 0 before it has run
+    double longestCycleMs = 0;    // the longest single cycle of the audio thread since the reset
+    double longestCycleCpuMs = 0; // the most CPU time a single cycle used since the reset
+    int threadId = 0;             // the system id of the audio thread now, 0 before it has run
 };
 AudioThreadFigures builtinSynthAudioFigures();
+// Starts the figures afresh, CPU time included from now on.
 void resetBuiltinSynthAudioFigures();
 
 // Reports, once, why the built-in synthesizer cannot be heard. Signals arrive on the UI

@@ -7,8 +7,9 @@ class QWidget;
 
 namespace midi {
 
-// Reads the sound options of both programs from the command line, configures the
-// built-in synthesizer and starts loading it in the background:
+// Reads the sound options of both programs from the command line and configures the
+// built-in synthesizer, which starts loading in the background once the program's first window
+// has been painted (notes asked for before wait for it):
 //   --audio-file PATH   play into a WAV file in real time instead of the sound card
 // Returns the arguments that are not sound options (the program name first).
 QStringList setUpSound(const QStringList& arguments);

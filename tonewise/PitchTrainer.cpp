@@ -914,6 +914,7 @@ void PitchTrainer::MIDIInstr1Click() {
         return;
     }
     state_.Instrument = static_cast<std::uint8_t>(program);
+    output_.PreparePrograms(0, {state_.Instrument, ErrorToneProgram}); // loaded ahead
     programChange(state_.Instrument);
     RepeatNotesClick();
 }
@@ -944,6 +945,7 @@ void PitchTrainer::OpenMidiOutput() {
     else
         output_.SetDeviceID(-1);
     output_.OpenDevice();
+    output_.PreparePrograms(0, {state_.Instrument, ErrorToneProgram}); // loaded ahead
 }
 
 void PitchTrainer::CloseMidiOutput() {

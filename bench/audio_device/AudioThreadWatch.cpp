@@ -4,16 +4,19 @@
 
 #include <QFile>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
-// The bytes a thread of this process has read through system calls (its "rchar"), or -1.
+// The bytes a thread of this process has caused to be read from storage, or -1.
 long long threadReadBytes(int thread) {
     QFile io(QStringLiteral("/proc/self/task/%1/io").arg(thread));
     if (!io.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : io.readAll().split('\n')) {
-        if (line.startsWith("rchar:"))
-            return line.mid(6).trimmed().toLongLong();
+        if (line.startsWith("read_bytes:"))
+            return line.mid(11).trimmed().toLongLong();
     }
     return -1;
 }
@@ -60,4 +63,13 @@ void AudioThreadWatch::sample() {
         found = threads_.emplace(thread, Counter{started_ ? 0 : bytes, bytes}).first;
     }
     found->second.last = bytes;
+}
+
+void AudioThreadWatch::evictSoundFont() {
+    const QString path = midi::findGeneralMidiSoundFont();
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
 }

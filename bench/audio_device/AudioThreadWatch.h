@@ -6,15 +6,19 @@
 #include <map>
 
 // Follows the built-in synthesizer's audio thread (a new one each time the output opens) and
-// adds up what it read through system calls, from its own I/O counters: a synthesizer that
-// reads its sounds from disk on the audio thread shows here.
+// adds up what it read from storage, from its own I/O counters. The SoundFont is dropped from
+// the page cache before each step of the measurement (evictSoundFont()), so that a synthesizer
+// reading its sounds on the audio thread shows here whatever was read before; the thread's
+// other reads (the sound server's wakeup pipe and event counters) never reach storage.
 class AudioThreadWatch : public QObject {
 public:
     AudioThreadWatch();
     void start();
     void stop();
-    // Bytes read by the audio threads since start().
+    // Bytes read from storage by the audio threads since start().
     long long readBytes() const;
+    // Drops the SoundFont's pages from the page cache (the file stays as it is).
+    static void evictSoundFont();
 
 private:
     void sample();

@@ -33,6 +33,10 @@ struct Request {
 
 } // namespace
 
+void NoteCalls::prepare(int channel, const QList<int>& programs) {
+    port_.preparePrograms(channel, programs);
+}
+
 bool NoteCalls::send(uint32_t message) {
     const auto start = bench::SteadyClock::now();
     const int result = port_.sendShort(message);
@@ -44,7 +48,8 @@ bool NoteCalls::send(uint32_t message) {
 }
 
 SessionResult runSession(NoteCalls& calls, const bench::MonitorRecorder& recording,
-                         int wrongAnswers, const std::vector<int>& instruments) {
+                         int wrongAnswers, const std::vector<int>& instruments,
+                         const std::function<void()>& beforeEachStep) {
     SessionResult result;
     std::vector<Request> requests;
     const auto noteOn = [&](uint32_t key) {
@@ -63,6 +68,12 @@ SessionResult runSession(NoteCalls& calls, const bench::MonitorRecorder& recordi
           shortMessage(0xC0 | OrganChannel, OrganProgram)})
         calls.send(message);
     uint32_t instrument = static_cast<uint32_t>(instruments.empty() ? 0 : instruments.front());
+    // As the pitch trainer does: its instrument and the error tone are named ahead.
+    const auto prepare = [&] {
+        calls.prepare(Channel, {static_cast<int>(instrument), static_cast<int>(ErrorToneProgram)});
+    };
+    calls.prepare(OrganChannel, {static_cast<int>(OrganProgram)});
+    prepare();
     program(instrument);
     calls.send(shortMessage(0x90 | OrganChannel, OrganNote, 90));
     bench::pause(300);
@@ -83,13 +94,16 @@ SessionResult runSession(NoteCalls& calls, const bench::MonitorRecorder& recordi
     };
     for (int answer = 0; answer < wrongAnswers; ++answer) {
         bench::pause(AnswerMs);
+        beforeEachStep();
         if (answer > 0 && answer % changeEvery == 0 && nextInstrument < instruments.size()) {
             // The instrument prompt: the new program, and the notes again 100 ms later.
             instrument = static_cast<uint32_t>(instruments[nextInstrument++]);
+            prepare();
             program(instrument);
             result.instrumentChanges += 1;
             replay();
             bench::pause(AnswerMs);
+            beforeEachStep();
         }
         program(ErrorToneProgram);
         noteOn(ErrorToneNote);

@@ -2,6 +2,10 @@
 
 #include "SoundServerRig.h"
 
+#include <QList>
+
+#include <functional>
+
 #include <utility>
 #include <vector>
 
@@ -22,6 +26,8 @@ class NoteCalls {
 public:
     explicit NoteCalls(midi::OutputPort& port) : port_(port) {}
     bool send(uint32_t message);
+    // Names the programs a channel is about to use, as the programs do.
+    void prepare(int channel, const QList<int>& programs);
     double longestMs() const { return longestMs_; }
     int calls() const { return calls_; }
 
@@ -40,7 +46,9 @@ struct SessionResult {
     std::vector<std::pair<double, double>> gapTimes; // seconds into the session, ms long
 };
 
+// `beforeEachStep` runs before every wrong answer and instrument change.
 SessionResult runSession(NoteCalls& calls, const bench::MonitorRecorder& recording,
-                         int wrongAnswers, const std::vector<int>& instruments);
+                         int wrongAnswers, const std::vector<int>& instruments,
+                         const std::function<void()>& beforeEachStep);
 
 } // namespace tone

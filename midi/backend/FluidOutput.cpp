@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <alsa/asoundlib.h>
-#include <chrono>
 #include <fluidsynth.h>
-#include <unistd.h>
 
 namespace midi {
 
@@ -50,15 +48,10 @@ private:
         auto* self = static_cast<FluidOutput*>(data);
         if (nout < 2)
             return FLUID_FAILED;
-        const auto start = std::chrono::steady_clock::now();
+        const CycleTimer timer(self->figures_);
         std::fill(out[0], out[0] + len, 0.0f);
         std::fill(out[1], out[1] + len, 0.0f);
         self->render_(self->context_, len, out[0], out[1]);
-        if (self->figures_ != nullptr)
-            self->figures_->record(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                       std::chrono::steady_clock::now() - start)
-                                       .count(),
-                                   static_cast<int>(gettid()));
         return FLUID_OK;
     }
 

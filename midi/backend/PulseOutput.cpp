@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <optional>
 #include <pthread.h>
 #include <pulse/pulseaudio.h>
@@ -198,13 +197,8 @@ private:
     }
 
     void measuredTopUp(size_t requestedFrames) {
-        const auto start = std::chrono::steady_clock::now();
+        const CycleTimer timer(figures_);
         topUp(requestedFrames);
-        if (figures_ != nullptr)
-            figures_->record(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                 std::chrono::steady_clock::now() - start)
-                                 .count(),
-                             static_cast<int>(gettid()));
     }
 
     // A timing report has come in: it is placed on the monotonic clock, so that a change of

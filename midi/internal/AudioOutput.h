@@ -13,19 +13,40 @@ namespace midi {
 using RenderFunction = void (*)(void* context, int frames, float* left, float* right);
 
 // What the audio thread reports about itself, for measurements: the longest single cycle (one
-// wakeup that fills the output) and the thread's system id. Written on the audio thread with
-// atomics only.
+// wakeup that fills the output), in time passed and, once asked for, in CPU time used (which
+// leaves out the time the thread was kept from running); and the thread's system id. Written on
+// the audio thread with atomics only.
 struct AudioCycleFigures {
     std::atomic<int64_t> longestNs{0};
+    std::atomic<int64_t> longestCpuNs{0};
+    std::atomic<bool> measureCpu{false};
     std::atomic<int> threadId{0};
 
-    void record(int64_t nanoseconds, int thread) {
-        threadId.store(thread, std::memory_order_relaxed);
-        int64_t longest = longestNs.load(std::memory_order_relaxed);
-        while (nanoseconds > longest &&
-               !longestNs.compare_exchange_weak(longest, nanoseconds, std::memory_order_relaxed)) {
+    static void raise(std::atomic<int64_t>& longest, int64_t nanoseconds) {
+        int64_t now = longest.load(std::memory_order_relaxed);
+        while (nanoseconds > now &&
+               !longest.compare_exchange_weak(now, nanoseconds, std::memory_order_relaxed)) {
         }
     }
+    void record(int64_t nanoseconds, int64_t cpuNanoseconds, int thread) {
+        threadId.store(thread, std::memory_order_relaxed);
+        raise(longestNs, nanoseconds);
+        raise(longestCpuNs, cpuNanoseconds);
+    }
+};
+
+// Times one cycle of the audio thread into the figures (when there are any).
+class CycleTimer {
+public:
+    explicit CycleTimer(AudioCycleFigures* figures);
+    ~CycleTimer();
+    CycleTimer(const CycleTimer&) = delete;
+    CycleTimer& operator=(const CycleTimer&) = delete;
+
+private:
+    AudioCycleFigures* const figures_;
+    int64_t startNs_ = 0;
+    int64_t startCpuNs_ = 0;
 };
 
 // An open audio output stream that calls a RenderFunction on its own audio thread.

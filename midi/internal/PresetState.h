@@ -61,15 +61,16 @@ public:
                 return true;
         return false;
     }
-    // No voice has sounded since the last change of selection: whatever a channel played
-    // before has died away.
+    // Nothing has sounded at some moment since the last change of selection (made at the start
+    // of a block, looked at after it): whatever a channel played before has died away.
     bool quietSinceLastChange() const {
-        return quiet_.load(std::memory_order_relaxed) > lastChange_.load(std::memory_order_relaxed);
+        return quiet_.load(std::memory_order_relaxed) >=
+               lastChange_.load(std::memory_order_relaxed);
     }
 
 private:
     std::array<std::atomic<int32_t>, 16> selected_;
-    std::atomic<int64_t> lastChange_{-1};
+    std::atomic<int64_t> lastChange_{-2};
     std::atomic<int64_t> quiet_{-1};
 };
 

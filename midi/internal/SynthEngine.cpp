@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QMetaObject>
 
+#include <map>
+
 namespace midi {
 
 namespace {
@@ -17,6 +19,9 @@ namespace {
 std::mutex configureMutex;
 SynthOptions pendingOptions;
 std::atomic<bool> engineCreated{false};
+// Programs named before the engine exists: naming them must not create it, since it takes the
+// options as they are when it is created.
+std::map<int, std::vector<int>> pendingPrograms;
 
 // At the program's end, how long the synthesizer's threads may take to finish what they are
 // doing (loading the SoundFont, pinning a sound, reaching the server) before the program ends
@@ -79,18 +84,29 @@ bool builtinSynthOutputOpen() {
 }
 
 void prepareBuiltinSynthPrograms(int channel, const QList<int>& programs) {
-    SynthEngine::instance().preparePrograms(channel,
-                                            std::vector<int>(programs.begin(), programs.end()));
+    std::vector<int> list(programs.begin(), programs.end());
+    {
+        std::lock_guard lock(configureMutex);
+        if (!engineCreated) {
+            pendingPrograms[channel] = std::move(list);
+            return;
+        }
+    }
+    SynthEngine::instance().preparePrograms(channel, list);
 }
 
 AudioThreadFigures builtinSynthAudioFigures() {
     const AudioCycleFigures& figures = SynthEngine::instance().cycleFigures();
     return {figures.longestNs.load(std::memory_order_relaxed) / 1e6,
+            figures.longestCpuNs.load(std::memory_order_relaxed) / 1e6,
             figures.threadId.load(std::memory_order_relaxed)};
 }
 
 void resetBuiltinSynthAudioFigures() {
-    SynthEngine::instance().cycleFigures().longestNs.store(0, std::memory_order_relaxed);
+    AudioCycleFigures& figures = SynthEngine::instance().cycleFigures();
+    figures.longestNs.store(0, std::memory_order_relaxed);
+    figures.longestCpuNs.store(0, std::memory_order_relaxed);
+    figures.measureCpu.store(true, std::memory_order_relaxed);
 }
 
 SynthStatus& SynthStatus::instance() {
@@ -159,6 +175,10 @@ SynthEngine::SynthEngine()
       clockStart_(std::chrono::steady_clock::now()) {
     gate_.onWork([this] { keeper_.wake(); });
     gate_.onForwarded([this] { wake(); });
+    std::lock_guard lock(configureMutex);
+    for (const auto& [channel, programs] : pendingPrograms)
+        gate_.preparePrograms(channel, programs);
+    pendingPrograms.clear();
 }
 
 SynthEngine::~SynthEngine() {
