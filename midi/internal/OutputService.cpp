@@ -32,6 +32,13 @@ void OutputService::start() {
     thread_ = std::thread([this] { run(); });
 }
 
+bool OutputService::waitForFirstOpen(const std::atomic<bool>& quit) {
+    std::unique_lock lock(mutex_);
+    while (!tried_ && !quit.load() && !finished_)
+        wakeUp_.wait_for(lock, std::chrono::milliseconds(50));
+    return state_ != State::Silent;
+}
+
 void OutputService::wake() {
     // Against the thread closing the output for idle at this moment: either it sees what was
     // just sent, or this sees the output closed.
@@ -109,6 +116,8 @@ void OutputService::tryOpen(bool first) {
         setup_.drivers, setup_.sampleRate, setup_.render, setup_.context, setup_.figures, &reason);
     std::unique_lock lock(mutex_);
     lastTry_ = std::chrono::steady_clock::now();
+    tried_ = true;
+    wakeUp_.notify_all();
     if (opened) {
         // The silent clock stops before the audio thread starts: one plays the player at a time.
         softClock_.reset();

@@ -43,6 +43,8 @@ public:
 
     // Starts the thread, which opens the output at once.
     void start();
+    // Waits for that first attempt (or `quit`): whether the output opened.
+    bool waitForFirstOpen(const std::atomic<bool>& quit);
     // Any thread, never waiting for the server: something was sent.
     void wake();
     // The output stream is open now.
@@ -75,6 +77,7 @@ private:
     bool wanted_ = true; // the output is to open
     bool quit_ = false;
     bool finished_ = false;
+    bool tried_ = false;                        // the first attempt to open has been made
     std::unique_ptr<AudioOutputStream> output_; // the thread's own
     std::unique_ptr<SoftClock> softClock_;      // changed by the thread under mutex_
     std::chrono::steady_clock::time_point lastTry_;

@@ -248,6 +248,13 @@ void SynthEngine::load() {
         becomeReady();
         return;
     }
+    // Without any output the SoundFont and its sounds would only take memory: the exercises run
+    // on, timed and silent.
+    if (output_ && !output_->waitForFirstOpen(quit_)) {
+        gate_.setCatalogue(nullptr);
+        becomeReady();
+        return;
+    }
     // The output runs (silent) while the SoundFont loads; the audio thread touches the
     // synthesizer only once it is ready.
     loadSoundFont();

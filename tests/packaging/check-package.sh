@@ -39,8 +39,8 @@ deb="${debs[0]}"
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "architecture"
 depends="$(dpkg-deb -f "$deb" Depends)"
 # Linked libraries (found by dpkg-shlibdeps) and what is loaded at run time.
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 librtmidi6 libstdc++6 \
-    qt6-qpa-plugins fluid-soundfont-gm qt6-translations-l10n fonts-dejavu-core; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 libpulse0 librtmidi6 \
+    libstdc++6 qt6-qpa-plugins fluid-soundfont-gm qt6-translations-l10n fonts-dejavu-core; do
     echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -Fqx "$needed" ||
         fail "Depends lacks $needed: $depends"
 done
@@ -53,6 +53,8 @@ for program in beatwise tonewise midigen; do
     expect_file "usr/bin/$program"
     expect_file "usr/share/man/man1/$program.1.gz"
 done
+# The sound module, where the programs look for it.
+expect_file "usr/lib/beatwise-tonewise/libmidi_backend.so"
 for id in org.beatwise.Beatwise org.beatwise.Tonewise; do
     expect_file "usr/share/applications/$id.desktop"
     expect_file "usr/share/metainfo/$id.metainfo.xml"
