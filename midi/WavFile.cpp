@@ -105,10 +105,22 @@ WavStreamWriter::WavStreamWriter(const QString& path, int sampleRate, int channe
     : file_(path), sampleRate_(sampleRate), channels_(channels) {}
 
 WavStreamWriter::~WavStreamWriter() {
-    if (file_.isOpen()) {
-        updateHeader();
+    finish(nullptr);
+}
+
+bool WavStreamWriter::finish(QString* error) {
+    if (!file_.isOpen())
+        return true;
+    updateHeader();
+    // Errors stay with the file until it is closed: a write that failed on the way is one too.
+    bool written = file_.error() == QFileDevice::NoError;
+    if (written)
         file_.close();
-    }
+    written = written && file_.error() == QFileDevice::NoError;
+    if (!written && error)
+        *error = file_.errorString();
+    file_.close();
+    return written;
 }
 
 bool WavStreamWriter::open(QString* error) {

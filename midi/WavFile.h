@@ -25,8 +25,13 @@ public:
     ~WavStreamWriter(); // finishes the header
 
     bool open(QString* error);
+    // False when the samples could not be written; errorString() says why.
     bool append(const int16_t* interleaved, size_t frames);
     void updateHeader();
+    // Writes the final header and closes the file. False when anything written since the file
+    // was opened did not reach the disk (a full disk), with `error` saying why.
+    bool finish(QString* error);
+    QString errorString() const { return file_.errorString(); }
     quint64 framesWritten() const { return frames_; }
 
 private:

@@ -1,11 +1,13 @@
 #include "PrintedSheet.h"
 
 #include <QDir>
+#include <QSaveFile>
 
 namespace notation {
 
 PrintedSheet::PrintedSheet(const QString& path, const QString& title, const QString& creator)
-    : path_(path), title_(title), pdf_(path) {
+    : path_(path), title_(title), pdf_(&document_) {
+    document_.open(QIODevice::WriteOnly);
     pdf_.setTitle(title);
     pdf_.setCreator(creator);
     pdf_.setResolution(96);
@@ -39,6 +41,11 @@ qreal PrintedSheet::page(const QString& subtitle) {
 QString PrintedSheet::finish() {
     if (!painter_.isActive() || !painter_.end())
         return QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path_));
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(document_.data()) != document_.size() ||
+        !file.commit())
+        return QStringLiteral("%1 could not be written: %2")
+            .arg(QDir::toNativeSeparators(path_), file.errorString());
     return {};
 }
 

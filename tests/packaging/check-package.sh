@@ -49,7 +49,7 @@ contents="$(dpkg-deb -c "$deb" | awk '{ print $6 }')"
 expect_file() {
     echo "$contents" | grep -qx "\./$1" || fail "the package lacks /$1"
 }
-for program in beatwise tonewise midigen; do
+for program in beatwise tonewise midigen qor-results; do
     expect_file "usr/bin/$program"
     expect_file "usr/share/man/man1/$program.1.gz"
 done

@@ -1,5 +1,6 @@
 #include "ResultsCsv.h"
 
+#include "QuizDateTime.h"
 #include "ResultsSummary.h"
 
 #include <QStringList>
@@ -8,7 +9,14 @@ namespace qor {
 
 namespace {
 
-QString field(const QString& text) {
+// A spreadsheet takes a cell that begins with one of these as a formula (a student may be named
+// "=HYPERLINK(...)"); a leading apostrophe makes it show the cell as the text it is.
+bool readAsFormula(const QString& text) {
+    return !text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front());
+}
+
+QString field(const QString& value) {
+    const QString text = readAsFormula(value) ? QLatin1Char('\'') + value : value;
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
         return text;
@@ -54,8 +62,13 @@ QByteArray resultsCsv(const ClassResults& results) {
                                 QStringLiteral("average_hearings"),
                                 QStringLiteral("items_per_question"),
                                 QStringLiteral("file"),
-                                QStringLiteral("line")};
+                                QStringLiteral("line"),
+                                QStringLiteral("date_time_iso")};
     QString csv = header.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    QStringList dates;
+    for (const QuizRecord& r : results.records)
+        dates << r.date;
+    const DayMonthOrder order = QuizDateTime::orderOf(dates);
     for (const QuizRecord& r : results.records) {
         const QStringList row = {r.student,
                                  programName(r.program),
@@ -73,7 +86,8 @@ QByteArray resultsCsv(const ClassResults& results) {
                                  r.hearings,
                                  r.items,
                                  r.file,
-                                 QString::number(r.line)};
+                                 QString::number(r.line),
+                                 QuizDateTime::iso(r.date, r.time, order)};
         QStringList fields;
         for (const QString& text : row)
             fields << field(text);
