@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <variant>
 
 namespace {
 
@@ -65,10 +66,13 @@ double msSince(QElapsedTimer& timer) {
     return ms;
 }
 
-} // namespace
+struct ClassSize {
+    int students = 2000;
+    int lines = 200;
+};
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+// The class to measure, or the exit status when the program ends with the command line.
+std::variant<ClassSize, int> parseCommandLine() {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Times qor-results's reading, summary, CSV and HTML for a large class."));
@@ -91,21 +95,17 @@ int main(int argc, char** argv) {
     }
     bool studentsOk = false;
     bool linesOk = false;
-    const int students = parser.value(studentsOption).toInt(&studentsOk);
-    const int lines = parser.value(linesOption).toInt(&linesOk);
-    if (!studentsOk || !linesOk || students < 1 || lines < 1 ||
+    const ClassSize size{parser.value(studentsOption).toInt(&studentsOk),
+                         parser.value(linesOption).toInt(&linesOk)};
+    if (!studentsOk || !linesOk || size.students < 1 || size.lines < 1 ||
         !parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "qor_results: --students and --lines take a number from 1 up\n");
         return 2;
     }
+    return size;
+}
 
-    QTemporaryDir work;
-    const QString folder = work.path() + QStringLiteral("/Qor_Music");
-    if (!work.isValid() || !QDir().mkpath(folder) || !makeFolder(folder, students, lines)) {
-        std::fprintf(stderr, "qor_results: the class folder could not be made\n");
-        return 1;
-    }
-
+void measure(const QString& folder, const ClassSize& size) {
     QElapsedTimer timer;
     timer.start();
     qor::ClassResults results;
@@ -118,9 +118,10 @@ int main(int argc, char** argv) {
     const double csvMs = msSince(timer);
     const QByteArray html = qor::resultsHtml(results, folder);
     const double htmlMs = msSince(timer);
+    const auto records = static_cast<long long>(results.records.size());
 
-    std::printf("class: %d students x %d lines (%lld records read)\n", students, lines,
-                static_cast<long long>(results.records.size()));
+    std::printf("class: %d students x %d lines (%lld records read)\n", size.students, size.lines,
+                records);
     std::printf("read the folder:  %9.1f ms\n", readMs);
     std::printf("summary:          %9.1f ms (%lld characters)\n", summaryMs,
                 static_cast<long long>(summary.size()));
@@ -132,7 +133,26 @@ int main(int argc, char** argv) {
     std::printf("{\"bench\":\"qor_results\",\"students\":%d,\"lines_per_student\":%d,"
                 "\"records\":%lld,\"read_ms\":%.1f,\"summary_ms\":%.1f,\"csv_ms\":%.1f,"
                 "\"html_ms\":%.1f,\"peak_rss_mb\":%.1f}\n",
-                students, lines, static_cast<long long>(results.records.size()), readMs, summaryMs,
-                csvMs, htmlMs, bench::peakRssMb());
+                size.students, size.lines, records, readMs, summaryMs, csvMs, htmlMs,
+                bench::peakRssMb());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const std::variant<ClassSize, int> parsed = parseCommandLine();
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const ClassSize& size = std::get<ClassSize>(parsed);
+
+    QTemporaryDir work;
+    const QString folder = work.path() + QStringLiteral("/Qor_Music");
+    if (!work.isValid() || !QDir().mkpath(folder) ||
+        !makeFolder(folder, size.students, size.lines)) {
+        std::fprintf(stderr, "qor_results: the class folder could not be made\n");
+        return 1;
+    }
+    measure(folder, size);
     return 0;
 }

@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
+#include <cstdio>
 #include <optional>
 
 namespace qor {
@@ -101,7 +103,8 @@ std::optional<DayMonthOrder> evidentOrder(const DateParts& parts) {
 DayMonthOrder QuizDateTime::orderOf(const QStringList& dates, const QLocale& locale) {
     int dayFirst = 0;
     int monthFirst = 0;
-    for (const QString& date : dates) {
+    const QSet<QString> distinct(dates.begin(), dates.end()); // a class has few dates
+    for (const QString& date : distinct) {
         const DateParts parts = partsOf(date);
         if (parts.separator == QLatin1Char('.'))
             continue; // always day first, whatever the others do
@@ -132,31 +135,56 @@ QDate QuizDateTime::date(const QString& text, DayMonthOrder order) {
 }
 
 QTime QuizDateTime::time(const QString& text) {
-    static const QRegularExpression clock(
-        QStringLiteral(R"((\d{1,2})[:.](\d{2})(?:[:.](\d{2}))?(?:\s*([ap])\.?\s*m\b\.?)?)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = clock.match(text);
-    if (!m.hasMatch())
+    // The first "h:mm" or "h:mm:ss" (or with dots), then "AM" or "PM" in any of their forms
+    // ("a.m.", "p. m."); what follows (a time zone) does not matter.
+    int clock[3] = {-1, -1, 0};
+    qsizetype i = 0;
+    while (i < text.size() && !text.at(i).isDigit())
+        ++i;
+    for (int field = 0; field < 3; ++field) {
+        const qsizetype start = i;
+        while (i < text.size() && text.at(i).isDigit())
+            ++i;
+        if (i == start || i - start > 2 || (field > 0 && i - start != 2))
+            return {};
+        clock[field] = text.mid(start, i - start).toInt();
+        const bool more = i + 1 < text.size() && text.at(i + 1).isDigit() &&
+                          (text.at(i) == QLatin1Char(':') || text.at(i) == QLatin1Char('.'));
+        if (!more)
+            break;
+        ++i;
+    }
+    if (clock[1] < 0)
         return {};
-    int hour = m.captured(1).toInt();
-    if (m.hasCaptured(4)) {
+    static const QRegularExpression halfDay(QStringLiteral(R"(^\s*([ap])\.?\s*m\b)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = halfDay.match(QStringView(text).mid(i));
+    int hour = clock[0];
+    if (m.hasMatch()) {
         if (hour < 1 || hour > 12)
             return {};
-        const bool afternoon = m.captured(4).compare(QLatin1String("p"), Qt::CaseInsensitive) == 0;
+        const bool afternoon = m.capturedView(1).compare(u"p", Qt::CaseInsensitive) == 0;
         hour = hour % 12 + (afternoon ? 12 : 0);
     }
-    return QTime(hour, m.captured(2).toInt(), m.captured(3).toInt());
+    return QTime(hour, clock[1], clock[2]);
 }
 
 QString QuizDateTime::iso(const QString& date, const QString& time, DayMonthOrder order) {
-    const QDate day = QuizDateTime::date(date, order);
+    return iso(QuizDateTime::date(date, order), time);
+}
+
+QString QuizDateTime::iso(const QDate& day, const QString& time) {
     if (!day.isValid())
         return {};
+    // Written by hand: this runs for every line of a class, and the general formatting is slow.
+    char text[32];
     const QTime clock = QuizDateTime::time(time);
     if (!clock.isValid())
-        return day.toString(Qt::ISODate);
-    return day.toString(Qt::ISODate) + QLatin1Char('T') +
-           clock.toString(QStringLiteral("HH:mm:ss"));
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year(), day.month(), day.day());
+    else
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", day.year(), day.month(),
+                      day.day(), clock.hour(), clock.minute(), clock.second());
+    return QString::fromLatin1(text);
 }
 
 } // namespace qor

@@ -26,6 +26,7 @@ public:
     // "2026-02-02T14:05:09" (ISO 8601, local time), "2026-02-02" when the time is not known, or
     // an empty text when the date is not.
     static QString iso(const QString& date, const QString& time, DayMonthOrder order);
+    static QString iso(const QDate& date, const QString& time);
 };
 
 } // namespace qor

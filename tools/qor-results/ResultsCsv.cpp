@@ -3,6 +3,7 @@
 #include "QuizDateTime.h"
 #include "ResultsSummary.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace qor {
@@ -69,7 +70,11 @@ QByteArray resultsCsv(const ClassResults& results) {
     for (const QuizRecord& r : results.records)
         dates << r.date;
     const DayMonthOrder order = QuizDateTime::orderOf(dates);
+    QHash<QString, QDate> calendarDates; // a class has few dates, each on many lines
     for (const QuizRecord& r : results.records) {
+        auto day = calendarDates.constFind(r.date);
+        if (day == calendarDates.constEnd())
+            day = calendarDates.insert(r.date, QuizDateTime::date(r.date, order));
         const QStringList row = {r.student,
                                  programName(r.program),
                                  recordName(r.kind),
@@ -87,7 +92,7 @@ QByteArray resultsCsv(const ClassResults& results) {
                                  r.items,
                                  r.file,
                                  QString::number(r.line),
-                                 QuizDateTime::iso(r.date, r.time, order)};
+                                 QuizDateTime::iso(*day, r.time)};
         QStringList fields;
         for (const QString& text : row)
             fields << field(text);
