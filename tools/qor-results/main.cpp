@@ -136,10 +136,14 @@ bool reportProblems(const qor::ClassResults& results, const QString& folder) {
         return false;
     }
     if (results.unreadable.size() == results.scoreFiles.size()) {
-        complain(
-            QStringLiteral("nothing could be read: none of the %1 score files in %2 could be read")
-                .arg(results.scoreFiles.size())
-                .arg(shown));
+        complain(results.scoreFiles.size() == 1
+                     ? QStringLiteral("nothing could be read: the one score file in %1 could not "
+                                      "be read")
+                           .arg(shown)
+                     : QStringLiteral("nothing could be read: none of the %1 score files in %2 "
+                                      "could be read")
+                           .arg(results.scoreFiles.size())
+                           .arg(shown));
         return false;
     }
     return true;
