@@ -43,7 +43,7 @@ struct Options {
 
 // One question as the trainer asked it and showed it once answered.
 struct AskedQuestion {
-    int reference = 0; // MIDI notes
+    std::optional<int> reference; // MIDI notes; the first pitch question has no note before it
     int question = 0;
     QString answer; // the note's name, or the interval's
     std::vector<StaffGlyph> staff;
@@ -144,9 +144,12 @@ public:
         for (int n = 0; n < count; ++n) {
             const PitchState& s = trainer_.state();
             AskedQuestion question;
-            question.reference = s.PreviousPitch;
+            // An interval is always heard from the note before; the first pitch after "Start"
+            // is the tonic on its own.
+            if (intervals || n > 0)
+                question.reference = s.PreviousPitch;
             question.question = s.QuestionPitch;
-            const int semitones = std::abs(question.question - question.reference);
+            const int semitones = std::abs(question.question - s.PreviousPitch);
             QString key = keyboardKeyForMidi(question.question)->name;
             if (intervals) {
                 const std::optional<IntervalKeyLook> look = intervalKeyLook(semitones);
@@ -177,17 +180,21 @@ private:
     std::vector<PitchMenuItem> menus_ = pitchMenuBar();
 };
 
-// The reference note for a second, then the question note for a second, on the piano.
+// The reference note for a second (when there is one), then the question note for a second, on
+// the piano.
 std::vector<midi::StreamEvent> questionStream(const AskedQuestion& question) {
     constexpr uint32_t kSecond = 100; // ticks of 10 ms
     const auto shortMessage = [](int status, int data1, int data2) {
         return static_cast<uint32_t>(status | data1 << 8 | data2 << 16);
     };
-    return {{0, 0, shortMessage(0xC0, 0, 0)},
-            {0, 0, shortMessage(0x90, question.reference, 100)},
-            {kSecond, 0, shortMessage(0x80, question.reference, 0)},
-            {0, 0, shortMessage(0x90, question.question, 100)},
-            {kSecond, 0, shortMessage(0x80, question.question, 0)}};
+    std::vector<midi::StreamEvent> events{{0, 0, shortMessage(0xC0, 0, 0)}};
+    if (question.reference) {
+        events.push_back({0, 0, shortMessage(0x90, *question.reference, 100)});
+        events.push_back({kSecond, 0, shortMessage(0x80, *question.reference, 0)});
+    }
+    events.push_back({0, 0, shortMessage(0x90, question.question, 100)});
+    events.push_back({kSecond, 0, shortMessage(0x80, question.question, 0)});
+    return events;
 }
 
 QString writeAnswers(const QString& path, const Options& options,
