@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 namespace {
 
 struct Program {
@@ -120,6 +122,22 @@ TEST(TrainerCommandLines, MistakesEndWithoutAWindow) {
         EXPECT_EQ(wrong.err.count('\n'), 1) << wrong.err.toStdString();
         EXPECT_TRUE(wrong.err.endsWith(" --help'\n")) << wrong.err.toStdString();
     }
+}
+
+// The questions are written as they are drawn: 300000 of them take no more memory than a few.
+TEST(TrainerCommandLines, QuestionsAreWrittenAsTheyAreDrawn) {
+    QProcess process;
+    process.setChildProcessModifier([] {
+        const rlimit data{100'000'000, 100'000'000}; // holding them all would take 330 MB
+        ::setrlimit(RLIMIT_DATA, &data);
+    });
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(QStringLiteral(BEATWISE_PROGRAM),
+                  {QStringLiteral("--questions"), QStringLiteral("300000"),
+                   QStringLiteral("--seed"), QStringLiteral("5")});
+    ASSERT_TRUE(process.waitForFinished(300000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
 }
 
 } // namespace
