@@ -10,6 +10,7 @@
 
 #include "AtomicFile.h"
 #include "ClassResults.h"
+#include "CommandLine.h"
 #include "OutputGuard.h"
 #include "ResultsCsv.h"
 #include "ResultsHtml.h"
@@ -17,11 +18,12 @@
 #include "ScoreStore.h"
 #include "VisibleText.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 #include <variant>
 
@@ -30,15 +32,6 @@ namespace {
 constexpr int kAllRead = 0;
 constexpr int kNotAllRead = 1;
 constexpr int kFailed = 2;
-
-const char* const kExitStatus = "Exit status:\n"
-                                "  0  every score file and every line was read\n"
-                                "  1  some files or lines were not read (each is listed on the "
-                                "error output),\n"
-                                "     or the folder holds no score file\n"
-                                "  2  wrong command line, the folder could not be read, a "
-                                "report was refused\n"
-                                "     (then nothing is written) or could not be written\n";
 
 void print(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -59,62 +52,45 @@ struct Options {
 
 // The command line, or the exit status when the program ends with it (--help, --version, a
 // mistake).
-std::variant<Options, int> parseCommandLine() {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Class results from the Beatwise and Tonewise score files: a summary per "
-                       "student,\nor every quiz line as CSV, or a page with a table and charts as "
-                       "HTML.\nThe score files are only read."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("FOLDER"),
-        QStringLiteral("The score folder (default: %1).")
-            .arg(QDir::toNativeSeparators(scores::ScoreStore::defaultFolder())),
-        QStringLiteral("[FOLDER]"));
-    const QCommandLineOption csvOption(
+std::variant<Options, int> parseCommandLine(int argc, char* argv[]) {
+    CommandLine line(QStringLiteral("qor-results"),
+                     QStringLiteral("Class results from the Beatwise and Tonewise score files: a "
+                                    "summary per student, or every quiz line as CSV, or a page "
+                                    "with a table and charts as HTML. The score files are only "
+                                    "read."));
+    line.addUsage(QStringLiteral("[FOLDER] [--csv FILE] [--html FILE]"));
+    line.addPositional(QStringLiteral("FOLDER"),
+                       QStringLiteral("The score folder (default: %1).")
+                           .arg(QDir::toNativeSeparators(scores::ScoreStore::defaultFolder())));
+    line.addOption(QCommandLineOption(
         QStringLiteral("csv"),
-        QStringLiteral("Write every quiz line to FILE as CSV (- for the output)."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption htmlOption(
+        QStringLiteral("Write every quiz line to FILE as CSV (- for the standard output)."),
+        QStringLiteral("FILE")));
+    line.addOption(QCommandLineOption(
         QStringLiteral("html"),
-        QStringLiteral("Write the class report to FILE as HTML (- for the output)."),
-        QStringLiteral("FILE"));
-    parser.addOption(csvOption);
-    parser.addOption(htmlOption);
-    if (!parser.parse(QCoreApplication::arguments())) {
-        complain(parser.errorText());
-        return kFailed;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        // The usage line names the program as it is known, wherever it was started from.
-        QString help = parser.helpText();
-        help.replace(QStringLiteral("Usage: ") + QCoreApplication::arguments().constFirst(),
-                     QStringLiteral("Usage: qor-results"));
-        print(stdout, help + QLatin1Char('\n') + QLatin1String(kExitStatus));
-        return kAllRead;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        print(stdout,
-              QStringLiteral("qor-results %1\n").arg(QCoreApplication::applicationVersion()));
-        return kAllRead;
-    }
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() > 1) {
-        complain(QStringLiteral("one score folder at most, not %1")
-                     .arg(positional.join(QLatin1Char(' '))));
-        return kFailed;
-    }
+        QStringLiteral("Write the class report to FILE as HTML (- for the standard output)."),
+        QStringLiteral("FILE")));
+    line.addExitStatus(kAllRead, QStringLiteral("every score file and every line was read"));
+    line.addExitStatus(kNotAllRead,
+                       QStringLiteral("some files or lines were not read (each is listed on the "
+                                      "error output with the reason), or the folder holds no "
+                                      "score file"));
+    line.addExitStatus(kFailed, QStringLiteral("a wrong command line, a folder that is missing or "
+                                               "cannot be read, a report refused (then nothing "
+                                               "is written) or one that could not be written"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (const std::optional<int> status = line.parse(CommandLine::arguments(argc, argv), out, err))
+        return *status;
     Options options;
+    const QStringList positional = line.positionalArguments();
     options.folder =
         positional.isEmpty() ? scores::ScoreStore::defaultFolder() : positional.first();
-    options.csv = parser.value(csvOption);
-    options.html = parser.value(htmlOption);
-    if ((parser.isSet(csvOption) && options.csv.isEmpty()) ||
-        (parser.isSet(htmlOption) && options.html.isEmpty())) {
-        complain(QStringLiteral("--csv and --html need the name of a file"));
-        return kFailed;
-    }
+    options.csv = line.value(QStringLiteral("csv"));
+    options.html = line.value(QStringLiteral("html"));
+    if ((line.isSet(QStringLiteral("csv")) && options.csv.isEmpty()) ||
+        (line.isSet(QStringLiteral("html")) && options.html.isEmpty()))
+        return line.fail(err, QStringLiteral("--csv and --html need the name of a file"));
     return options;
 }
 
@@ -178,14 +154,11 @@ bool writeReports(const Options& options, const qor::ClassResults& results) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("qor-results"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(QOR_RESULTS_VERSION));
-
-    const std::variant<Options, int> parsed = parseCommandLine();
+    const std::variant<Options, int> parsed = parseCommandLine(argc, argv);
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const Options& options = std::get<Options>(parsed);
+    QCoreApplication app(argc, argv);
 
     qor::ClassResults results;
     QString error;
