@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -185,6 +186,14 @@ TEST_F(Program, TextFromTheFilesCannotTakeOverTheTerminal) {
     EXPECT_TRUE(summary.err.contains(QStringLiteral("\\x9B31m red")));
     EXPECT_TRUE(summary.err.contains(QStringLiteral("hidden \\u202Etxt.exe")));
     EXPECT_TRUE(summary.out.contains(QStringLiteral("\\x1B[31mRed")));
+
+    // The page shows them the same way, and stays well-formed.
+    const Outcome page = qorResults({folder, QStringLiteral("--html"), QStringLiteral("-")});
+    QXmlStreamReader xml(page.out);
+    while (!xml.atEnd())
+        xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(page.out.contains(QStringLiteral("\\x1B]0;owned\\x07 title")));
 }
 
 TEST_F(Program, SpreadsheetFormulasInCellsAreWrittenAsText) {
