@@ -419,6 +419,7 @@ void TestTForm1::quizToTheScoreFile() {
     t.clickButton(w.StartButton);
     QVERIFY(t.checked(QStringLiteral("BeginTest")));
     QVERIFY(!w.StartButton->isEnabled());
+    savePicture(&w, QStringLiteral("quiz-running-%1").arg(language.isEmpty() ? "en" : language));
     for (int answer = 0; answer < 2; ++answer) {
         t.wait(answer == 0 ? 10 : 300);
         t.clickKey(t.keyOfQuestion());
