@@ -63,8 +63,9 @@ QString shownLevelLine(const QString& levelLine) {
     const QString parallel = QCoreApplication::translate("ExerciseLines", "Parallel",
                                                          "the parallel mode's notes, as in 1-8 + "
                                                          "Parallel 3");
-    steps.replace(QStringLiteral("Parallel"), parallel);
-    steps.replace(QStringLiteral("parallel"), parallel);
+    // The lines spell the word with a capital or without; a translation spells it its own way.
+    if (parallel != QLatin1String("Parallel"))
+        steps.replace(QStringLiteral("parallel"), parallel, Qt::CaseInsensitive);
     return QCoreApplication::translate("ExerciseLines", "Scale-steps = %1").arg(steps);
 }
 
