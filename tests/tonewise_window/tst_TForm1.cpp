@@ -157,6 +157,44 @@ void savePicture(QWidget* widget, const QString& name) {
         widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
+// The texts the window can show, in the language installed, that overflow their controls.
+QStringList textsThatOverflow(const TForm1& w) {
+    QStringList faults;
+    auto mustFit = [&faults](QWidget* control, const QString& text, int room) {
+        if (const int excess = layoutchecks::excess(control->font(), text, room))
+            faults << QStringLiteral("%1: \"%2\" is %3 px too wide")
+                          .arg(control->objectName(), text)
+                          .arg(excess);
+    };
+    const int lineRoom = w.Key->contentsRect().width() - 4;
+    for (const MusicKey& key : MusicKeys())
+        mustFit(w.Key, shownKeyLine(key.keyText), lineRoom);
+    for (const ScaleLevel& level : ScaleLevels())
+        mustFit(w.QuestShw, shownLevelLine(level.QuestShwText), lineRoom);
+    for (const char* message :
+         {"Select Key and scale-steps from Menu or click middle C.",
+          "Starting note is first scale-step.", "Click Perfect 1 for first answer.",
+          "Please play first scale step of new key.", "Please play second note.",
+          "Please try again."})
+        mustFit(w.AnsShow, QCoreApplication::translate("PitchTrainer", message), lineRoom);
+    for (int semitones = 0; semitones <= 17; ++semitones)
+        mustFit(
+            w.AnsShow,
+            QCoreApplication::translate("PitchTrainer", "That is correct: %1")
+                .arg(QCoreApplication::translate(
+                    "Intervals", intervalName(semitones).value_or(QString()).toUtf8().constData())),
+            lineRoom);
+    mustFit(w.Label2, w.Label2->text(), w.Label2->width());
+    for (const char* score : {"Start", "Advance", "Repeat", "New Scale"})
+        mustFit(w.Score, QCoreApplication::translate("PitchTrainer", score), w.Score->width() - 8);
+    mustFit(w.Score, QStringLiteral("100.00%"), w.Score->width() - 8);
+    for (const auto& [button, caption] :
+         {std::pair{w.StartButton, "Start-Reset Score"}, std::pair{w.AnsDisplay, "Next Answer?"},
+          std::pair{w.RepeatNotes, "Repeat Notes"}})
+        mustFit(button, QCoreApplication::translate("PitchTrainer", caption), button->width() - 8);
+    return faults;
+}
+
 bool overlaps(const QWidget* a, const QWidget* b) {
     return a->geometry().intersects(b->geometry());
 }
@@ -670,39 +708,7 @@ void TestTForm1::layoutAtThisScreenSize() {
                          qPrintable(layout[i].name + " / " + layout[j].name));
 
     // Every text each control can show fits it.
-    QStringList faults;
-    auto mustFit = [&faults](QWidget* control, const QString& text, int room) {
-        if (const int excess = layoutchecks::excess(control->font(), text, room))
-            faults << QStringLiteral("%1: \"%2\" is %3 px too wide")
-                          .arg(control->objectName(), text)
-                          .arg(excess);
-    };
-    const int lineRoom = w.Key->contentsRect().width() - 4;
-    for (const MusicKey& key : MusicKeys())
-        mustFit(w.Key, shownKeyLine(key.keyText), lineRoom);
-    for (const ScaleLevel& level : ScaleLevels())
-        mustFit(w.QuestShw, shownLevelLine(level.QuestShwText), lineRoom);
-    for (const char* message :
-         {"Select Key and scale-steps from Menu or click middle C.",
-          "Starting note is first scale-step.", "Click Perfect 1 for first answer.",
-          "Please play first scale step of new key.", "Please play second note.",
-          "Please try again."})
-        mustFit(w.AnsShow, QCoreApplication::translate("PitchTrainer", message), lineRoom);
-    for (int semitones = 0; semitones <= 17; ++semitones)
-        mustFit(
-            w.AnsShow,
-            QCoreApplication::translate("PitchTrainer", "That is correct: %1")
-                .arg(QCoreApplication::translate(
-                    "Intervals", intervalName(semitones).value_or(QString()).toUtf8().constData())),
-            lineRoom);
-    mustFit(w.Label2, w.Label2->text(), w.Label2->width());
-    for (const char* score : {"Start", "Advance", "Repeat", "New Scale"})
-        mustFit(w.Score, QCoreApplication::translate("PitchTrainer", score), w.Score->width() - 8);
-    mustFit(w.Score, QStringLiteral("100.00%"), w.Score->width() - 8);
-    for (const auto& [button, caption] :
-         {std::pair{w.StartButton, "Start-Reset Score"}, std::pair{w.AnsDisplay, "Next Answer?"},
-          std::pair{w.RepeatNotes, "Repeat Notes"}})
-        mustFit(button, QCoreApplication::translate("PitchTrainer", caption), button->width() - 8);
+    const QStringList faults = textsThatOverflow(w);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 
     // Every menu fits the menu bar, also with the longer titles the menus take on.
