@@ -10,6 +10,8 @@ namespace {
 constexpr float kBandLowHz = 400;
 constexpr float kBandHighHz = 6000;
 constexpr double kMinimumFloorMs = 10;
+// What sounds in this stretch before a burst is its background.
+constexpr double kBackgroundMs = 12;
 
 std::int64_t framesOf(double ms, int sampleRate) {
     return static_cast<std::int64_t>(std::lround(ms * sampleRate / 1000.0));
@@ -67,6 +69,17 @@ float AttackLocator::noiseBefore(std::size_t cells) {
     return *tenth;
 }
 
+// The middle of the cells shortly before `cell`.
+float AttackLocator::middleBefore(std::size_t cell, std::size_t first) {
+    const std::size_t from = std::max(first, cell - std::min(cell, cellsIn(kBackgroundMs)));
+    const std::size_t to = std::max(from + 1, cell - std::min(cell - from, cellsIn(2)));
+    sorted_.assign(cells_.begin() + static_cast<std::ptrdiff_t>(from),
+                   cells_.begin() + static_cast<std::ptrdiff_t>(to));
+    const auto middle = sorted_.begin() + static_cast<std::ptrdiff_t>(sorted_.size() / 2);
+    std::nth_element(sorted_.begin(), middle, sorted_.end());
+    return *middle;
+}
+
 // Back from the burst while the envelope stays above the level, across dips shorter than the
 // bridge (a voice's pulses come a few milliseconds apart, and its swell must be seen whole).
 // Nothing when the sound was already going at `first`.
@@ -93,7 +106,13 @@ bool AttackLocator::cracks(std::size_t attack) const {
     };
     const float head = *std::max_element(start, upTo(settings_.headMs));
     const float body = *std::max_element(start, upTo(settings_.bodyMs));
-    return head >= static_cast<float>(settings_.headShare) * body;
+    // What sounded just before: a voice's earlier pulses are nearly as loud as the next.
+    const std::size_t before = cellsIn(settings_.jumpOverMs);
+    const auto earlier =
+        cells_.begin() + static_cast<std::ptrdiff_t>(attack - std::min(attack, before));
+    const float ahead = earlier < start ? *std::max_element(earlier, start) : 0.0f;
+    return head >= static_cast<float>(settings_.headShare) * body &&
+           head >= static_cast<float>(settings_.jump) * ahead;
 }
 
 std::optional<AttackLocator::Attack> AttackLocator::locate(const SampleHistory& history,
@@ -116,9 +135,11 @@ std::optional<AttackLocator::Attack> AttackLocator::locate(const SampleHistory& 
         return std::nullopt;
     const float burstLevel = static_cast<float>(settings_.burst) * peak;
     const auto burst = std::find_if(burstFrom, burstTo, [&](float c) { return c >= burstLevel; });
-    // Steady noise stays below three times its quiet tenth.
-    float level = std::max(noise * 3.0f, static_cast<float>(settings_.level) * peak);
     const auto burstCell = static_cast<std::size_t>(burst - cells_.begin());
+    // Steady noise stays below three times its quiet tenth; the ring of an earlier clap just
+    // before this one below twice its middle.
+    float level = std::max({noise * 3.0f, static_cast<float>(settings_.level) * peak,
+                            2.0f * middleBefore(burstCell, windowStart)});
     std::optional<std::size_t> attack = attackBefore(burstCell, windowStart, level);
     if (!attack) {
         // Out of the ring of an earlier sound: the attack is where the burst rose above it.

@@ -10,14 +10,15 @@ namespace listening {
 
 // Where a sharp sound begins, found in the samples around a moment a detector pointed at.
 //
-// The sound is looked at through a first difference, which takes away hum and rumble and leaves
-// the crack of a clap, as an envelope of half-millisecond cells. A hand clap may crack more than
-// once within some tens of milliseconds, and the loudest crack need not be the first, so the
-// attack is found by going back from the first strong burst near the moment for as long as the
-// envelope stays above the noise, across short dips, to the first cell that rises a tenth of the
-// way to the peak; the attack is that cell's first sample above the level. A sound that stands
-// out too little from the noise, that was already sounding, or that swells rather than cracks
-// (speech: its start is far quieter than what follows) is no attack.
+// The sound is looked at in the band of a clap's crack (above hum and rumble, below hiss), as an
+// envelope of half-millisecond cells. A hand clap may crack more than once within some tens of
+// milliseconds, and the loudest crack need not be the first, so the attack is found by going
+// back from the first strong burst near the moment for as long as the envelope stays above the
+// noise (and above the ring of an earlier clap), across short dips, to the first cell that rises
+// a tenth of the way to the peak; the attack is that cell's first sample above the level.
+// A sound that stands out too little from the noise, or that swells rather than cracks, is no
+// attack: a crack comes near its loudness within a few milliseconds and stands well above what
+// sounded just before, while a spoken syllable grows pulse by pulse.
 class AttackLocator {
 public:
     struct Settings {
@@ -30,13 +31,15 @@ public:
         double burst = 0.3;       // what share of the peak a strong burst reaches
         double bridgeMs = 10;     // dips shorter than this do not end a sound
         double headMs = 4;        // a crack reaches, within this time of its attack,
-        double headShare = 0.35;  // this share of its loudness in the
-        double bodyMs = 50;       // time that follows
+        double headShare = 0.5;   // this share of its loudness in the
+        double bodyMs = 50;       // time that follows,
+        double jump = 3;          // and stands this much above
+        double jumpOverMs = 10;   // what sounded in the time before
     };
 
     struct Attack {
         std::int64_t frame = 0;
-        float peak = 0;  // of the first difference
+        float peak = 0;  // the loudest cell, in the crack's band
         float noise = 0; // the quiet tenth of the cells before
     };
 
@@ -54,6 +57,7 @@ private:
     std::size_t cellsIn(double ms) const;
     void fillCells(const SampleHistory& history, std::size_t count);
     float noiseBefore(std::size_t cells);
+    float middleBefore(std::size_t cell, std::size_t first);
     std::optional<std::size_t> attackBefore(std::size_t burst, std::size_t first,
                                             float level) const;
     bool cracks(std::size_t attack) const;

@@ -12,6 +12,7 @@ namespace {
 constexpr double kHistoryMs = 500;
 constexpr std::size_t kMaxPending = 64;
 constexpr double kFlushMs = 150;
+constexpr std::size_t kPieceFrames = 2048;
 
 } // namespace
 
@@ -27,12 +28,15 @@ public:
         if (!onset_)
             onset_ = new_aubio_onset("hfc", scaled(settings.windowFrames, sampleRate), hop_,
                                      static_cast<uint_t>(sampleRate));
+        if (!onset_)
+            return;
         aubio_onset_set_threshold(onset_, static_cast<smpl_t>(settings.threshold));
         aubio_onset_set_minioi_ms(onset_, static_cast<smpl_t>(settings.minimumIntervalMs));
         aubio_onset_set_silence(onset_, static_cast<smpl_t>(settings.silenceDb));
     }
     ~Detector() {
-        del_aubio_onset(onset_);
+        if (onset_)
+            del_aubio_onset(onset_);
         del_fvec(input_);
         del_fvec(output_);
     }
@@ -89,6 +93,7 @@ void OnsetDetector::start(int sampleRate, std::int64_t firstFrame) {
         detector_.reset();
     history_->clear();
     pending_.clear();
+    lastOnset_ = kLongAgo;
     detectorStart_ = firstFrame;
     nextFrame_ = firstFrame;
 }
@@ -102,13 +107,19 @@ void OnsetDetector::analyse(std::span<const float> samples, int sampleRate,
         start(sampleRate, firstFrame);
     if (!detector_)
         return;
-    history_->append(samples, firstFrame);
-    nextFrame_ = firstFrame + static_cast<std::int64_t>(samples.size());
-    detector_->feed(samples, [this](std::int64_t frame) {
-        if (pending_.size() < kMaxPending)
-            pending_.push_back(detectorStart_ + frame);
-    });
-    placePending(false);
+    // A long block goes in pieces, so that every onset is placed while the samples around it
+    // are still held.
+    while (!samples.empty()) {
+        const std::span<const float> piece = samples.first(std::min(samples.size(), kPieceFrames));
+        history_->append(piece, nextFrame_);
+        nextFrame_ += static_cast<std::int64_t>(piece.size());
+        detector_->feed(piece, [this](std::int64_t frame) {
+            if (pending_.size() < kMaxPending)
+                pending_.push_back(detectorStart_ + frame);
+        });
+        placePending(false);
+        samples = samples.subspan(piece.size());
+    }
 }
 
 void OnsetDetector::flush() {

@@ -67,7 +67,8 @@ private:
     std::vector<std::int64_t> pending_; // moments the detector pointed at, not yet placed
     std::vector<float> silence_;
     std::int64_t detectorStart_ = 0;
-    std::int64_t lastOnset_ = INT64_MIN / 2;
+    static constexpr std::int64_t kLongAgo = INT64_MIN / 2;
+    std::int64_t lastOnset_ = kLongAgo;
 };
 
 } // namespace listening

@@ -121,8 +121,9 @@ TEST(TapTranscriber, AllowsForASteadyLeadOrLagAndADriftingPulse) {
                     TapTranscriber transcriber(grid, level);
                     for (double t : taps)
                         transcriber.addTap(t);
-                    if (style.drift == 0)
+                    if (style.drift == 0) {
                         EXPECT_NEAR(transcriber.timing().lagMs, style.lagMs, 12);
+                    }
                 }
             }
         }
