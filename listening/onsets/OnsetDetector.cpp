@@ -78,6 +78,7 @@ private:
 OnsetDetector::OnsetDetector(Listener listener, OnsetSettings settings)
     : listener_(std::move(listener)), settings_(std::move(settings)) {
     pending_.reserve(kMaxPending);
+    piece_.resize(kPieceFrames);
 }
 
 OnsetDetector::~OnsetDetector() = default;
@@ -108,9 +109,13 @@ void OnsetDetector::analyse(std::span<const float> samples, int sampleRate,
     if (!detector_)
         return;
     // A long block goes in pieces, so that every onset is placed while the samples around it
-    // are still held.
+    // are still held. A broken device's samples (not numbers, or far out of range) are kept
+    // within bounds.
     while (!samples.empty()) {
-        const std::span<const float> piece = samples.first(std::min(samples.size(), kPieceFrames));
+        const std::size_t count = std::min(samples.size(), kPieceFrames);
+        for (std::size_t i = 0; i < count; ++i)
+            piece_[i] = std::isfinite(samples[i]) ? std::clamp(samples[i], -1.0f, 1.0f) : 0.0f;
+        const std::span<const float> piece(piece_.data(), count);
         history_->append(piece, nextFrame_);
         nextFrame_ += static_cast<std::int64_t>(piece.size());
         detector_->feed(piece, [this](std::int64_t frame) {
@@ -118,7 +123,7 @@ void OnsetDetector::analyse(std::span<const float> samples, int sampleRate,
                 pending_.push_back(detectorStart_ + frame);
         });
         placePending(false);
-        samples = samples.subspan(piece.size());
+        samples = samples.subspan(count);
     }
 }
 

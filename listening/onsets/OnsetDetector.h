@@ -65,6 +65,7 @@ private:
     std::optional<SampleHistory> history_;
     std::optional<AttackLocator> locator_;
     std::vector<std::int64_t> pending_; // moments the detector pointed at, not yet placed
+    std::vector<float> piece_;          // the samples being analysed, within bounds
     std::vector<float> silence_;
     std::int64_t detectorStart_ = 0;
     static constexpr std::int64_t kLongAgo = INT64_MIN / 2;

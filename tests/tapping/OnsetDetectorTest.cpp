@@ -153,6 +153,17 @@ TEST(OnsetDetector, StartsAgainAfterAGapOrAtAnotherRate) {
     EXPECT_NEAR(found[3], 10000 + 300, 1);
     EXPECT_NEAR(found[5], 10000 + 1500, 1);
 
+    // A device that sends garbage between the claps disturbs nothing.
+    std::vector<float> broken = claps.samples;
+    for (std::size_t i = 0; i < 2000; ++i)
+        broken[24000 + i] = i % 2 ? std::nanf("") : 1e30f;
+    found.clear();
+    detector.analyse(broken, claps.sampleRate, 0);
+    detector.flush();
+    ASSERT_EQ(found.size(), 4u); // the garbage cracks once, at its start
+    EXPECT_NEAR(found[0], 300, 1);
+    EXPECT_NEAR(found[3], 1500, 1);
+
     // The same claps at 44.1 kHz, resampled by dropping to the nearest frame.
     std::vector<float> slower;
     for (std::size_t i = 0; i * 48000 / 44100 < claps.samples.size(); ++i)
