@@ -10,7 +10,7 @@ constexpr int kBeats = 7;
 constexpr double kLargestLagMs = 150;
 constexpr double kLargestDrift = 0.1;
 // Pulls toward the count-in's grid: a lag of 50 ms weighs as much as one tap 16 ms off; a drift
-// that moves the last beat by 50 ms the same.
+// that moves the end of the row 50 ms against its start the same.
 constexpr double kLagWeight = 0.1;
 constexpr double kDriftWeight = 0.1;
 constexpr int kRefinements = 3;

@@ -19,7 +19,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: tapping [--rows N] [--clap-rows N] [--seed S]\n"
     "  --rows N       tapped rows per meter, level and tempo (default 50)\n"
-    "  --clap-rows N  clapped rows per sound, meter, tempo and room (default 2)\n"
+    "  --clap-rows N  clapped rows per sound, meter, tempo and room (default 3)\n"
     "  --seed S       the random seed (default 1)\n";
 
 constexpr int kTempi[] = {30, 48, 72, 96};
@@ -27,7 +27,7 @@ constexpr double kLeadMs = 400; // each recording starts this long before its co
 
 struct Options {
     int rows = 50;
-    int clapRows = 2;
+    int clapRows = 3;
     unsigned long long seed = 1;
 };
 

@@ -276,6 +276,12 @@ TEST(TapTranscriber, TakesOnlyTheSevenBeatsAndStaysBounded) {
         std::count_if(marks.begin(), marks.end(), [](const TapMark& m) { return m.beat == -1; }),
         4);
 
+    // A pattern count beyond the meter's catalogue takes the whole catalogue.
+    const TapGrid compound = TapGrid::forQuestion(Meter::Compound, 48);
+    const Row compoundRow{6, 5, 4, 3, 2, 1, 0};
+    EXPECT_EQ(transcribeAll(compound, 15, TapPerformance::writtenTaps(compound, compoundRow)),
+              compoundRow);
+
     TapTranscriber flooded(grid, 15);
     std::mt19937_64 random(5);
     std::uniform_real_distribution<double> anywhere(0, 20000);
