@@ -148,8 +148,16 @@ std::optional<AttackLocator::Attack> AttackLocator::locate(const SampleHistory& 
         while (*attack > windowStart && cells_[*attack - 1] >= level)
             --*attack;
     }
-    if (!cracks(*attack))
-        return std::nullopt;
+    if (!cracks(*attack)) {
+        // Noise near the level just before may have drawn the attack back too far: the
+        // burst's own rise is the other reading.
+        std::size_t rise = burstCell;
+        while (rise > windowStart && cells_[rise - 1] >= level)
+            --rise;
+        if (rise == *attack || !cracks(rise))
+            return std::nullopt;
+        attack = rise;
+    }
     std::size_t step = *attack * static_cast<std::size_t>(cell_);
     while (steps_[step] < level)
         ++step;

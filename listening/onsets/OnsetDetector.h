@@ -23,8 +23,10 @@ struct DetectedOnset {
 };
 
 struct OnsetSettings {
-    std::string method = "hfc";    // the detection function: "hfc", "complex", "specflux", ...
-    double threshold = 0.3;        // peak picking: higher finds fewer onsets
+    std::string method = "hfc"; // the detection function: "hfc", "complex", "specflux", ...
+    // Peak picking: higher finds fewer onsets. Low, so that a soft clap in a noisy room is
+    // pointed at; the attack's own test turns away what is no clap.
+    double threshold = 0.1;
     double minimumIntervalMs = 50; // a second onset sooner than this is the same clap's echo
     double silenceDb = -55;        // a block quieter than this has no onset
     int windowFrames = 1024;       // analysis window and hop, at 48 kHz; scaled with the rate
