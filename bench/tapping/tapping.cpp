@@ -3,24 +3,19 @@
 // readable lines, then one JSON line. It never fails on a figure.
 #include "ClapListening.h"
 #include "ClapRecordings.h"
+#include "CommandLine.h"
 #include "RhythmCatalogue.h"
 #include "TapGrid.h"
 #include "TapPerformance.h"
 
 #include <QElapsedTimer>
+#include <QTextStream>
 
 #include <cstdio>
-#include <cstring>
+#include <optional>
 #include <random>
-#include <string>
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: tapping [--rows N] [--clap-rows N] [--seed S]\n"
-    "  --rows N       tapped rows per meter, level and tempo (default 50)\n"
-    "  --clap-rows N  clapped rows per sound, meter, tempo and room (default 3)\n"
-    "  --seed S       the random seed (default 1)\n";
 
 constexpr int kTempi[] = {30, 48, 72, 96};
 constexpr double kLeadMs = 400; // each recording starts this long before its count-in
@@ -163,36 +158,58 @@ double falseOnsetsPerMinute(const Options& options) {
     return (inRoom + inSpeech) / 2.0;
 }
 
-bool parse(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--rows" && hasValue)
-            options.rows = std::max(1, std::atoi(argv[++i]));
-        else if (arg == "--clap-rows" && hasValue)
-            options.clapRows = std::max(1, std::atoi(argv[++i]));
-        else if (arg == "--seed" && hasValue)
-            options.seed = std::strtoull(argv[++i], nullptr, 10);
-        else
+// Reads the options; nothing after writing why the command line is wrong.
+std::optional<Options> readOptions(const CommandLine& line, QString& why) {
+    Options options;
+    const auto count = [&](const QString& name, int& into) {
+        if (!line.isSet(name))
+            return true;
+        bool ok = false;
+        into = line.value(name).toInt(&ok);
+        if (!ok || into < 1 || into > 10000) {
+            why = QStringLiteral("--%1 takes a number from 1 to 10000").arg(name);
             return false;
+        }
+        return true;
+    };
+    if (!count(QStringLiteral("rows"), options.rows) ||
+        !count(QStringLiteral("clap-rows"), options.clapRows))
+        return std::nullopt;
+    if (line.isSet(QStringLiteral("seed"))) {
+        bool ok = false;
+        options.seed = line.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok) {
+            why = QStringLiteral("--seed takes a whole number");
+            return std::nullopt;
+        }
     }
-    return true;
+    return options;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-    }
-    Options options;
-    if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "tapping: unknown option or missing value\n%s", kUsage);
-        return 2;
-    }
+    QTextStream out(stdout), err(stderr);
+    CommandLine line(QStringLiteral("tapping"),
+                     QStringLiteral("Measures how well tapped rhythms are written as patterns: "
+                                    "taps moved at random, and claps heard through a noise floor. "
+                                    "Prints its figures, then one JSON line."));
+    line.addUsage(QStringLiteral("[--rows N] [--clap-rows N] [--seed S]"));
+    line.addOption({QStringLiteral("rows"),
+                    QStringLiteral("Tapped rows per meter, level and tempo (default 50)."),
+                    QStringLiteral("N")});
+    line.addOption({QStringLiteral("clap-rows"),
+                    QStringLiteral("Clapped rows per sound, meter, tempo and room (default 3)."),
+                    QStringLiteral("N")});
+    line.addOption({QStringLiteral("seed"), QStringLiteral("The random seed (default 1)."),
+                    QStringLiteral("S")});
+    if (const std::optional<int> status = line.parse(CommandLine::arguments(argc, argv), out, err))
+        return *status;
+    QString why;
+    const std::optional<Options> read = readOptions(line, why);
+    if (!read)
+        return line.fail(err, why);
+    const Options& options = *read;
 
     std::printf("Tapped rows, %d per meter, level and tempo (30, 48, 72, 96):\n", options.rows);
     double microsPerRow = 0;
