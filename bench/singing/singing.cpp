@@ -1,0 +1,226 @@
+// Measures how well sung notes are heard: the accuracy over every voice range, clean and in a
+// noisy room, how soon a steady note is answered, how often anything that is not singing is
+// taken for a note, and what listening costs. Prints readable lines, then one JSON line. It
+// never fails on a figure.
+#include "BenchSupport.h"
+#include "HearingLog.h"
+#include "OtherSounds.h"
+#include "SingingTakes.h"
+#include "SoundMix.h"
+#include "VoiceRanges.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+using recordings::HearingLog;
+
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// Listening's cost: the analyser's processor time against the length of the sound it heard.
+struct Cost {
+    double cpuSeconds = 0;
+    double soundSeconds = 0;
+    double percentOfCore() const { return soundSeconds > 0 ? 100 * cpuSeconds / soundSeconds : 0; }
+};
+
+HearingLog hearCounting(std::span<const float> mono, int sampleRate, Cost& cost) {
+    const double before = threadSeconds();
+    HearingLog log = recordings::hear(mono, sampleRate);
+    cost.cpuSeconds += threadSeconds() - before;
+    cost.soundSeconds += double(mono.size()) / sampleRate;
+    return log;
+}
+
+struct Condition {
+    const char* name;
+    double snrDb; // infinite: clean
+    singingbench::Score total;
+};
+
+void add(singingbench::Score& into, const singingbench::Score& score) {
+    into.notes += score.notes;
+    into.right += score.right;
+    into.extra += score.extra;
+    into.latenciesMs.insert(into.latenciesMs.end(), score.latenciesMs.begin(),
+                            score.latenciesMs.end());
+    into.centsErrors.insert(into.centsErrors.end(), score.centsErrors.begin(),
+                            score.centsErrors.end());
+}
+
+double accuracy(const singingbench::Score& s) {
+    return s.notes ? double(s.right) / s.notes : 0.0;
+}
+
+double absMax(const std::vector<double>& values) {
+    double worst = 0;
+    for (double v : values)
+        worst = std::max(worst, std::fabs(v));
+    return worst;
+}
+
+// A minute of what is not singing: silence, a room's noise and speech, a third each.
+int falseAnswersInAMinute(int rate, Cost& cost, bool& espeak) {
+    const QString text = QStringLiteral(
+        "Good morning everyone. Today we will practise intervals and then we will sing the "
+        "scale together. Please open your books at page twelve and listen to the first "
+        "example before you answer. Remember to breathe before each phrase.");
+    std::vector<float> minute = recordings::silence(20, rate);
+    const std::vector<float> room = recordings::roomNoise(20, rate, 0.01, 11);
+    minute.insert(minute.end(), room.begin(), room.end());
+    int heard = static_cast<int>(hearCounting(minute, rate, cost).notes.size());
+    const recordings::Spoken spoken = recordings::spokenByEspeak(text);
+    espeak = !spoken.samples.empty();
+    double spokenSeconds = 0;
+    if (espeak) {
+        spokenSeconds = std::min(10.0, double(spoken.samples.size()) / spoken.sampleRate);
+        const auto frames = static_cast<std::size_t>(spokenSeconds * spoken.sampleRate);
+        heard += static_cast<int>(
+            hearCounting(std::span(spoken.samples).first(frames), spoken.sampleRate, cost)
+                .notes.size());
+    }
+    const double synthetic = (20 - spokenSeconds) / 2;
+    for (const bool female : {false, true})
+        heard += static_cast<int>(
+            hearCounting(recordings::speech(synthetic, rate, female, female ? 5 : 6), rate, cost)
+                .notes.size());
+    return heard;
+}
+
+struct OtherNegatives {
+    int breathing = 0, clicks = 0, slides = 0;
+};
+
+OtherNegatives otherNegatives(int rate, Cost& cost) {
+    OtherNegatives found;
+    found.breathing = static_cast<int>(
+        hearCounting(recordings::breathing(30, rate, 3), rate, cost).notes.size());
+    found.clicks =
+        static_cast<int>(hearCounting(recordings::clicks(30, rate, 4), rate, cost).notes.size());
+    for (int i = 0; i < 20; ++i) {
+        const double from = 45 + (i * 5) % 30;
+        const double to = from + (i % 2 ? 1 : -1) * (2 + i % 6);
+        std::vector<float> sound = recordings::silence(0.3, rate);
+        const std::vector<float> glide =
+            recordings::slide(from, to, 0.3 + 0.03 * (i % 10), rate, i % 2 == 0, 100 + i);
+        sound.insert(sound.end(), glide.begin(), glide.end());
+        found.slides += static_cast<int>(hearCounting(sound, rate, cost).notes.size());
+    }
+    return found;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Measures how well sung notes are heard and prints the figures, then one "
+                       "JSON line."));
+    parser.addHelpOption();
+    const QCommandLineOption notesOption(QStringLiteral("notes"),
+                                         QStringLiteral("Notes per voice range (at least 24)."),
+                                         QStringLiteral("N"), QStringLiteral("24"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"),
+                                        QStringLiteral("Seed of the recordings."),
+                                        QStringLiteral("S"), QStringLiteral("1"));
+    const QCommandLineOption keepOption(QStringLiteral("keep"),
+                                        QStringLiteral("Writes the recordings into DIR."),
+                                        QStringLiteral("DIR"));
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
+                                           QStringLiteral("Lists every note not heard right."));
+    parser.addOptions({notesOption, seedOption, keepOption, verboseOption});
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::printf("%s", qPrintable(parser.helpText()));
+        return 0;
+    }
+    bool ok = false;
+    const int notes = parser.value(notesOption).toInt(&ok);
+    const qulonglong seed = parser.value(seedOption).toULongLong(&ok) ;
+    if (!ok || notes < 24 || !parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "--notes takes a number of 24 or more, --seed a number\n");
+        return 2;
+    }
+    const QString keep = parser.value(keepOption);
+    if (!keep.isEmpty())
+        QDir().mkpath(keep);
+
+    Condition conditions[] = {{"clean", INFINITY, {}}, {"20 dB", 20, {}}, {"10 dB", 10, {}}};
+    Cost cost;
+    for (const recordings::VoiceRange& range : recordings::VoiceRanges) {
+        QString error;
+        const singingbench::Take take = singingbench::singTake(range, notes, seed, &error);
+        if (take.samples.empty()) {
+            std::printf("the synthesizer cannot sing: %s\n", qPrintable(error));
+            std::printf("{\"error\": \"no synthesizer\"}\n");
+            return 0;
+        }
+        const std::vector<float> room =
+            recordings::roomNoise(double(take.samples.size()) / take.sampleRate, take.sampleRate,
+                                  0.01, seed + 7);
+        for (Condition& condition : conditions) {
+            const std::vector<float> sound =
+                std::isinf(condition.snrDb)
+                    ? take.samples
+                    : recordings::withNoise(take.samples, take.singingRms, room, condition.snrDb);
+            if (!keep.isEmpty())
+                recordings::writeMonoWav(QDir(keep).filePath(QStringLiteral("%1-%2.wav").arg(
+                                             range.name, QString(condition.name).remove(' '))),
+                                         sound, take.sampleRate);
+            std::vector<QString> misses;
+            const singingbench::Score score =
+                singingbench::judge(take, hearCounting(sound, take.sampleRate, cost), &misses);
+            std::printf("%-8s %-6s %3d of %3d right, %d extra\n", range.name, condition.name,
+                        score.right, score.notes, score.extra);
+            if (parser.isSet(verboseOption))
+                for (const QString& miss : misses)
+                    std::printf("    %s\n", qPrintable(miss));
+            add(condition.total, score);
+        }
+    }
+    bool espeak = false;
+    const int falseAnswers = falseAnswersInAMinute(48000, cost, espeak);
+    const OtherNegatives others = otherNegatives(48000, cost);
+
+    const bench::Summary latency = bench::summarise(conditions[0].total.latenciesMs);
+    std::printf("accuracy: clean %.3f, 20 dB %.3f, 10 dB %.3f\n", accuracy(conditions[0].total),
+                accuracy(conditions[1].total), accuracy(conditions[2].total));
+    std::printf("answer after the note's start (clean): median %.0f ms, %.0f to %.0f ms\n",
+                latency.median, latency.min, latency.max);
+    std::printf("cents off the truth (clean): median %.1f, worst %.1f\n",
+                bench::summarise([&] {
+                    std::vector<double> a;
+                    for (double c : conditions[0].total.centsErrors)
+                        a.push_back(std::fabs(c));
+                    return a;
+                }()).median,
+                absMax(conditions[0].total.centsErrors));
+    std::printf("false answers in a minute of silence, room noise and speech%s: %d\n",
+                espeak ? " (half of it espeak-ng)" : "", falseAnswers);
+    std::printf("also heard as notes: breathing (30 s) %d, clicks (30 s) %d, slides (20) %d\n",
+                others.breathing, others.clicks, others.slides);
+    std::printf("listening costs %.2f %% of a core (%.0f s of sound in %.2f s)\n",
+                cost.percentOfCore(), cost.soundSeconds, cost.cpuSeconds);
+    std::printf("{\"notes\": %d, \"accuracy_clean\": %.4f, \"accuracy_20db\": %.4f, "
+                "\"accuracy_10db\": %.4f, \"median_answer_latency_ms\": %.1f, "
+                "\"false_answers_per_minute\": %d, \"cpu_percent_of_core\": %.3f}\n",
+                conditions[0].total.notes, accuracy(conditions[0].total),
+                accuracy(conditions[1].total), accuracy(conditions[2].total), latency.median,
+                falseAnswers, cost.percentOfCore());
+    return 0;
+}
