@@ -15,6 +15,7 @@ public:
     double levelDb() const { return known_ ? floor_ : -120.0; }
 
 private:
+    static constexpr double NoSignalDb = -100;
     double rise_;
     double floor_ = -120.0;
     bool known_ = false;

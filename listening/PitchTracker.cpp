@@ -55,7 +55,8 @@ struct PitchTracker::Aubio {
 
 PitchTracker::PitchTracker(int sampleRate)
     : sampleRate_(sampleRate), window_(windowFor(sampleRate)), hop_(window_ / 8),
-      rumbleFilter_(RumbleHz, sampleRate), hopEnergy_(static_cast<std::size_t>(window_ / hop_), 0.0) {
+      rumbleFilter_(RumbleHz, sampleRate), periodRefiner_(sampleRate),
+      windowSamples_(static_cast<std::size_t>(window_), 0.0f), hopEnergy_(static_cast<std::size_t>(window_ / hop_), 0.0) {
     restart(0);
 }
 
@@ -66,8 +67,10 @@ void PitchTracker::restart(std::int64_t firstFrame) {
     rumbleFilter_.reset();
     filled_ = 0;
     nextFrame_ = firstFrame;
+    std::fill(windowSamples_.begin(), windowSamples_.end(), 0.0f);
     std::fill(hopEnergy_.begin(), hopEnergy_.end(), 0.0);
     hopIndex_ = 0;
+    hopsSeen_ = 0;
 }
 
 void PitchTracker::add(std::span<const float> samples, const FrameHandler& handler) {
@@ -89,13 +92,17 @@ PitchFrame PitchTracker::analyseHop() {
         energy += double(hop[i]) * hop[i];
     hopEnergy_[hopIndex_] = energy / hop_;
     hopIndex_ = (hopIndex_ + 1) % hopEnergy_.size();
+    // Right after a restart the window is not full yet: its level is that of what it holds.
+    hopsSeen_ = std::min(hopsSeen_ + 1, hopEnergy_.size());
     const double meanSquare =
-        std::accumulate(hopEnergy_.begin(), hopEnergy_.end(), 0.0) / double(hopEnergy_.size());
+        std::accumulate(hopEnergy_.begin(), hopEnergy_.end(), 0.0) / double(hopsSeen_);
+    std::copy(windowSamples_.begin() + hop_, windowSamples_.end(), windowSamples_.begin());
+    std::copy(hop, hop + hop_, windowSamples_.end() - hop_);
 
     aubio_pitch_do(aubio_->pitch.get(), aubio_->in.get(), aubio_->out.get());
     PitchFrame frame;
     frame.timeMs = 1000.0 * double(nextFrame_) / sampleRate_;
-    frame.pitch = midiPitch(aubio_->out->data[0]);
+    frame.pitch = midiPitch(periodRefiner_.refine(windowSamples_, aubio_->out->data[0]));
     frame.confidence = std::clamp(double(aubio_pitch_get_confidence(aubio_->pitch.get())), 0.0, 1.0);
     frame.levelDb = 10.0 * std::log10(meanSquare + 1e-12);
     return frame;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HighPassFilter.h"
+#include "PeriodRefiner.h"
 #include "PitchFrame.h"
 
 #include <cstdint>
@@ -49,11 +50,14 @@ private:
     int window_;
     int hop_;
     HighPassFilter rumbleFilter_;
+    PeriodRefiner periodRefiner_;
+    std::vector<float> windowSamples_; // the latest window of filtered samples, oldest first
     std::unique_ptr<Aubio> aubio_;
     int filled_ = 0;            // samples of the current hop so far
     std::int64_t nextFrame_ = 0; // the frame number of the next sample
     std::vector<double> hopEnergy_; // the mean square of each hop in the window, oldest first
     std::size_t hopIndex_ = 0;
+    std::size_t hopsSeen_ = 0; // since the restart, up to a window's worth
 };
 
 } // namespace listening

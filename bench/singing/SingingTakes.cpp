@@ -90,7 +90,7 @@ Take singTake(const recordings::VoiceRange& range, int count, std::uint64_t seed
         truth.note = range.lowest + (i * 7 + static_cast<int>(seed)) % span;
         truth.startMs = GapMs + i * (NoteMs + GapMs);
         truth.endMs = truth.startMs + NoteMs;
-        truth.detuneCents = std::round(random.between(-30, 30));
+        truth.detuneCents = std::round(random.between(-25, 25));
         truth.voice = i % 4;
         const bool vibrato = (i / 4) % 2 == 1;
         if (truth.voice == 0) {
@@ -156,7 +156,8 @@ Score judge(const Take& take, const recordings::HearingLog& log, std::vector<QSt
         }
         ++score.right;
         score.latenciesMs.push_back(heardIn[i].front().timeMs - n.startMs);
-        score.centsErrors.push_back(heardIn[i].front().cents - n.detuneCents);
+        if (n.voice == 0)
+            score.centsErrors.push_back(heardIn[i].front().cents - n.detuneCents);
     }
     return score;
 }

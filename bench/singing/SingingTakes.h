@@ -37,7 +37,8 @@ struct Score {
     int right = 0;                    // heard once, as the note sung
     int extra = 0;                    // heard outside every note, or more than once in one
     std::vector<double> latenciesMs;  // from the start of each right note to its answer
-    std::vector<double> centsErrors;  // of the right notes
+    std::vector<double> centsErrors;  // of the right notes of the synthetic throat, whose
+                                      // pitch is known exactly
 };
 // `misses`, when given, receives a line for each note not heard right.
 Score judge(const Take& take, const recordings::HearingLog& log,

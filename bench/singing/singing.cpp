@@ -202,7 +202,7 @@ int main(int argc, char** argv) {
                 accuracy(conditions[1].total), accuracy(conditions[2].total));
     std::printf("answer after the note's start (clean): median %.0f ms, %.0f to %.0f ms\n",
                 latency.median, latency.min, latency.max);
-    std::printf("cents off the truth (clean): median %.1f, worst %.1f\n",
+    std::printf("cents off the truth (clean, synthetic voice): median %.1f, worst %.1f\n",
                 bench::summarise([&] {
                     std::vector<double> a;
                     for (double c : conditions[0].total.centsErrors)

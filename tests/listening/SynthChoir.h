@@ -29,9 +29,10 @@ struct SynthNote {
 std::vector<float> renderSynthChoir(int program, const std::vector<SynthNote>& notes,
                                     double lengthMs, int sampleRate, QString* error = nullptr);
 
-// How far from their notes the voice's own samples sound, in cents, each note measured alone,
-// plainly, by a pitch estimator of its own (a SoundFont's choir may sound a quarter of a
-// semitone flat). Empty when the synthesizer cannot render.
+// How far from their notes the voice's own samples sound over their first few tenths of a
+// second, in cents, each note measured alone, plainly, by a pitch estimator of its own (a
+// SoundFont's choir may sound a quarter of a semitone flat, its voices start sharp). Empty when
+// the synthesizer cannot render.
 std::vector<double> measuredTuning(int program, const std::vector<int>& notes, int sampleRate);
 
 } // namespace recordings

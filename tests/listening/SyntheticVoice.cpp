@@ -55,8 +55,8 @@ std::vector<float> SyntheticVoice::voice(double seconds, const Contour& pitch,
         const double t = double(n) / rate;
         if (n % 32 == 0)
             filter.tune(vowelAt(t));
-        // The vibrato grows in over the first fifth of a second, as a singer's does.
-        const double vibrato = settings_.vibratoCents * smoothStep(t / 0.2) *
+        const double onset = settings_.vibratoOnsetMs / 1000.0;
+        const double vibrato = settings_.vibratoCents * (onset > 0 ? smoothStep(t / onset) : 1.0) *
                                std::sin(2 * M_PI * settings_.vibratoHz * t + vibratoPhase);
         const double drift = settings_.driftCents * std::sin(2 * M_PI * 0.35 * t + driftPhase);
         const double f0 = hertz(pitch(t) + (vibrato + drift) / 100.0);

@@ -17,6 +17,7 @@ struct VoiceSettings {
     double breath = 0.08;     // aspiration noise beside the voice, relative
     double vibratoCents = 0;  // the vibrato's extent either way
     double vibratoHz = 5.5;
+    double vibratoOnsetMs = 200; // the vibrato grows in over this long, as a singer's does
     double driftCents = 3;    // a slow wandering of the pitch
     double attackMs = 40;
     double releaseMs = 60;
