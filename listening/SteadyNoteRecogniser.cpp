@@ -97,7 +97,9 @@ double SteadyNoteRecogniser::drift(double median) const {
 // The centre of the pitch over the last frames when they hold it: nearly all sung, within the
 // tolerance of their median, and spanning no more than the tolerance both ways.
 std::optional<double> SteadyNoteRecogniser::steadyCentre() {
-    if (count_ < span_)
+    // The whole hold time is sung: it begins with a sung moment (and ends with one, the
+    // latest); strays may only lie between.
+    if (count_ < span_ || !recent_[next_].sung)
         return std::nullopt;
     const auto allowedStrays = static_cast<std::size_t>(rules_.strayShare * double(span_));
     scratch_.clear();
