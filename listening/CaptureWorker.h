@@ -50,7 +50,7 @@ private:
     QByteArray id_;
     QAudioFormat format_;
     int session_ = 0;
-    QByteArray pending_;          // raw bytes read, a partial frame left over at its end
+    QByteArray pending_; // raw bytes read, a partial frame left over at its end
     qsizetype pendingBytes_ = 0;
     std::vector<float> mono_;
     std::int64_t frame_ = 0;

@@ -63,8 +63,7 @@ void mixToMono(QByteArrayView bytes, const QAudioFormat& format, std::vector<flo
         break;
     case QAudioFormat::Int32:
         mixFrames<std::int32_t>(
-            data, frames, channels, [](std::int32_t s) { return float(s / 2147483648.0); },
-            mono);
+            data, frames, channels, [](std::int32_t s) { return float(s / 2147483648.0); }, mono);
         break;
     case QAudioFormat::Float:
         mixFrames<float>(

@@ -56,7 +56,8 @@ struct PitchTracker::Aubio {
 PitchTracker::PitchTracker(int sampleRate)
     : sampleRate_(sampleRate), window_(windowFor(sampleRate)), hop_(window_ / 8),
       rumbleFilter_(RumbleHz, sampleRate), periodRefiner_(sampleRate),
-      windowSamples_(static_cast<std::size_t>(window_), 0.0f), hopEnergy_(static_cast<std::size_t>(window_ / hop_), 0.0) {
+      windowSamples_(static_cast<std::size_t>(window_), 0.0f),
+      hopEnergy_(static_cast<std::size_t>(window_ / hop_), 0.0) {
     restart(0);
 }
 
@@ -103,7 +104,8 @@ PitchFrame PitchTracker::analyseHop() {
     PitchFrame frame;
     frame.timeMs = 1000.0 * double(nextFrame_) / sampleRate_;
     frame.pitch = midiPitch(periodRefiner_.refine(windowSamples_, aubio_->out->data[0]));
-    frame.confidence = std::clamp(double(aubio_pitch_get_confidence(aubio_->pitch.get())), 0.0, 1.0);
+    frame.confidence =
+        std::clamp(double(aubio_pitch_get_confidence(aubio_->pitch.get())), 0.0, 1.0);
     frame.levelDb = 10.0 * std::log10(meanSquare + 1e-12);
     return frame;
 }

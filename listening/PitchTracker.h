@@ -19,8 +19,9 @@ namespace listening {
 // through the Fourier transform ("yinfast", the same estimate as plain YIN at a fraction of the
 // cost): a window of about 43 ms, moved on by an eighth of it (a hop), gives one PitchFrame per
 // hop, with YIN's own measure of periodicity as its confidence. Samples arrive in blocks of any
-// size. What lies below the lowest sung notes is filtered out first. (aubio's spectrally weighted variant "yinfft" reports no confidence in the library as
-// shipped, and reads a 220 Hz tone as 221.5 Hz, eleven cents sharp.)
+// size. What lies below the lowest sung notes is filtered out first. (aubio's spectrally weighted
+// variant "yinfft" reports no confidence in the library as shipped, and reads a 220 Hz tone as
+// 221.5 Hz, eleven cents sharp.)
 class PitchTracker {
 public:
     using FrameHandler = std::function<void(const PitchFrame&)>;
@@ -53,8 +54,8 @@ private:
     PeriodRefiner periodRefiner_;
     std::vector<float> windowSamples_; // the latest window of filtered samples, oldest first
     std::unique_ptr<Aubio> aubio_;
-    int filled_ = 0;            // samples of the current hop so far
-    std::int64_t nextFrame_ = 0; // the frame number of the next sample
+    int filled_ = 0;                // samples of the current hop so far
+    std::int64_t nextFrame_ = 0;    // the frame number of the next sample
     std::vector<double> hopEnergy_; // the mean square of each hop in the window, oldest first
     std::size_t hopIndex_ = 0;
     std::size_t hopsSeen_ = 0; // since the restart, up to a window's worth

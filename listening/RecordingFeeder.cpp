@@ -30,7 +30,8 @@ double RecordingFeeder::feedFile(const QString& path, double startMs, QString* e
 
 void RecordingFeeder::feed(std::span<const float> mono, int sampleRate, std::int64_t firstFrame) {
     for (std::size_t at = 0; at < mono.size(); at += blockFrames_) {
-        const std::span<const float> block = mono.subspan(at, std::min(blockFrames_, mono.size() - at));
+        const std::span<const float> block =
+            mono.subspan(at, std::min(blockFrames_, mono.size() - at));
         for (AudioAnalyser* analyser : analysers_)
             analyser->analyse(block, sampleRate, firstFrame + static_cast<std::int64_t>(at));
     }

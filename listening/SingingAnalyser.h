@@ -27,8 +27,7 @@ public:
     explicit SingingAnalyser(const SingingRules& rules = {}, QObject* parent = nullptr);
     ~SingingAnalyser() override;
 
-    void analyse(std::span<const float> samples, int sampleRate,
-                 std::int64_t firstFrame) override;
+    void analyse(std::span<const float> samples, int sampleRate, std::int64_t firstFrame) override;
 
     // Tuner readings at most this many times a second of sound (a screen's refresh rate);
     // 60 unless set. May be called from any thread.

@@ -48,8 +48,8 @@ std::optional<HeardNote> SteadyNoteRecogniser::add(const PitchFrame& frame, bool
     const int note = static_cast<int>(std::lround(*centre));
     // Still the note last heard: the same note, wavering across the border to the next, or read
     // an octave off for a moment.
-    if (held_ && (std::fabs(*centre - held_->centre) <= 0.5 ||
-                  std::abs(note - held_->note) % 12 == 0))
+    if (held_ &&
+        (std::fabs(*centre - held_->centre) <= 0.5 || std::abs(note - held_->note) % 12 == 0))
         return std::nullopt;
     held_ = Held{note, *centre};
     HeardNote heard;

@@ -39,12 +39,12 @@ private:
     SingingRules rules_;
     double hopMs_ = 0;
     double windowMs_ = 0;
-    std::size_t span_ = 1;        // frames that together cover the hold time
-    std::vector<Moment> recent_;  // the last `span_` frames, a ring
+    std::size_t span_ = 1;       // frames that together cover the hold time
+    std::vector<Moment> recent_; // the last `span_` frames, a ring
     std::size_t next_ = 0;
     std::size_t count_ = 0;
-    double breakMs_ = 0;          // how long nothing has been sung
-    std::optional<Held> held_;    // the note last heard, while the singer holds it
+    double breakMs_ = 0;       // how long nothing has been sung
+    std::optional<Held> held_; // the note last heard, while the singer holds it
     std::vector<double> scratch_;
 };
 

@@ -23,7 +23,7 @@ public:
 private:
     static constexpr double SilenceMs = 60; // a break this long is the end of singing
     double minGapMs_ = 1000.0 / 60;
-    std::array<double, 3> pitches_{};       // the last sung pitches, for their median
+    std::array<double, 3> pitches_{}; // the last sung pitches, for their median
     std::size_t pitchCount_ = 0;
     double lastReadingMs_ = -1e12;
     bool showingSinging_ = false;

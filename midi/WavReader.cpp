@@ -135,7 +135,8 @@ bool WavReader::readFormatChunk(const QByteArray& body, QString* why) {
 }
 
 QByteArray WavReader::readFrames(std::size_t frames) {
-    const std::int64_t wanted = std::min<std::int64_t>(static_cast<std::int64_t>(frames), framesLeft_);
+    const std::int64_t wanted =
+        std::min<std::int64_t>(static_cast<std::int64_t>(frames), framesLeft_);
     if (wanted <= 0 || !file_.isOpen())
         return {};
     QByteArray bytes = file_.read(wanted * format_.bytesPerFrame());

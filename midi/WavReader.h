@@ -14,9 +14,9 @@ struct WavFormat {
     Encoding encoding = Encoding::Pcm;
     int sampleRate = 0;
     int channels = 0;
-    int bitsPerSample = 0;    // PCM: 8, 16, 24 or 32; float: 32 or 64
-    std::int64_t frames = 0;  // whole frames present in the file
-    qint64 dataOffset = 0;    // where the first frame begins
+    int bitsPerSample = 0;   // PCM: 8, 16, 24 or 32; float: 32 or 64
+    std::int64_t frames = 0; // whole frames present in the file
+    qint64 dataOffset = 0;   // where the first frame begins
 
     int bytesPerFrame() const { return channels * (bitsPerSample / 8); }
     bool isPcm16() const { return encoding == Encoding::Pcm && bitsPerSample == 16; }

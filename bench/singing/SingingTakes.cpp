@@ -21,8 +21,8 @@ constexpr int Programs[] = {recordings::ChoirAahs, recordings::VoiceOohs, record
 
 namespace {
 
-void singSynthetic(Take& take, const TrueNote& truth, bool female, bool vibrato,
-                   std::uint64_t seed, recordings::NoiseSource& random) {
+void singSynthetic(Take& take, const TrueNote& truth, bool female, bool vibrato, std::uint64_t seed,
+                   recordings::NoiseSource& random) {
     recordings::VoiceSettings settings;
     settings.female = female;
     settings.vibratoCents = vibrato ? random.between(15, 30) : 0;
@@ -42,7 +42,8 @@ bool singSynth(Take& take, int program, std::vector<recordings::SynthNote> notes
     std::vector<int> pitches;
     for (const recordings::SynthNote& n : notes)
         pitches.push_back(n.note);
-    const std::vector<double> tuning = recordings::measuredTuning(program, pitches, take.sampleRate);
+    const std::vector<double> tuning =
+        recordings::measuredTuning(program, pitches, take.sampleRate);
     for (std::size_t i = 0; i < notes.size() && i < tuning.size(); ++i)
         notes[i].detuneCents = targetCents[i] - tuning[i];
     const double lengthMs = 1000.0 * double(take.samples.size()) / take.sampleRate;
@@ -53,7 +54,8 @@ bool singSynth(Take& take, int program, std::vector<recordings::SynthNote> notes
     for (const recordings::SynthNote& n : notes) {
         const auto from = static_cast<std::size_t>(n.startMs * take.sampleRate / 1000);
         const auto to = static_cast<std::size_t>((n.startMs + n.lengthMs) * take.sampleRate / 1000);
-        const auto tail = std::min(sung.size(), to + static_cast<std::size_t>(GapMs * take.sampleRate / 1000));
+        const auto tail =
+            std::min(sung.size(), to + static_cast<std::size_t>(GapMs * take.sampleRate / 1000));
         const double level = recordings::rms(std::span(sung).subspan(from, to - from));
         if (level > 0)
             recordings::mixInto(take.samples, std::span(sung).subspan(from, tail - from), from,
@@ -67,7 +69,8 @@ double singingRms(const Take& take) {
     std::size_t frames = 0;
     for (const TrueNote& n : take.notes) {
         const auto from = static_cast<std::size_t>(n.startMs * take.sampleRate / 1000);
-        const auto to = std::min(take.samples.size(), static_cast<std::size_t>(n.endMs * take.sampleRate / 1000));
+        const auto to = std::min(take.samples.size(),
+                                 static_cast<std::size_t>(n.endMs * take.sampleRate / 1000));
         for (std::size_t f = from; f < to; ++f)
             power += double(take.samples[f]) * take.samples[f];
         frames += to - from;
@@ -79,7 +82,9 @@ double singingRms(const Take& take) {
 
 Take singTake(const recordings::VoiceRange& range, int count, std::uint64_t seed, QString* error) {
     Take take;
-    take.samples.resize(static_cast<std::size_t>((GapMs + count * (NoteMs + GapMs)) * take.sampleRate / 1000), 0.0f);
+    take.samples.resize(
+        static_cast<std::size_t>((GapMs + count * (NoteMs + GapMs)) * take.sampleRate / 1000),
+        0.0f);
     recordings::NoiseSource random(seed);
     std::vector<recordings::SynthNote> synthNotes[3];
     std::vector<double> synthCents[3];
@@ -94,7 +99,8 @@ Take singTake(const recordings::VoiceRange& range, int count, std::uint64_t seed
         truth.voice = i % 4;
         const bool vibrato = (i / 4) % 2 == 1;
         if (truth.voice == 0) {
-            singSynthetic(take, truth, range.female, vibrato, seed * 1000 + static_cast<std::uint64_t>(i), random);
+            singSynthetic(take, truth, range.female, vibrato,
+                          seed * 1000 + static_cast<std::uint64_t>(i), random);
         } else {
             recordings::SynthNote n;
             n.note = truth.note;
@@ -126,7 +132,8 @@ Score judge(const Take& take, const recordings::HearingLog& log, std::vector<QSt
         bool inside = false;
         for (std::size_t i = 0; i < take.notes.size(); ++i) {
             // An answer may come after the note ends, while it dies away.
-            if (heard.timeMs >= take.notes[i].startMs && heard.timeMs < take.notes[i].endMs + GapMs) {
+            if (heard.timeMs >= take.notes[i].startMs &&
+                heard.timeMs < take.notes[i].endMs + GapMs) {
                 heardIn[i].push_back(heard);
                 inside = true;
             }
@@ -135,8 +142,10 @@ Score judge(const Take& take, const recordings::HearingLog& log, std::vector<QSt
             ++score.extra;
             if (misses)
                 misses->push_back(QStringLiteral("between the notes at %1 ms: heard %2%3%4")
-                                      .arg(heard.timeMs, 0, 'f', 0).arg(heard.note)
-                                      .arg(heard.cents >= 0 ? "+" : "").arg(heard.cents, 0, 'f', 0));
+                                      .arg(heard.timeMs, 0, 'f', 0)
+                                      .arg(heard.note)
+                                      .arg(heard.cents >= 0 ? "+" : "")
+                                      .arg(heard.cents, 0, 'f', 0));
         }
     }
     for (std::size_t i = 0; i < take.notes.size(); ++i) {
@@ -147,10 +156,17 @@ Score judge(const Take& take, const recordings::HearingLog& log, std::vector<QSt
             if (misses) {
                 QString heard;
                 for (const listening::HeardNote& h : heardIn[i])
-                    heard += QStringLiteral(" %1%2%3").arg(h.note).arg(h.cents >= 0 ? "+" : "").arg(h.cents, 0, 'f', 0);
+                    heard += QStringLiteral(" %1%2%3")
+                                 .arg(h.note)
+                                 .arg(h.cents >= 0 ? "+" : "")
+                                 .arg(h.cents, 0, 'f', 0);
                 misses->push_back(QStringLiteral("note %1%2%3 (voice %4) at %5 ms: heard%6")
-                                      .arg(n.note).arg(n.detuneCents >= 0 ? "+" : "").arg(n.detuneCents)
-                                      .arg(n.voice).arg(n.startMs).arg(heard.isEmpty() ? QStringLiteral(" nothing") : heard));
+                                      .arg(n.note)
+                                      .arg(n.detuneCents >= 0 ? "+" : "")
+                                      .arg(n.detuneCents)
+                                      .arg(n.voice)
+                                      .arg(n.startMs)
+                                      .arg(heard.isEmpty() ? QStringLiteral(" nothing") : heard));
             }
             continue;
         }

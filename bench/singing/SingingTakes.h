@@ -34,11 +34,11 @@ Take singTake(const recordings::VoiceRange& range, int count, std::uint64_t seed
 // How well a take was heard.
 struct Score {
     int notes = 0;
-    int right = 0;                    // heard once, as the note sung
-    int extra = 0;                    // heard outside every note, or more than once in one
-    std::vector<double> latenciesMs;  // from the start of each right note to its answer
-    std::vector<double> centsErrors;  // of the right notes of the synthetic throat, whose
-                                      // pitch is known exactly
+    int right = 0;                   // heard once, as the note sung
+    int extra = 0;                   // heard outside every note, or more than once in one
+    std::vector<double> latenciesMs; // from the start of each right note to its answer
+    std::vector<double> centsErrors; // of the right notes of the synthetic throat, whose
+                                     // pitch is known exactly
 };
 // `misses`, when given, receives a line for each note not heard right.
 Score judge(const Take& take, const recordings::HearingLog& log,

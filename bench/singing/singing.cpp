@@ -104,8 +104,8 @@ struct OtherNegatives {
 
 OtherNegatives otherNegatives(int rate, Cost& cost) {
     OtherNegatives found;
-    found.breathing = static_cast<int>(
-        hearCounting(recordings::breathing(30, rate, 3), rate, cost).notes.size());
+    found.breathing =
+        static_cast<int>(hearCounting(recordings::breathing(30, rate, 3), rate, cost).notes.size());
     found.clicks =
         static_cast<int>(hearCounting(recordings::clicks(30, rate, 4), rate, cost).notes.size());
     for (int i = 0; i < 20; ++i) {
@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(
         QStringLiteral("Measures how well sung notes are heard and prints the figures, then one "
                        "JSON line."));
-    parser.addHelpOption();
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Shows these options."));
     const QCommandLineOption notesOption(QStringLiteral("notes"),
                                          QStringLiteral("Notes per voice range (at least 24)."),
                                          QStringLiteral("N"), QStringLiteral("24"));
@@ -140,19 +141,19 @@ int main(int argc, char** argv) {
                                         QStringLiteral("DIR"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Lists every note not heard right."));
-    parser.addOptions({notesOption, seedOption, keepOption, verboseOption});
+    parser.addOptions({helpOption, notesOption, seedOption, keepOption, verboseOption});
     if (!parser.parse(app.arguments())) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         return 2;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(helpOption)) {
         std::printf("%s", qPrintable(parser.helpText()));
         return 0;
     }
-    bool ok = false;
-    const int notes = parser.value(notesOption).toInt(&ok);
-    const qulonglong seed = parser.value(seedOption).toULongLong(&ok) ;
-    if (!ok || notes < 24 || !parser.positionalArguments().isEmpty()) {
+    bool notesOk = false, seedOk = false;
+    const int notes = parser.value(notesOption).toInt(&notesOk);
+    const qulonglong seed = parser.value(seedOption).toULongLong(&seedOk);
+    if (!notesOk || !seedOk || notes < 24 || !parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "--notes takes a number of 24 or more, --seed a number\n");
         return 2;
     }
@@ -170,18 +171,18 @@ int main(int argc, char** argv) {
             std::printf("{\"error\": \"no synthesizer\"}\n");
             return 0;
         }
-        const std::vector<float> room =
-            recordings::roomNoise(double(take.samples.size()) / take.sampleRate, take.sampleRate,
-                                  0.01, seed + 7);
+        const std::vector<float> room = recordings::roomNoise(
+            double(take.samples.size()) / take.sampleRate, take.sampleRate, 0.01, seed + 7);
         for (Condition& condition : conditions) {
             const std::vector<float> sound =
                 std::isinf(condition.snrDb)
                     ? take.samples
                     : recordings::withNoise(take.samples, take.singingRms, room, condition.snrDb);
             if (!keep.isEmpty())
-                recordings::writeMonoWav(QDir(keep).filePath(QStringLiteral("%1-%2.wav").arg(
-                                             range.name, QString(condition.name).remove(' '))),
-                                         sound, take.sampleRate);
+                recordings::writeMonoWav(
+                    QDir(keep).filePath(QStringLiteral("%1-%2.wav")
+                                            .arg(range.name, QString(condition.name).remove(' '))),
+                    sound, take.sampleRate);
             std::vector<QString> misses;
             const singingbench::Score score =
                 singingbench::judge(take, hearCounting(sound, take.sampleRate, cost), &misses);
@@ -208,7 +209,8 @@ int main(int argc, char** argv) {
                     for (double c : conditions[0].total.centsErrors)
                         a.push_back(std::fabs(c));
                     return a;
-                }()).median,
+                }())
+                    .median,
                 absMax(conditions[0].total.centsErrors));
     std::printf("false answers in a minute of silence, room noise and speech%s: %d\n",
                 espeak ? " (half of it espeak-ng)" : "", falseAnswers);

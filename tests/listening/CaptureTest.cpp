@@ -39,8 +39,7 @@ bool waitFor(const std::function<bool()>& done, int ms) {
 // Counts what reaches the analysers, and where.
 class BlockCounter final : public listening::AudioAnalyser {
 public:
-    void analyse(std::span<const float> samples, int sampleRate,
-                 std::int64_t firstFrame) override {
+    void analyse(std::span<const float> samples, int sampleRate, std::int64_t firstFrame) override {
         if (QThread::currentThread() == QCoreApplication::instance()->thread())
             onUiThread = true;
         if (firstFrame != nextFrame)
@@ -59,8 +58,9 @@ public:
 struct Problems {
     std::vector<std::pair<InputProblem, QString>> seen;
     void watch(MicrophoneCapture& capture) {
-        QObject::connect(&capture, &MicrophoneCapture::inputUnavailable,
-                         [this](InputProblem p, const QString& input) { seen.emplace_back(p, input); });
+        QObject::connect(
+            &capture, &MicrophoneCapture::inputUnavailable,
+            [this](InputProblem p, const QString& input) { seen.emplace_back(p, input); });
     }
 };
 
@@ -85,10 +85,11 @@ TEST(Capture, NoInputIsReportedOnce) {
 TEST(Capture, HearsANoteSungIntoTheDefaultInput) {
     if (!server)
         GTEST_SKIP() << "PulseAudio could not be started";
-    microphoneModule = server->addMicrophone(QStringLiteral("microphone"),
-                                             QStringLiteral("Test microphone"));
+    microphoneModule =
+        server->addMicrophone(QStringLiteral("microphone"), QStringLiteral("Test microphone"));
     ASSERT_GE(microphoneModule, 0);
-    ASSERT_TRUE(server->pactl({QStringLiteral("set-default-source"), QStringLiteral("microphone")}));
+    ASSERT_TRUE(
+        server->pactl({QStringLiteral("set-default-source"), QStringLiteral("microphone")}));
     ASSERT_TRUE(waitFor([] { return !MicrophoneCapture::inputs().isEmpty(); }, 5000));
     const QList<listening::AudioInput> inputs = MicrophoneCapture::inputs();
     EXPECT_EQ(inputs.first().id, QByteArray("microphone"));
@@ -138,8 +139,8 @@ TEST(Capture, HearsANoteSungIntoTheDefaultInput) {
 TEST(Capture, AnInputIsChosenByItsIdOrDescriptionAndItsLossIsReportedOnce) {
     if (!server || microphoneModule < 0)
         GTEST_SKIP() << "PulseAudio could not be started";
-    const int second = server->addMicrophone(QStringLiteral("second"),
-                                             QStringLiteral("Second microphone"));
+    const int second =
+        server->addMicrophone(QStringLiteral("second"), QStringLiteral("Second microphone"));
     ASSERT_GE(second, 0);
     ASSERT_TRUE(waitFor([] { return MicrophoneCapture::inputs().size() == 2; }, 5000));
     EXPECT_EQ(MicrophoneCapture::inputs().first().id, QByteArray("microphone"));
@@ -160,7 +161,8 @@ TEST(Capture, AnInputIsChosenByItsIdOrDescriptionAndItsLossIsReportedOnce) {
 
     ASSERT_TRUE(server->removeModule(second));
     ASSERT_TRUE(waitFor([&] { return problems.seen.size() == 2; }, 5000));
-    EXPECT_EQ(problems.seen[1], std::make_pair(InputProblem::Lost, QStringLiteral("Second microphone")));
+    EXPECT_EQ(problems.seen[1],
+              std::make_pair(InputProblem::Lost, QStringLiteral("Second microphone")));
     EXPECT_FALSE(capture.isListening());
     const int blocksWhenLost = counter.blocks;
     waitFor([] { return false; }, 1500);
@@ -175,7 +177,8 @@ TEST(Capture, AnInputIsChosenByItsIdOrDescriptionAndItsLossIsReportedOnce) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    const bool listing = QCoreApplication::arguments().contains(QStringLiteral("--gtest_list_tests"));
+    const bool listing =
+        QCoreApplication::arguments().contains(QStringLiteral("--gtest_list_tests"));
     std::unique_ptr<PrivateSoundServer> owner;
     if (!listing) {
         owner = std::make_unique<PrivateSoundServer>();

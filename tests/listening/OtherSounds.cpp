@@ -32,7 +32,7 @@ double smoothStep(double x) {
 
 // One stretch of talk: a syllable's vowel, or the consonant or pause after it.
 struct Syllable {
-    double start, end;  // seconds
+    double start, end; // seconds
     double fromPitch, toPitch;
     char vowel;
 };
@@ -49,7 +49,8 @@ std::vector<Syllable> talk(double seconds, bool female, NoiseSource& random) {
             const double declination = -2.5 * (t - phraseStart) / 2.0;
             const double from = base + declination + random.between(-2.0, 3.0);
             const double glide = random.between(1.5, 5.0) * (random.uniform() < 0.5 ? -1 : 1);
-            syllables.push_back({t, t + length, from, from + glide, "aeiou"[int(random.uniform() * 5)]});
+            syllables.push_back(
+                {t, t + length, from, from + glide, "aeiou"[int(random.uniform() * 5)]});
             t += length + random.between(0.04, 0.10); // the consonant after it
         }
         t += random.between(0.25, 0.5);
@@ -78,7 +79,8 @@ std::vector<float> roomNoise(double seconds, int sampleRate, double rms, std::ui
         rumble = 0.995 * rumble + 0.05 * random.gaussian();
         const double t = double(n) / sampleRate;
         const double hum = 0.08 * std::sin(2 * M_PI * 50 * t + humPhase) +
-                           0.04 * std::sin(2 * M_PI * 100 * t) + 0.02 * std::sin(2 * M_PI * 150 * t);
+                           0.04 * std::sin(2 * M_PI * 100 * t) +
+                           0.02 * std::sin(2 * M_PI * 150 * t);
         out[n] = static_cast<float>(0.2 * pink + rumble + hum);
     }
     scaleToRms(out, rms);
@@ -127,7 +129,8 @@ std::vector<float> speech(double seconds, int sampleRate, bool female, std::uint
         if (hiss.uniform() < 0.4)
             continue;
         const auto from = static_cast<std::size_t>(syllables[i].end * sampleRate);
-        const auto to = std::min(out.size(), static_cast<std::size_t>(syllables[i + 1].start * sampleRate));
+        const auto to =
+            std::min(out.size(), static_cast<std::size_t>(syllables[i + 1].start * sampleRate));
         double previous = 0;
         for (std::size_t n = from; n < to; ++n) {
             const double white = hiss.gaussian();
@@ -171,9 +174,10 @@ std::vector<float> clicks(double seconds, int sampleRate, std::uint64_t seed) {
         const auto from = static_cast<std::size_t>(t * sampleRate);
         const int kind = static_cast<int>(random.uniform() * 4);
         const double size = random.between(0.2, 0.8);
-        const double ring = random.between(150, 400);   // a knock's pitch, Hz
+        const double ring = random.between(150, 400); // a knock's pitch, Hz
         const double decay = kind == 2 ? random.between(0.015, 0.04) : random.between(0.001, 0.008);
-        const auto length = static_cast<std::size_t>((kind == 0 ? 0.0001 : 8 * decay) * sampleRate) + 1;
+        const auto length =
+            static_cast<std::size_t>((kind == 0 ? 0.0001 : 8 * decay) * sampleRate) + 1;
         for (std::size_t i = 0; i < length && from + i < out.size(); ++i) {
             const double u = double(i) / sampleRate;
             const double fade = std::exp(-u / decay);

@@ -45,9 +45,13 @@ struct FrameRun {
         }
     }
     void steady(double ms, double pitch, double levelDb = -20) {
-        sing(ms, [pitch](double) { return pitch; }, levelDb);
+        sing(
+            ms, [pitch](double) { return pitch; }, levelDb);
     }
-    void rest(double ms) { sing(ms, [](double) { return 0.0; }, -90, false); }
+    void rest(double ms) {
+        sing(
+            ms, [](double) { return 0.0; }, -90, false);
+    }
 };
 
 } // namespace
@@ -89,7 +93,8 @@ TEST(SteadyNoteRules, WhatStraysOrMovesOnIsNoNote) {
     EXPECT_TRUE(slide.heard.empty());
 
     FrameRun knock; // one pitch, dying away at 60 dB a second
-    knock.sing(1000, [](double) { return 64.0; }, -20);
+    knock.sing(
+        1000, [](double) { return 64.0; }, -20);
     FrameRun dying;
     dying.recogniser.restart(HopMs, WindowMs);
     for (double t = HopMs; t <= 1000; t += HopMs)
@@ -189,22 +194,26 @@ TEST(MonoMix, EveryKindOfSampleBecomesTheAverageOfItsChannels) {
 
     format.setSampleFormat(QAudioFormat::Int16);
     const qint16 pcm16[] = {16384, -16384, 32767, 32767, 7};
-    listening::mixToMono(QByteArrayView(reinterpret_cast<const char*>(pcm16), sizeof pcm16), format, mono);
+    listening::mixToMono(QByteArrayView(reinterpret_cast<const char*>(pcm16), sizeof pcm16), format,
+                         mono);
     EXPECT_EQ(mono, (std::vector<float>{0.0f, 32767 / 32768.0f})); // the partial frame is left
 
     format.setSampleFormat(QAudioFormat::UInt8);
     const quint8 pcm8[] = {128, 192, 0, 0};
-    listening::mixToMono(QByteArrayView(reinterpret_cast<const char*>(pcm8), sizeof pcm8), format, mono);
+    listening::mixToMono(QByteArrayView(reinterpret_cast<const char*>(pcm8), sizeof pcm8), format,
+                         mono);
     EXPECT_EQ(mono, (std::vector<float>{0.25f, -1.0f}));
 
     format.setSampleFormat(QAudioFormat::Int32);
     const qint32 pcm32[] = {1 << 30, 1 << 30};
-    listening::mixToMono(QByteArrayView(reinterpret_cast<const char*>(pcm32), sizeof pcm32), format, mono);
+    listening::mixToMono(QByteArrayView(reinterpret_cast<const char*>(pcm32), sizeof pcm32), format,
+                         mono);
     EXPECT_EQ(mono, (std::vector<float>{0.5f}));
 
     format.setSampleFormat(QAudioFormat::Float);
     const float floats[] = {0.5f, NAN, 3.0f, 0.0f};
-    listening::mixToMono(QByteArrayView(reinterpret_cast<const char*>(floats), sizeof floats), format, mono);
+    listening::mixToMono(QByteArrayView(reinterpret_cast<const char*>(floats), sizeof floats),
+                         format, mono);
     EXPECT_EQ(mono, (std::vector<float>{0.25f, 0.5f})); // nothing outside -1..1 gets through
 }
 

@@ -31,9 +31,11 @@ bool PrivateSoundServer::start() {
         return false;
     server_.setProgram(program);
     server_.setArguments(
-        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-         QStringLiteral("--use-pid-file=no"), QStringLiteral("-L"),
-         QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=%1/native").arg(dir_.path()),
+        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+         QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
+         QStringLiteral("-L"),
+         QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=%1/native")
+             .arg(dir_.path()),
          QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=singing rate=48000")});
     server_.setStandardOutputFile(QProcess::nullDevice());
     server_.setStandardErrorFile(QProcess::nullDevice());
@@ -78,6 +80,7 @@ bool PrivateSoundServer::removeModule(int module) const {
 
 bool PrivateSoundServer::startPlaying(const QString& path) {
     player_.waitForFinished(30000);
-    player_.start(QStringLiteral("paplay"), {QStringLiteral("-d"), QStringLiteral("singing"), path});
+    player_.start(QStringLiteral("paplay"),
+                  {QStringLiteral("-d"), QStringLiteral("singing"), path});
     return player_.waitForStarted(5000);
 }

@@ -163,14 +163,15 @@ TEST(SteadyNote, AHeldNoteIsHeardOnceUntilTheSingerStopsOrMovesOn) {
     EXPECT_EQ(notesOf(recordings::hear(oneAfterAnother({sung(55, 3.0)}), Rate)),
               std::vector<int>{55});
     // The same note twice, with a breath between.
-    EXPECT_EQ(notesOf(recordings::hear(oneAfterAnother({sung(55, 0.6), sung(55, 0.6)}, 0.3),
-                                       Rate)),
+    EXPECT_EQ(notesOf(recordings::hear(oneAfterAnother({sung(55, 0.6), sung(55, 0.6)}, 0.3), Rate)),
               (std::vector<int>{55, 55}));
     // From one note to another without a break, and back.
     const recordings::SyntheticVoice voice(VoiceSettings{});
     const recordings::Vowel a = recordings::vowel('a', false);
     const std::vector<float> legato = voice.voice(
-        2.4, [](double t) { return t < 0.8 ? 50.0 : t < 1.6 ? 54.0 : 50.0; },
+        2.4, [](double t) { return t < 0.8   ? 50.0
+                                   : t < 1.6 ? 54.0
+                                             : 50.0; },
         [a](double) { return a; }, [](double t) { return std::min(1.0, t / 0.04); });
     EXPECT_EQ(notesOf(recordings::hear(oneAfterAnother({legato}), Rate)),
               (std::vector<int>{50, 54, 50}));
@@ -190,7 +191,8 @@ TEST(SteadyNote, NotesAreHeardInANoisyRoom) {
         sounds.push_back(sung(notes[i], 0.9, voice));
     }
     const std::vector<float> clean = oneAfterAnother(sounds);
-    const std::vector<float> room = recordings::roomNoise(double(clean.size()) / Rate, Rate, 0.01, 9);
+    const std::vector<float> room =
+        recordings::roomNoise(double(clean.size()) / Rate, Rate, 0.01, 9);
     for (const double snr : {20.0, 10.0}) {
         const std::vector<float> noisy =
             recordings::withNoise(clean, VoiceSettings().rms, room, snr);

@@ -50,8 +50,8 @@ std::vector<float> renderSynthChoir(int program, const std::vector<SynthNote>& n
         list.add(start, 0x90, static_cast<std::uint32_t>(n.note), 100);
         if (n.vibratoCents > 0)
             for (std::uint32_t tick = start + 1; tick < end; ++tick)
-                list.bend(tick, n.detuneCents +
-                                    n.vibratoCents * std::sin(2 * M_PI * 5.5 * (tick - start) / 100.0));
+                list.bend(tick, n.detuneCents + n.vibratoCents * std::sin(2 * M_PI * 5.5 *
+                                                                          (tick - start) / 100.0));
         list.add(end, 0x80, static_cast<std::uint32_t>(n.note), 0);
     }
     midi::RenderOptions options;
@@ -90,7 +90,8 @@ std::vector<double> measuredTuning(int program, const std::vector<int>& notes, i
         for (double at = 100; at <= 400; at += 25) {
             const auto from = static_cast<std::size_t>((n.startMs + at) * sampleRate / 1000);
             const std::vector<float> piece(sound.begin() + static_cast<std::ptrdiff_t>(from),
-                                           sound.begin() + static_cast<std::ptrdiff_t>(from + frames));
+                                           sound.begin() +
+                                               static_cast<std::ptrdiff_t>(from + frames));
             const double hertz = fundamentalFrequency(piece, sampleRate);
             // A choir's unsteady attack can mislead any estimator: only readings near the note
             // count.

@@ -14,7 +14,7 @@ constexpr int SynthVoice = 54;
 // One note for the synthesizer's voice to sing.
 struct SynthNote {
     int note = 60;
-    double startMs = 0;     // on the 10-ms tick of the stream
+    double startMs = 0; // on the 10-ms tick of the stream
     double lengthMs = 800;
     double detuneCents = 0; // through the pitch wheel
     // Vibrato, either through the pitch wheel (extent either way, at 5.5 Hz) or through the

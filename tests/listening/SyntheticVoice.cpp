@@ -70,8 +70,7 @@ std::vector<float> SyntheticVoice::voice(double seconds, const Contour& pitch,
         // The mouth radiates the flow's change; scaled so that its size does not follow f0.
         const double pulse = (flow - flowBefore) * rate / (f0 * M_PI);
         flowBefore = flow;
-        const double breath =
-            settings_.breath * random.gaussian() * (phase < 0.56 ? 1.0 : 0.4);
+        const double breath = settings_.breath * random.gaussian() * (phase < 0.56 ? 1.0 : 0.4);
         const double shaped = filter.process(static_cast<float>(pulse + breath));
         // A gentle high-pass keeps the sound free of any offset.
         dcOut = shaped - dcIn + 0.995 * dcOut;

@@ -12,16 +12,16 @@ namespace recordings {
 struct VoiceSettings {
     int sampleRate = 48000;
     bool female = false;
-    double jitter = 0.006;    // the spread of each period's length, relative
-    double shimmer = 0.05;    // the spread of each period's loudness, relative
-    double breath = 0.08;     // aspiration noise beside the voice, relative
-    double vibratoCents = 0;  // the vibrato's extent either way
+    double jitter = 0.006;   // the spread of each period's length, relative
+    double shimmer = 0.05;   // the spread of each period's loudness, relative
+    double breath = 0.08;    // aspiration noise beside the voice, relative
+    double vibratoCents = 0; // the vibrato's extent either way
     double vibratoHz = 5.5;
     double vibratoOnsetMs = 200; // the vibrato grows in over this long, as a singer's does
-    double driftCents = 3;    // a slow wandering of the pitch
+    double driftCents = 3;       // a slow wandering of the pitch
     double attackMs = 40;
     double releaseMs = 60;
-    double rms = 0.1;         // the loudness of the full voice (-20 dB below full scale)
+    double rms = 0.1; // the loudness of the full voice (-20 dB below full scale)
     std::uint64_t seed = 1;
 };
 

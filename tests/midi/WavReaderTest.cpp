@@ -70,15 +70,19 @@ TEST(WavReader, ReadsEveryKindOfSamplePieceByPiece) {
     const std::vector<Case> cases{
         {1, 8, bytes(quint8(192), quint8(64), quint8(0), quint8(128))},
         {1, 16, bytes(qint16(16384), qint16(-16384), qint16(-32768), qint16(0))},
-        {1, 24, QByteArray::fromHex("000040" "0000c0" "000080" "000000")},
+        {1, 24,
+         QByteArray::fromHex("000040"
+                             "0000c0"
+                             "000080"
+                             "000000")},
         {1, 32, bytes(qint32(1 << 30), qint32(-(1 << 30)), qint32(INT32_MIN), qint32(0))},
         {3, 32, bytes(0.5f, -0.5f, -1.0f, 0.0f)},
         {3, 64, bytes(0.5, -0.5, -1.0, 0.0)},
     };
     for (const Case& c : cases) {
-        const QString path = files.write(QStringLiteral("k%1-%2.wav").arg(c.tag).arg(c.bits),
-                                         wave(chunk("fmt ", format(c.tag, 2, 22050, c.bits)) +
-                                              chunk("data", c.data)));
+        const QString path = files.write(
+            QStringLiteral("k%1-%2.wav").arg(c.tag).arg(c.bits),
+            wave(chunk("fmt ", format(c.tag, 2, 22050, c.bits)) + chunk("data", c.data)));
         midi::WavReader reader;
         ASSERT_TRUE(reader.open(path)) << c.bits;
         EXPECT_EQ(reader.format().sampleRate, 22050);
@@ -91,14 +95,14 @@ TEST(WavReader, ReadsEveryKindOfSamplePieceByPiece) {
 TEST(WavReader, FindsTheSoundAmongOtherChunksAndInTheExtensibleHeader) {
     Files files;
     // WAVE_FORMAT_EXTENSIBLE: cbSize 22, valid bits, channel mask, then the float sub-format.
-    const QByteArray extensible = format(0xFFFE, 1, 48000, 32) + le16(22) + le16(32) +
-                                  le32(4) + le16(3) + QByteArray(14, '\x01');
+    const QByteArray extensible = format(0xFFFE, 1, 48000, 32) + le16(22) + le16(32) + le32(4) +
+                                  le16(3) + QByteArray(14, '\x01');
     const float samples[] = {0.25f, 0.75f, -0.25f};
     const QByteArray data(reinterpret_cast<const char*>(samples), sizeof samples);
-    const QString path = files.write(
-        QStringLiteral("ext.wav"),
-        wave(chunk("LIST", "INFOISFT\x05\0\0\0odd", 0) + chunk("fmt ", extensible) +
-             chunk("fact", le32(3)) + chunk("data", data)));
+    const QString path =
+        files.write(QStringLiteral("ext.wav"),
+                    wave(chunk("LIST", "INFOISFT\x05\0\0\0odd", 0) + chunk("fmt ", extensible) +
+                         chunk("fact", le32(3)) + chunk("data", data)));
     midi::WavReader reader;
     QString error;
     ASSERT_TRUE(reader.open(path, &error)) << error.toStdString();
@@ -109,10 +113,12 @@ TEST(WavReader, FindsTheSoundAmongOtherChunksAndInTheExtensibleHeader) {
 TEST(WavReader, ARecordingCutShortGivesWhatIsThere) {
     Files files;
     // The data chunk claims a thousand frames; two and a half are there.
-    const QByteArray data = QByteArray::fromHex("0040" "00c0" "ff7f");
-    const QString path = files.write(
-        QStringLiteral("cut.wav"),
-        wave(chunk("fmt ", format(1, 1, 8000, 16)) + "data" + le32(2000) + data.left(5)));
+    const QByteArray data = QByteArray::fromHex("0040"
+                                                "00c0"
+                                                "ff7f");
+    const QString path =
+        files.write(QStringLiteral("cut.wav"), wave(chunk("fmt ", format(1, 1, 8000, 16)) + "data" +
+                                                    le32(2000) + data.left(5)));
     midi::WavReader reader;
     ASSERT_TRUE(reader.open(path));
     EXPECT_EQ(reader.format().frames, 2);

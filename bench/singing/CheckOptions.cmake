@@ -1,0 +1,11 @@
+# The benchmark answers --help and refuses what it does not know with status 2, running nothing.
+execute_process(COMMAND ${PROGRAM} --help RESULT_VARIABLE help OUTPUT_VARIABLE text)
+if(NOT help EQUAL 0 OR NOT text MATCHES "--notes")
+    message(FATAL_ERROR "--help gave status ${help}: ${text}")
+endif()
+foreach(wrong "--no-such-option" "--notes=3" "--seed=x" "extra")
+    execute_process(COMMAND ${PROGRAM} ${wrong} RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+    if(NOT status EQUAL 2)
+        message(FATAL_ERROR "${wrong} gave status ${status}, not 2")
+    endif()
+endforeach()
