@@ -14,9 +14,11 @@
 #include <QDir>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <variant>
 
 namespace {
 
@@ -122,8 +124,17 @@ OtherNegatives otherNegatives(int rate, Cost& cost) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+namespace {
+
+struct Options {
+    int notes = 24;
+    qulonglong seed = 1;
+    QString keep;
+    bool verbose = false;
+};
+
+// The options, or the status to end with (0 after --help, 2 for a mistake).
+std::variant<Options, int> parseOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Measures how well sung notes are heard and prints the figures, then one "
@@ -142,7 +153,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Lists every note not heard right."));
     parser.addOptions({helpOption, notesOption, seedOption, keepOption, verboseOption});
-    if (!parser.parse(app.arguments())) {
+    if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         return 2;
     }
@@ -150,68 +161,69 @@ int main(int argc, char** argv) {
         std::printf("%s", qPrintable(parser.helpText()));
         return 0;
     }
+    Options options;
     bool notesOk = false, seedOk = false;
-    const int notes = parser.value(notesOption).toInt(&notesOk);
-    const qulonglong seed = parser.value(seedOption).toULongLong(&seedOk);
-    if (!notesOk || !seedOk || notes < 24 || !parser.positionalArguments().isEmpty()) {
+    options.notes = parser.value(notesOption).toInt(&notesOk);
+    options.seed = parser.value(seedOption).toULongLong(&seedOk);
+    if (!notesOk || !seedOk || options.notes < 24 || !parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "--notes takes a number of 24 or more, --seed a number\n");
         return 2;
     }
-    const QString keep = parser.value(keepOption);
-    if (!keep.isEmpty())
-        QDir().mkpath(keep);
+    options.keep = parser.value(keepOption);
+    options.verbose = parser.isSet(verboseOption);
+    return options;
+}
 
-    Condition conditions[] = {{"clean", INFINITY, {}}, {"20 dB", 20, {}}, {"10 dB", 10, {}}};
-    Cost cost;
+// Sings every range's take, clean and with the room's noise, and scores what is heard. False
+// when the synthesizer cannot sing.
+bool measureTakes(const Options& options, std::array<Condition, 3>& conditions, Cost& cost) {
     for (const recordings::VoiceRange& range : recordings::VoiceRanges) {
         QString error;
-        const singingbench::Take take = singingbench::singTake(range, notes, seed, &error);
+        const singingbench::Take take =
+            singingbench::singTake(range, options.notes, options.seed, &error);
         if (take.samples.empty()) {
             std::printf("the synthesizer cannot sing: %s\n", qPrintable(error));
-            std::printf("{\"error\": \"no synthesizer\"}\n");
-            return 0;
+            return false;
         }
         const std::vector<float> room = recordings::roomNoise(
-            double(take.samples.size()) / take.sampleRate, take.sampleRate, 0.01, seed + 7);
+            double(take.samples.size()) / take.sampleRate, take.sampleRate, 0.01, options.seed + 7);
         for (Condition& condition : conditions) {
             const std::vector<float> sound =
                 std::isinf(condition.snrDb)
                     ? take.samples
                     : recordings::withNoise(take.samples, take.singingRms, room, condition.snrDb);
-            if (!keep.isEmpty())
+            if (!options.keep.isEmpty())
                 recordings::writeMonoWav(
-                    QDir(keep).filePath(QStringLiteral("%1-%2.wav")
-                                            .arg(range.name, QString(condition.name).remove(' '))),
+                    QDir(options.keep)
+                        .filePath(QStringLiteral("%1-%2.wav")
+                                      .arg(range.name, QString(condition.name).remove(' '))),
                     sound, take.sampleRate);
             std::vector<QString> misses;
             const singingbench::Score score =
                 singingbench::judge(take, hearCounting(sound, take.sampleRate, cost), &misses);
             std::printf("%-8s %-6s %3d of %3d right, %d extra\n", range.name, condition.name,
                         score.right, score.notes, score.extra);
-            if (parser.isSet(verboseOption))
-                for (const QString& miss : misses)
-                    std::printf("    %s\n", qPrintable(miss));
+            for (const QString& miss : options.verbose ? misses : std::vector<QString>())
+                std::printf("    %s\n", qPrintable(miss));
             add(condition.total, score);
         }
     }
-    bool espeak = false;
-    const int falseAnswers = falseAnswersInAMinute(48000, cost, espeak);
-    const OtherNegatives others = otherNegatives(48000, cost);
+    return true;
+}
 
-    const bench::Summary latency = bench::summarise(conditions[0].total.latenciesMs);
-    std::printf("accuracy: clean %.3f, 20 dB %.3f, 10 dB %.3f\n", accuracy(conditions[0].total),
+void report(const std::array<Condition, 3>& conditions, int falseAnswers, bool espeak,
+            const OtherNegatives& others, const Cost& cost) {
+    const singingbench::Score& clean = conditions[0].total;
+    const bench::Summary latency = bench::summarise(clean.latenciesMs);
+    std::vector<double> centsOff;
+    for (const double c : clean.centsErrors)
+        centsOff.push_back(std::fabs(c));
+    std::printf("accuracy: clean %.3f, 20 dB %.3f, 10 dB %.3f\n", accuracy(clean),
                 accuracy(conditions[1].total), accuracy(conditions[2].total));
     std::printf("answer after the note's start (clean): median %.0f ms, %.0f to %.0f ms\n",
                 latency.median, latency.min, latency.max);
     std::printf("cents off the truth (clean, synthetic voice): median %.1f, worst %.1f\n",
-                bench::summarise([&] {
-                    std::vector<double> a;
-                    for (double c : conditions[0].total.centsErrors)
-                        a.push_back(std::fabs(c));
-                    return a;
-                }())
-                    .median,
-                absMax(conditions[0].total.centsErrors));
+                bench::summarise(centsOff).median, absMax(clean.centsErrors));
     std::printf("false answers in a minute of silence, room noise and speech%s: %d\n",
                 espeak ? " (half of it espeak-ng)" : "", falseAnswers);
     std::printf("also heard as notes: breathing (30 s) %d, clicks (30 s) %d, slides (20) %d\n",
@@ -221,8 +233,29 @@ int main(int argc, char** argv) {
     std::printf("{\"notes\": %d, \"accuracy_clean\": %.4f, \"accuracy_20db\": %.4f, "
                 "\"accuracy_10db\": %.4f, \"median_answer_latency_ms\": %.1f, "
                 "\"false_answers_per_minute\": %d, \"cpu_percent_of_core\": %.3f}\n",
-                conditions[0].total.notes, accuracy(conditions[0].total),
-                accuracy(conditions[1].total), accuracy(conditions[2].total), latency.median,
-                falseAnswers, cost.percentOfCore());
+                clean.notes, accuracy(clean), accuracy(conditions[1].total),
+                accuracy(conditions[2].total), latency.median, falseAnswers, cost.percentOfCore());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const std::variant<Options, int> parsed = parseOptions(app.arguments());
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const Options& options = std::get<Options>(parsed);
+    if (!options.keep.isEmpty())
+        QDir().mkpath(options.keep);
+    std::array<Condition, 3> conditions{Condition{"clean", INFINITY, {}},
+                                        Condition{"20 dB", 20, {}}, Condition{"10 dB", 10, {}}};
+    Cost cost;
+    if (!measureTakes(options, conditions, cost)) {
+        std::printf("{\"error\": \"no synthesizer\"}\n");
+        return 0;
+    }
+    bool espeak = false;
+    const int falseAnswers = falseAnswersInAMinute(48000, cost, espeak);
+    report(conditions, falseAnswers, espeak, otherNegatives(48000, cost), cost);
     return 0;
 }
