@@ -9,16 +9,18 @@
 #include "SoundMix.h"
 #include "VoiceRanges.h"
 
-#include <QCommandLineParser>
+#include "CommandLine.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QTextStream>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <variant>
+#include <optional>
 
 namespace {
 
@@ -133,44 +135,24 @@ struct Options {
     bool verbose = false;
 };
 
-// The options, or the status to end with (0 after --help, 2 for a mistake).
-std::variant<Options, int> parseOptions(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Measures how well sung notes are heard and prints the figures, then one "
-                       "JSON line."));
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Shows these options."));
-    const QCommandLineOption notesOption(QStringLiteral("notes"),
-                                         QStringLiteral("Notes per voice range (at least 24)."),
-                                         QStringLiteral("N"), QStringLiteral("24"));
-    const QCommandLineOption seedOption(QStringLiteral("seed"),
-                                        QStringLiteral("Seed of the recordings."),
-                                        QStringLiteral("S"), QStringLiteral("1"));
-    const QCommandLineOption keepOption(QStringLiteral("keep"),
-                                        QStringLiteral("Writes the recordings into DIR."),
-                                        QStringLiteral("DIR"));
-    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
-                                           QStringLiteral("Lists every note not heard right."));
-    parser.addOptions({helpOption, notesOption, seedOption, keepOption, verboseOption});
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
-        return 2;
-    }
-    if (parser.isSet(helpOption)) {
-        std::printf("%s", qPrintable(parser.helpText()));
-        return 0;
-    }
+// Reads the options; nothing after writing why the command line is wrong.
+std::optional<Options> readOptions(const CommandLine& line, QString& why) {
     Options options;
-    bool notesOk = false, seedOk = false;
-    options.notes = parser.value(notesOption).toInt(&notesOk);
-    options.seed = parser.value(seedOption).toULongLong(&seedOk);
-    if (!notesOk || !seedOk || options.notes < 24 || !parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "--notes takes a number of 24 or more, --seed a number\n");
-        return 2;
+    bool ok = true;
+    if (line.isSet(QStringLiteral("notes")))
+        options.notes = line.value(QStringLiteral("notes")).toInt(&ok);
+    if (!ok || options.notes < 24 || options.notes > 1000) {
+        why = QStringLiteral("--notes takes a number from 24 to 1000");
+        return std::nullopt;
     }
-    options.keep = parser.value(keepOption);
-    options.verbose = parser.isSet(verboseOption);
+    if (line.isSet(QStringLiteral("seed")))
+        options.seed = line.value(QStringLiteral("seed")).toULongLong(&ok);
+    if (!ok) {
+        why = QStringLiteral("--seed takes a whole number");
+        return std::nullopt;
+    }
+    options.keep = line.value(QStringLiteral("keep"));
+    options.verbose = line.isSet(QStringLiteral("verbose"));
     return options;
 }
 
@@ -240,11 +222,34 @@ void report(const std::array<Condition, 3>& conditions, int falseAnswers, bool e
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const std::variant<Options, int> parsed = parseOptions(app.arguments());
-    if (const int* status = std::get_if<int>(&parsed))
+    QTextStream out(stdout), err(stderr);
+    CommandLine line(QStringLiteral("singing"),
+                     QStringLiteral("Measures how well sung notes are heard: every voice range, "
+                                    "clean and in a noisy room, how soon a note is answered, what "
+                                    "else is taken for a note, and what listening costs. Prints "
+                                    "its figures, then one JSON line."));
+    line.addUsage(QStringLiteral("[--notes N] [--seed S] [--keep DIR] [--verbose]"));
+    line.addOption({QStringLiteral("notes"),
+                    QStringLiteral("Notes per voice range, 24 to 1000 (default 24)."),
+                    QStringLiteral("N")});
+    line.addOption({QStringLiteral("seed"),
+                    QStringLiteral("The seed of the recordings (default 1)."),
+                    QStringLiteral("S")});
+    line.addOption({QStringLiteral("keep"),
+                    QStringLiteral("Writes the recordings into DIR as WAV files."),
+                    QStringLiteral("DIR")});
+    line.addOption(
+        {QStringLiteral("verbose"), QStringLiteral("Lists every note not heard right.")});
+    line.addExitStatus(0, QStringLiteral("the figures were printed"));
+    line.addExitStatus(CommandLine::UsageError, QStringLiteral("the command line is wrong"));
+    if (const std::optional<int> status = line.parse(CommandLine::arguments(argc, argv), out, err))
         return *status;
-    const Options& options = std::get<Options>(parsed);
+    QString why;
+    const std::optional<Options> read = readOptions(line, why);
+    if (!read)
+        return line.fail(err, why);
+    const Options& options = *read;
+    QCoreApplication app(argc, argv);
     if (!options.keep.isEmpty())
         QDir().mkpath(options.keep);
     std::array<Condition, 3> conditions{Condition{"clean", INFINITY, {}},
