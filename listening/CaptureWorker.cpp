@@ -37,9 +37,9 @@ CaptureWorker::~CaptureWorker() {
     stop();
 }
 
-void CaptureWorker::start(const QAudioDevice& device, int session) {
+void CaptureWorker::start(const QAudioDevice& device, int generation) {
     stop();
-    session_ = session;
+    generation_ = generation;
     id_ = device.id();
     source_ = std::make_unique<QAudioSource>(device, formatFor(device));
     // A tenth of a second of sound in hand is plenty; what the analysers hear is timed by its
@@ -59,7 +59,7 @@ void CaptureWorker::start(const QAudioDevice& device, int session) {
             fail(true);
     });
     watch_.start();
-    emit started(session_, format_.sampleRate());
+    emit started(generation_, format_.sampleRate());
 }
 
 void CaptureWorker::stop() {
@@ -104,7 +104,7 @@ void CaptureWorker::checkInput() {
 
 void CaptureWorker::fail(bool lost) {
     stop();
-    emit failed(session_, lost);
+    emit failed(generation_, lost);
 }
 
 } // namespace listening

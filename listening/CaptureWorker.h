@@ -28,15 +28,15 @@ public:
     explicit CaptureWorker(std::vector<AudioAnalyser*> analysers);
     ~CaptureWorker() override;
 
-    // Listens to `device` instead of what it listened to before; `session` names this
+    // Listens to `device` instead of what it listened to before; `generation` names this
     // listening in the signals.
-    void start(const QAudioDevice& device, int session);
+    void start(const QAudioDevice& device, int generation);
     void stop();
 
 signals:
-    void started(int session, int sampleRate);
+    void started(int generation, int sampleRate);
     // The input could not be opened (`lost` false) or went away while listening (true).
-    void failed(int session, bool lost);
+    void failed(int generation, bool lost);
 
 private:
     void readAvailable();
@@ -49,7 +49,7 @@ private:
     QTimer watch_;
     QByteArray id_;
     QAudioFormat format_;
-    int session_ = 0;
+    int generation_ = 0;
     QByteArray pending_; // raw bytes read, a partial frame left over at its end
     qsizetype pendingBytes_ = 0;
     std::vector<float> mono_;

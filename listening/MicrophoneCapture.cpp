@@ -32,9 +32,9 @@ bool MicrophoneCapture::listen(const QString& input) {
         return true;
     id_ = device->id();
     description_ = device->description();
-    const int session = ++session_;
+    const int generation = ++generation_;
     QMetaObject::invokeMethod(
-        worker_, [worker = worker_, d = *device, session] { worker->start(d, session); },
+        worker_, [worker = worker_, d = *device, generation] { worker->start(d, generation); },
         Qt::QueuedConnection);
     return true;
 }
@@ -44,19 +44,19 @@ void MicrophoneCapture::stop() {
         return;
     id_.clear();
     description_.clear();
-    ++session_;
+    ++generation_;
     QMetaObject::invokeMethod(worker_, &CaptureWorker::stop, Qt::QueuedConnection);
 }
 
-void MicrophoneCapture::workerStarted(int session, int sampleRate) {
-    if (session != session_)
+void MicrophoneCapture::workerStarted(int generation, int sampleRate) {
+    if (generation != generation_)
         return;
     reported_.reset();
     emit started(sampleRate);
 }
 
-void MicrophoneCapture::workerFailed(int session, bool lost) {
-    if (session != session_)
+void MicrophoneCapture::workerFailed(int generation, bool lost) {
+    if (generation != generation_)
         return;
     const QString input = description_;
     id_.clear();

@@ -53,13 +53,13 @@ signals:
     void inputUnavailable(listening::InputProblem problem, const QString& input);
 
 private:
-    void workerStarted(int session, int sampleRate);
-    void workerFailed(int session, bool lost);
+    void workerStarted(int generation, int sampleRate);
+    void workerFailed(int generation, bool lost);
     void report(InputProblem problem, const QString& input);
 
     QThread thread_;
     CaptureWorker* worker_;
-    int session_ = 0;
+    int generation_ = 0;
     QByteArray id_;
     QString description_;
     std::optional<std::pair<InputProblem, QString>> reported_;
