@@ -16,6 +16,7 @@ struct WavData {
 };
 
 bool writeWav(const QString& path, const WavData& wav);
+// Reads a 16-bit PCM file whole (WavReader reads other kinds, and piece by piece).
 bool readWav(const QString& path, WavData& wav);
 
 // Writes a WAV file piece by piece, keeping its header valid as it grows.
