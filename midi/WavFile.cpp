@@ -83,10 +83,7 @@ WavStreamWriter::WavStreamWriter(const QString& path, int sampleRate, int channe
     : file_(path), sampleRate_(sampleRate), channels_(channels) {}
 
 WavStreamWriter::~WavStreamWriter() {
-    if (file_.isOpen()) {
-        updateHeader();
-        file_.close();
-    }
+    finish(nullptr);
 }
 
 bool WavStreamWriter::open(QString* error) {
@@ -105,18 +102,50 @@ bool WavStreamWriter::open(QString* error) {
 
 bool WavStreamWriter::append(const int16_t* interleaved, size_t frames) {
     const qint64 bytes = static_cast<qint64>(frames * channels_ * sizeof(int16_t));
-    if (file_.write(reinterpret_cast<const char*>(interleaved), bytes) != bytes)
+    if (failed_ || file_.write(reinterpret_cast<const char*>(interleaved), bytes) != bytes) {
+        fail();
         return false;
+    }
     frames_ += frames;
     return true;
 }
 
-void WavStreamWriter::updateHeader() {
+void WavStreamWriter::fail() {
+    if (failed_)
+        return;
+    failed_ = true;
+    failure_ = file_.errorString();
+    // A write that the disk took only in part leaves no reason of its own; writing the rest once
+    // more gives the system's (a full disk, for one).
+    file_.unsetError();
+    if (!file_.flush())
+        failure_ = file_.errorString();
+}
+
+bool WavStreamWriter::writeHeader() {
     const qint64 end = file_.pos();
-    file_.seek(0);
-    file_.write(header(sampleRate_, channels_, frames_));
-    file_.seek(end);
-    file_.flush();
+    const QByteArray bytes = header(sampleRate_, channels_, frames_);
+    return file_.seek(0) && file_.write(bytes) == bytes.size() && file_.seek(end) && file_.flush();
+}
+
+void WavStreamWriter::updateHeader() {
+    if (!failed_)
+        writeHeader();
+}
+
+bool WavStreamWriter::finish(QString* error) {
+    if (file_.isOpen()) {
+        if (!failed_ && !writeHeader())
+            fail();
+        file_.close();
+        if (!failed_ && file_.error() != QFileDevice::NoError) {
+            failed_ = true;
+            failure_ = file_.errorString();
+        }
+    }
+    if (failed_ && error)
+        *error = failure_;
+    return !failed_;
 }
 
 } // namespace midi

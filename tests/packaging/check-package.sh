@@ -58,7 +58,7 @@ expect_file() {
     # writer's broken pipe would count as a missing file.
     grep -qx "\./$1" <<<"$contents" || fail "the package lacks /$1"
 }
-for program in beatwise tonewise midigen; do
+for program in beatwise tonewise midigen qor-results; do
     expect_file "usr/bin/$program"
     expect_file "usr/share/man/man1/$program.1.gz"
 done
