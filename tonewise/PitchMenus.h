@@ -45,6 +45,9 @@ QString plainCaption(const QString& caption);
 // captions shown for `state`; null when an item on the way does not exist.
 const PitchMenuItem* findMenuItem(const std::vector<PitchMenuItem>& bar, const PitchState& state,
                                   const QStringList& path);
+// The item found points into `bar`: a menu bar that is about to be destroyed cannot be searched.
+const PitchMenuItem* findMenuItem(std::vector<PitchMenuItem>&& bar, const PitchState& state,
+                                  const QStringList& path) = delete;
 
 // The about box's text.
 QString aboutText();

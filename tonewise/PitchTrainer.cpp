@@ -437,6 +437,10 @@ void PitchTrainer::RestartAfterChange() {
             setAnsShow(tr("Please play second note."));
         return;
     }
+    // The interval exercise starts again from the tonic: the question note asked before the
+    // change would otherwise ring on (with Sustain On) under the new one. Pitches practice
+    // silences it in the replay that the level change starts.
+    noteOff(state_.QuestionPitch);
     state_.QuestionStep = 0;
     state_.PenX = 0;
     state_.StartMode = 1;

@@ -7,23 +7,34 @@
 #include "ReplayableRandom.h"
 #include "ScoreStore.h"
 #include "ScriptedDialogs.h"
+#include "TonewiseCommandLine.h"
 #include "VirtualClock.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tonewise {
 
 namespace {
 
-constexpr int UsageError = 2;
+constexpr int UsageError = CommandLine::UsageError;
 
-const QString Usage = QStringLiteral(
-    "Usage: tonewise --script FILE [--seed S] [--scores FOLDER]   (FILE \"-\" reads standard "
-    "input)");
+// Far beyond any lesson's script, and short of what a file that never ends would fill.
+constexpr qint64 kMostScriptBytes = 4 * 1024 * 1024;
+constexpr qint64 kLongestLine = 4096;
+// A day of virtual time a wait at most: the clock stays far from its limit, whatever the script.
+constexpr qint64 kLongestWait = 24 * 60 * 60 * 1000;
 
 // A line of the script that cannot be carried out.
 struct ScriptError : std::runtime_error {
@@ -89,8 +100,10 @@ public:
         if (command == QLatin1String("wait")) {
             bool ok = false;
             const qint64 ms = rest.toLongLong(&ok);
-            if (!ok || ms < 0)
-                throw ScriptError(QStringLiteral("wait needs a number of milliseconds"));
+            if (!ok || ms < 0 || ms > kLongestWait)
+                throw ScriptError(QStringLiteral("wait needs a number of milliseconds from 0 to "
+                                                 "%1 (a day)")
+                                      .arg(kLongestWait));
             guarded([this, ms] { clock_.advance(ms); });
         } else if (command == QLatin1String("reply")) {
             dialogs_.inputAnswers.push_back(rest);
@@ -219,61 +232,127 @@ private:
     bool fieldsShown_ = false;
 };
 
-QString optionValue(const QStringList& arguments, const QString& option, bool& missing) {
-    const int at = arguments.indexOf(option);
-    if (at < 0)
-        return QString();
-    if (at + 1 >= arguments.size()) {
-        missing = true;
-        return QString();
+// The script's lines, read one at a time from an ordinary file or from standard input ("-").
+// A file that is not an ordinary one (a pipe, a device), a script longer than kMostScriptBytes
+// or a line longer than kLongestLine is refused rather than read without end.
+class ScriptSource {
+public:
+    // An empty text when the script can be read; otherwise why not.
+    QString open(const QString& path) {
+#ifdef Q_OS_UNIX
+        // Standard input by its descriptor: every byte is read as it comes, a zero byte too.
+        if (path == QLatin1String("-"))
+            return file_.open(STDIN_FILENO, QIODevice::ReadOnly) ? QString() : file_.errorString();
+        // Opened without waiting (a named pipe would wait for a writer), then checked by what
+        // was opened, not by the name, which may change meanwhile.
+        const int fd =
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return QString::fromLocal8Bit(std::strerror(errno));
+        struct stat status {};
+        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+            ::close(fd);
+            return QStringLiteral("not an ordinary file");
+        }
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        if (!file_.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            return file_.errorString();
+        }
+#else
+        if (path == QLatin1String("-"))
+            return file_.open(stdin, QIODevice::ReadOnly) ? QString() : file_.errorString();
+        if (!QFileInfo(path).isFile())
+            return QStringLiteral("not an ordinary file");
+        file_.setFileName(path);
+        if (!file_.open(QIODevice::ReadOnly))
+            return file_.errorString();
+#endif
+        return {};
     }
-    return arguments.at(at + 1);
-}
+
+    // The next line without its line break; false at the end. Throws ScriptError when the script
+    // or the line is too long.
+    bool next(QString& line) {
+        const QByteArray raw = file_.readLine(kLongestLine + 2);
+        if (raw.isEmpty())
+            return false;
+        ++number_;
+        read_ += raw.size();
+        if (raw.size() > kLongestLine + 1 || (raw.size() > kLongestLine && !raw.endsWith('\n')))
+            throw ScriptError(
+                QStringLiteral("the line is longer than %1 characters").arg(kLongestLine));
+        if (read_ > kMostScriptBytes)
+            throw ScriptError(QStringLiteral("the script is longer than %1 MiB")
+                                  .arg(kMostScriptBytes / (1024 * 1024)));
+        line = QString::fromUtf8(raw).trimmed();
+        return true;
+    }
+    int number() const {
+        return number_;
+    }
+
+private:
+    QFile file_;
+    qint64 read_ = 0;
+    int number_ = 0;
+};
 
 } // namespace
 
 int runScriptCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    bool missing = false;
-    const QString path = optionValue(arguments, QStringLiteral("--script"), missing);
-    const QString seedText = optionValue(arguments, QStringLiteral("--seed"), missing);
-    const QString folder = optionValue(arguments, QStringLiteral("--scores"), missing);
+    TonewiseCommandLine line;
+    if (const std::optional<int> status =
+            line.read(QStringList{line.program()} + arguments, out, err))
+        return *status;
+    if (line.mode() != TonewiseCommandLine::Mode::Script)
+        return line.fail(err, QStringLiteral("--script needs the script's file"));
+    return runScriptCommand(line, out, err);
+}
+
+int runScriptCommand(const CommandLine& line, QTextStream& out, QTextStream& err) {
+    const QString path = line.value(QStringLiteral("script"));
+    const QString seedText = line.value(QStringLiteral("seed"));
+    const QString folder = line.value(QStringLiteral("scores"));
     bool seedOk = true;
     const quint64 seed = seedText.isEmpty() ? 1 : seedText.toULongLong(&seedOk);
-    if (missing || path.isEmpty() || !seedOk) {
-        err << Usage << '\n';
-        return UsageError;
-    }
+    if (!seedOk)
+        return line.fail(err,
+                         QStringLiteral("--seed must be a whole number, not \"%1\"").arg(seedText));
+    if (path.isEmpty())
+        return line.fail(err, QStringLiteral("--script needs the script's file (\"-\" for "
+                                             "standard input)"));
 
-    QFile file;
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : (file.setFileName(path),
-                                                      file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        err << "tonewise: cannot read the script " << path << ": " << file.errorString() << '\n';
-        return UsageError;
-    }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    ScriptSource source;
+    if (const QString why = source.open(path); !why.isEmpty())
+        return line.report(err, QStringLiteral("cannot read the script %1: %2").arg(path, why),
+                           UsageError);
 
     ScriptRun run(out, seed, folder.isEmpty() ? scores::ScoreStore::defaultFolder() : folder);
-    int number = 0;
+    QString text;
     try {
         run.start();
-        for (const QString& raw : lines) {
-            ++number;
-            const QString text = raw.trimmed();
+        for (;;) {
+            text.clear(); // a line that cannot be read is not shown
+            if (!source.next(text))
+                break;
             if (text.isEmpty() || text.startsWith(QLatin1Char('#')))
                 continue;
             run.run(text);
         }
     } catch (const ScriptError& failure) {
         out.flush();
-        err << "tonewise: line " << number << ": " << failure.what() << ": " << lines.value(number - 1).trimmed() << '\n';
+        err << "tonewise: line " << source.number() << ": " << failure.what();
+        if (!text.isEmpty())
+            err << ": " << text;
+        err << '\n';
         return UsageError;
     } catch (const UnansweredDialog& failure) {
         out.flush();
-        err << "tonewise: line " << number << ": " << failure.text << '\n';
+        err << "tonewise: line " << source.number() << ": " << failure.text << '\n';
         return UsageError;
     }
+    out.flush();
     return 0;
 }
 

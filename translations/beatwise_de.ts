@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Stop/Repeat</source>
-        <translation>Stopp/Wiederholen</translation>
+        <translation>Stopp/Nochmal</translation>
     </message>
     <message>
         <source>Check Answer</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Check Rhythm</source>
-        <translation>Rhythmus prüfen</translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Hide Answer</source>
-        <translation>Antwort verbergen</translation>
+        <translation>Verbergen</translation>
     </message>
     <message>
         <source>Are You certain?</source>
@@ -145,7 +145,7 @@ Notensatz: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Stop/Repeat</source>
-        <translation>Stopp/Wiederholen</translation>
+        <translation>Stopp/Nochmal</translation>
     </message>
     <message>
         <source>Next Question</source>

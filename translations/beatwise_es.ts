@@ -5,7 +5,7 @@
     <name>RhythmTrainer</name>
     <message>
         <source>Next Question</source>
-        <translation>Siguiente pregunta</translation>
+        <translation>Otra pregunta</translation>
     </message>
     <message>
         <source>Stop/Repeat</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Check Rhythm</source>
-        <translation>Comprobar ritmo</translation>
+        <translation>Revisar ritmo</translation>
     </message>
     <message>
         <source>Hide Answer</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Select Rhythm Patterns; then Click the Green &quot;Next Question&quot; button to begin.</source>
-        <translation>Elige los patrones rítmicos; luego pulsa el botón verde «Siguiente pregunta» para empezar.</translation>
+        <translation>Elige los patrones rítmicos; luego pulsa el botón verde «Otra pregunta» para empezar.</translation>
     </message>
     <message>
         <source>%1 The quiz is still running and its results are kept: press the answer button again to save them, or choose Quiz Mode &gt; Off to stop the quiz.</source>
@@ -149,7 +149,7 @@ Notación musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Siguiente pregunta</translation>
+        <translation>Otra pregunta</translation>
     </message>
     <message>
         <source>Check Answer</source>

@@ -5,7 +5,7 @@
     <name>RhythmTrainer</name>
     <message>
         <source>Next Question</source>
-        <translation>Próxima questão</translation>
+        <translation>Nova questão</translation>
     </message>
     <message>
         <source>Stop/Repeat</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Check Answer</source>
-        <translation>Conferir resposta</translation>
+        <translation>Conferir</translation>
     </message>
     <message>
         <source>Reset Score</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Hide Answer</source>
-        <translation>Ocultar resposta</translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Are You certain?</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Select Rhythm Patterns; then Click the Green &quot;Next Question&quot; button to begin.</source>
-        <translation>Escolha os padrões rítmicos; depois clique no botão verde &quot;Próxima questão&quot; para começar.</translation>
+        <translation>Escolha os padrões rítmicos; depois clique no botão verde “Nova questão” para começar.</translation>
     </message>
     <message>
         <source>%1 The quiz is still running and its results are kept: press the answer button again to save them, or choose Quiz Mode &gt; Off to stop the quiz.</source>
@@ -149,11 +149,11 @@ Notação musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Próxima questão</translation>
+        <translation>Nova questão</translation>
     </message>
     <message>
         <source>Check Answer</source>
-        <translation>Conferir resposta</translation>
+        <translation>Conferir</translation>
     </message>
     <message>
         <source>Score:</source>

@@ -130,10 +130,6 @@
         <translation>Não foi possível bloquear o arquivo de pontuações %1 para gravação: %2.</translation>
     </message>
     <message>
-        <source>The score folder %1 could not be created.</source>
-        <translation>Não foi possível criar a pasta de pontuações %1.</translation>
-    </message>
-    <message>
         <source>The score file %1 is read-only (%2), so the new scores could not be added to it.</source>
         <translation>O arquivo de pontuações %1 é somente leitura (%2), por isso as novas pontuações não puderam ser adicionadas a ele.</translation>
     </message>
@@ -159,7 +155,7 @@
     </message>
     <message>
         <source>The score file %1 could not be read, and it could not be moved aside to start a new test.</source>
-        <translation>Não foi possível ler o arquivo de pontuações %1, nem foi possível colocá-lo de lado para começar um novo teste.</translation>
+        <translation>Não foi possível ler o arquivo de pontuações %1, nem foi possível colocá-lo de lado para começar uma prova nova.</translation>
     </message>
     <message>
         <source>The score file %1 could not be read, so it was kept as %2 and a new score file was started.</source>
@@ -171,7 +167,7 @@
     </message>
     <message>
         <source>There is no score file for &quot;%1&quot; (%2).</source>
-        <translation>Não há arquivo de pontuações para &quot;%1&quot; (%2).</translation>
+        <translation>Não há arquivo de pontuações para “%1” (%2).</translation>
     </message>
     <message>
         <source>The score file %1 could not be read: %2.</source>
@@ -199,11 +195,11 @@
     </message>
     <message>
         <source>it contains &quot;/&quot; or &quot;\&quot;</source>
-        <translation>contém &quot;/&quot; ou &quot;\&quot;</translation>
+        <translation>contém “/” ou “\”</translation>
     </message>
     <message>
         <source>it contains &quot;..&quot;</source>
-        <translation>contém &quot;..&quot;</translation>
+        <translation>contém “..”</translation>
     </message>
     <message>
         <source>it contains an incomplete character</source>
@@ -227,7 +223,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is a device name that Windows keeps for itself</source>
-        <translation>&quot;%1&quot; é um nome de dispositivo que o Windows reserva para si</translation>
+        <translation>“%1” é um nome de dispositivo que o Windows reserva para si</translation>
     </message>
     <message>
         <source>it is longer than %1 characters</source>
@@ -236,6 +232,34 @@
     <message>
         <source>This name cannot be used for a score file: %1. Please type your last name OR student ID again.</source>
         <translation>Este nome não pode ser usado para um arquivo de pontuações: %1. Digite de novo seu sobrenome OU sua matrícula.</translation>
+    </message>
+    <message>
+        <source>The score file %1 could not be locked for writing: %2, the name of its lock file, is taken by a folder or another item that is not a lock file. Once it is removed, scores can be saved again.</source>
+        <translation>Não foi possível bloquear o arquivo de pontuações %1 para gravação: %2, o nome do seu arquivo de bloqueio, está ocupado por uma pasta ou outro item que não é um arquivo de bloqueio. Quando ele for removido, as pontuações poderão ser salvas de novo.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link that leads round in a circle (%2), so it was not used.</source>
+        <translation>O arquivo de pontuações %1 é um link que anda em círculo (%2), por isso não foi usado.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link to the folder %2, not to a file, so it was not used.</source>
+        <translation>O arquivo de pontuações %1 é um link para a pasta %2, não para um arquivo, por isso não foi usado.</translation>
+    </message>
+    <message>
+        <source>The new scores would make the score file %1 larger than %2 MB, the most a score file may hold, so they were not added. The score file was left as it was.</source>
+        <translation>As novas pontuações fariam o arquivo de pontuações %1 passar de %2 MB, o máximo que um arquivo de pontuações pode ter, por isso não foram adicionadas. O arquivo de pontuações ficou como estava.</translation>
+    </message>
+    <message>
+        <source>The score folder %1 could not be created: %2.</source>
+        <translation>Não foi possível criar a pasta de pontuações %1: %2.</translation>
+    </message>
+    <message>
+        <source>it contains an invisible or direction-changing character (%1), which would make it look like another name</source>
+        <translation>contém um caractere invisível ou que muda a direção do texto (%1), que o faria parecer outro nome</translation>
+    </message>
+    <message>
+        <source>it is too long for a file name: it takes %1 bytes, and at most %2 fit</source>
+        <translation>é longo demais para um nome de arquivo: ocupa %1 bytes, e cabem no máximo %2</translation>
     </message>
 </context>
 <context>
