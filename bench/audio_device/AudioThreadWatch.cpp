@@ -42,6 +42,11 @@ void AudioThreadWatch::stop() {
     timer_.stop();
 }
 
+void AudioThreadWatch::resume() {
+    sample();
+    timer_.start();
+}
+
 long long AudioThreadWatch::readBytes() const {
     long long total = 0;
     for (const auto& [thread, counter] : threads_)

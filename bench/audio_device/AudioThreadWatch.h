@@ -15,6 +15,9 @@ public:
     AudioThreadWatch();
     void start();
     void stop();
+    // Goes on counting after a stop (while idle nothing is sampled, so that the watch itself
+    // does not wake the program).
+    void resume();
     // Bytes read from storage by the audio threads since start().
     long long readBytes() const;
     // Drops the SoundFont's pages from the page cache (the file stays as it is).

@@ -123,10 +123,6 @@ double noteOnToSound(tone::NoteCalls& calls, const bench::MonitorRecorder& recor
     return seconds(recording.timeOf(onset) - request) * 1000.0;
 }
 
-double maxOf(const std::vector<double>& values) {
-    return values.empty() ? -1 : *std::max_element(values.begin(), values.end());
-}
-
 struct Idle {
     double seconds = 0, programCpu = 0, serverCpu = 0;
     long wakeups = 0;
@@ -146,6 +142,150 @@ Idle measureIdle(const bench::SoundServer& server) {
     result.programCpu = (bench::cpuSeconds(getpid()) - programBefore) / result.seconds * 100;
     result.serverCpu = (server.cpu() - serverBefore) / result.seconds * 100;
     return result;
+}
+
+// Everything one run measures.
+struct Run {
+    std::vector<rhythm::QuestionResult> questions;
+    double playedSeconds = 0;
+    std::vector<double> latencies;
+    tone::SessionResult session;
+    Idle quiet;
+    double firstNote = -1;
+    midi::AudioThreadFigures figures;
+    long long readBytes = 0;
+    double noteCallMaxMs = 0;
+    int noteCalls = 0;
+    double machineLateMs = 0;
+    bool machineRealtime = false;
+};
+
+// Starts the synthesizer on the server, as a program does: its sounds named ahead.
+void startSynth() {
+    AudioThreadWatch::evictSoundFont();
+    midi::SynthOptions options;
+    options.audioDrivers = QStringList{QStringLiteral("pulseaudio")};
+    midi::configureBuiltinSynth(options);
+    // The rhythm questions' organ and kit are named ahead, as the rhythm trainer names its kit.
+    midi::prepareBuiltinSynthPrograms(0, {19});
+    midi::prepareBuiltinSynthPrograms(9, {0});
+    midi::warmUpBuiltinSynth();
+    for (int i = 0; i < 600 && !midi::SynthStatus::instance().ready(); ++i)
+        pause(50);
+    if (!midi::SynthStatus::instance().unavailableReason().isEmpty())
+        std::printf("sound unavailable: %s\n",
+                    qPrintable(midi::SynthStatus::instance().unavailableReason()));
+}
+
+// The questions and the pitch session under load, the idle time, the first note after it.
+Run measure(const bench::SoundServer& server, bench::MonitorRecorder& recorder) {
+    Run run;
+    AudioThreadWatch reads;
+    reads.start();
+    midi::resetBuiltinSynthAudioFigures();
+    WakeupProbe probe;
+    probe.start();
+    bench::Load load;
+    load.start();
+    pause(500);
+    run.questions = playQuestions(5, recorder, run.playedSeconds);
+
+    int result = 0;
+    auto port = midi::OutputPort::open(midi::DefaultDevice, result);
+    tone::NoteCalls calls(*port);
+    for (int i = 0; i < 10 && port; ++i) {
+        pause(200);
+        run.latencies.push_back(noteOnToSound(calls, recorder));
+    }
+    run.session =
+        tone::runSession(calls, recorder, 20, {0, 40, 73, 24}, &AudioThreadWatch::evictSoundFont);
+    load.stop();
+    probe.stop();
+    recorder.stop();
+    reads.stop();
+    run.quiet = measureIdle(server);
+    reads.resume();
+
+    bench::MonitorRecorder afterIdle;
+    afterIdle.start();
+    idle(2500);
+    run.firstNote = port ? noteOnToSound(calls, afterIdle) : -1;
+    afterIdle.stop();
+    reads.stop();
+    run.figures = midi::builtinSynthAudioFigures();
+    run.readBytes = reads.readBytes();
+    run.noteCallMaxMs = calls.longestMs();
+    run.noteCalls = calls.calls();
+    run.machineLateMs = probe.latestMs();
+    run.machineRealtime = probe.realtime();
+    return run;
+}
+
+void report(const Run& run) {
+    int gaps = 0, onsets = 0, strokes = 0;
+    double onsetError = 0, firstStrokeError = 0;
+    for (size_t q = 0; q < run.questions.size(); ++q) {
+        const rhythm::QuestionResult& r = run.questions[q];
+        for (const auto& [at, length] : r.gapTimes)
+            std::printf("question %zu: a gap of %.2f ms at %.3f s into the chord\n", q + 1, length,
+                        at);
+        std::printf("question %zu: first stroke %.2f ms from the schedule, worst stroke %.2f ms, "
+                    "%d of %d strokes found\n",
+                    q + 1, r.firstStrokeErrorMs, r.worstOnsetErrorMs, r.onsetsFound, r.strokes);
+        gaps += r.gaps;
+        onsets += r.onsetsFound;
+        strokes += r.strokes;
+        onsetError = std::max(onsetError, r.worstOnsetErrorMs);
+        // A first stroke not found at all counts as far off.
+        firstStrokeError =
+            std::max(firstStrokeError, r.firstStrokeErrorMs < 0 ? 1000.0 : r.firstStrokeErrorMs);
+    }
+    for (const auto& [at, length] : run.session.gapTimes)
+        std::printf("pitch session: a gap of %.2f ms at %.3f s\n", length, at);
+    const bench::Summary sessionNotes = bench::summarise(run.session.requestToSoundMs);
+    std::vector<double> found;
+    for (double l : run.latencies)
+        if (l >= 0)
+            found.push_back(l);
+    const bench::Summary latency = bench::summarise(found);
+    const int sessionGaps = static_cast<int>(run.session.gapTimes.size());
+    const Idle& quiet = run.quiet;
+
+    std::printf("%zu questions, %.1f s of sound under load: %d gaps over 0.5 ms in the held "
+                "chord; %d of %d strokes found; against the schedule the first strokes are at "
+                "most %.2f ms off, all strokes at most %.2f ms\n",
+                run.questions.size(), run.playedSeconds, gaps, onsets, strokes, firstStrokeError,
+                onsetError);
+    std::printf("note-on to sound through the server: mean %.2f ms, max %.2f ms over %zu notes\n",
+                latency.mean, latency.max, latency.count);
+    std::printf("pitch session under load: %d wrong answers, %d instrument changes, %d gaps over "
+                "0.5 ms in the held note; %d of %d notes found, request to sound median %.2f ms, "
+                "max %.2f ms\n",
+                run.session.wrongAnswers, run.session.instrumentChanges, sessionGaps,
+                run.session.onsetsFound, run.session.notes, sessionNotes.median, sessionNotes.max);
+    std::printf("idle for %.1f s: program %.2f%% of a core, server %.2f%%, %ld wakeups of the "
+                "program's threads\n",
+                quiet.seconds, quiet.programCpu, quiet.serverCpu, quiet.wakeups);
+    std::printf("first note after the idle time: %.2f ms\n", run.firstNote);
+    std::printf("audio thread: longest cycle %.3f ms (%.3f ms of CPU time), %lld bytes read from "
+                "storage; longest note call on the UI thread %.3f ms over %d calls\n",
+                run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.readBytes,
+                run.noteCallMaxMs, run.noteCalls);
+    std::printf("the machine: a %s thread sleeping 1 ms at a time woke up to %.2f ms late under "
+                "the load\n",
+                run.machineRealtime ? "real-time" : "(not real-time)", run.machineLateMs);
+    std::printf("{\"gaps\": %d, \"session_gaps\": %d, \"onset_error_ms_max\": %.2f, "
+                "\"first_stroke_error_ms\": %.2f, \"note_on_to_sound_ms\": %.2f, "
+                "\"session_note_to_sound_ms_max\": %.2f, \"audio_callback_max_ms\": %.3f, "
+                "\"audio_callback_cpu_max_ms\": %.3f, \"machine_rt_wakeup_late_max_ms\": %.2f, "
+                "\"audio_thread_read_bytes\": %lld, \"ui_note_call_max_ms\": %.3f, "
+                "\"idle_cpu_percent\": %.2f, \"idle_wakeups_per_s\": %.1f, "
+                "\"first_note_after_idle_ms\": %.2f}\n",
+                gaps, sessionGaps, onsetError, firstStrokeError, latency.max, sessionNotes.max,
+                run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.machineLateMs,
+                run.readBytes, run.noteCallMaxMs, quiet.programCpu + quiet.serverCpu,
+                quiet.wakeups / quiet.seconds, run.firstNote);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -182,124 +322,9 @@ int main(int argc, char** argv) {
     recorder.start();
     std::this_thread::sleep_for(std::chrono::milliseconds(2500));
     std::printf("sound server: %s\n", qPrintable(server.scheduling()));
-    AudioThreadWatch::evictSoundFont();
-    midi::SynthOptions options;
-    options.audioDrivers = QStringList{QStringLiteral("pulseaudio")};
-    midi::configureBuiltinSynth(options);
-    // The rhythm questions' organ and kit are named ahead, as the rhythm trainer names its kit.
-    midi::prepareBuiltinSynthPrograms(0, {19});
-    midi::prepareBuiltinSynthPrograms(9, {0});
-    midi::warmUpBuiltinSynth();
-    for (int i = 0; i < 600 && !midi::SynthStatus::instance().ready(); ++i)
-        pause(50);
-    if (!midi::SynthStatus::instance().unavailableReason().isEmpty())
-        std::printf("sound unavailable: %s\n",
-                    qPrintable(midi::SynthStatus::instance().unavailableReason()));
-
-    AudioThreadWatch reads;
-    reads.start();
-    midi::resetBuiltinSynthAudioFigures();
-    WakeupProbe probe;
-    probe.start();
-    bench::Load load;
-    load.start();
-    pause(500);
-
-    double playedSeconds = 0;
-    const std::vector<rhythm::QuestionResult> results = playQuestions(5, recorder, playedSeconds);
-
-    int result = 0;
-    auto port = midi::OutputPort::open(midi::DefaultDevice, result);
-    tone::NoteCalls calls(*port);
-    std::vector<double> latencies;
-    for (int i = 0; i < 10 && port; ++i) {
-        pause(200);
-        latencies.push_back(noteOnToSound(calls, recorder));
-    }
-    const tone::SessionResult session =
-        tone::runSession(calls, recorder, 20, {0, 40, 73, 24}, &AudioThreadWatch::evictSoundFont);
-    load.stop();
-    probe.stop();
-    recorder.stop();
-
-    const Idle quiet = measureIdle(server);
-
-    // The first note after the idle time.
-    bench::MonitorRecorder afterIdle;
-    afterIdle.start();
-    idle(2500);
-    const double firstNote = port ? noteOnToSound(calls, afterIdle) : -1;
-    afterIdle.stop();
-    reads.stop();
-    const midi::AudioThreadFigures figures = midi::builtinSynthAudioFigures();
-    port.reset();
-
-    int gaps = 0, onsets = 0, strokes = 0;
-    double onsetError = 0, firstStrokeError = 0;
-    for (size_t q = 0; q < results.size(); ++q) {
-        for (const auto& [at, length] : results[q].gapTimes)
-            std::printf("question %zu: a gap of %.2f ms at %.3f s into the chord\n", q + 1, length,
-                        at);
-        std::printf("question %zu: first stroke %.2f ms from the schedule, worst stroke %.2f ms, "
-                    "%d of %d strokes found\n",
-                    q + 1, results[q].firstStrokeErrorMs, results[q].worstOnsetErrorMs,
-                    results[q].onsetsFound, results[q].strokes);
-        gaps += results[q].gaps;
-        onsets += results[q].onsetsFound;
-        strokes += results[q].strokes;
-        onsetError = std::max(onsetError, results[q].worstOnsetErrorMs);
-        firstStrokeError = results[q].firstStrokeErrorMs < 0
-                               ? std::max(firstStrokeError, 1000.0)
-                               : std::max(firstStrokeError, results[q].firstStrokeErrorMs);
-    }
-    for (const auto& [at, length] : session.gapTimes)
-        std::printf("pitch session: a gap of %.2f ms at %.3f s\n", length, at);
-    const bench::Summary sessionNotes = bench::summarise(session.requestToSoundMs);
-    double latencyMean = 0;
-    int latencyCount = 0;
-    for (double l : latencies) {
-        if (l >= 0) {
-            latencyMean += l;
-            latencyCount += 1;
-        }
-    }
-    latencyMean = latencyCount > 0 ? latencyMean / latencyCount : -1;
-    const int sessionGaps = static_cast<int>(session.gapTimes.size());
-
-    std::printf("%zu questions, %.1f s of sound under load: %d gaps over 0.5 ms in the held "
-                "chord; %d of %d strokes found; against the schedule the first strokes are at "
-                "most %.2f ms off, all strokes at most %.2f ms\n",
-                results.size(), playedSeconds, gaps, onsets, strokes, firstStrokeError, onsetError);
-    std::printf("note-on to sound through the server: mean %.2f ms, max %.2f ms over %d notes\n",
-                latencyMean, maxOf(latencies), latencyCount);
-    std::printf("pitch session under load: %d wrong answers, %d instrument changes, %d gaps over "
-                "0.5 ms in the held note; %d of %d notes found, request to sound median %.2f ms, "
-                "max %.2f ms\n",
-                session.wrongAnswers, session.instrumentChanges, sessionGaps, session.onsetsFound,
-                session.notes, sessionNotes.median, sessionNotes.max);
-    std::printf("idle for %.1f s: program %.2f%% of a core, server %.2f%%, %ld wakeups of the "
-                "program's threads\n",
-                quiet.seconds, quiet.programCpu, quiet.serverCpu, quiet.wakeups);
-    std::printf("first note after the idle time: %.2f ms\n", firstNote);
-    std::printf("audio thread: longest cycle %.3f ms (%.3f ms of CPU time), %lld bytes read from "
-                "storage; longest note call on the UI thread %.3f ms over %d calls\n",
-                figures.longestCycleMs, figures.longestCycleCpuMs, reads.readBytes(),
-                calls.longestMs(), calls.calls());
-    std::printf("the machine: a %s thread sleeping 1 ms at a time woke up to %.2f ms late under "
-                "the load\n",
-                probe.realtime() ? "real-time" : "(not real-time)", probe.latestMs());
-    std::printf("{\"gaps\": %d, \"session_gaps\": %d, \"onset_error_ms_max\": %.2f, "
-                "\"first_stroke_error_ms\": %.2f, \"note_on_to_sound_ms\": %.2f, "
-                "\"session_note_to_sound_ms_max\": %.2f, \"audio_callback_max_ms\": %.3f, "
-                "\"audio_callback_cpu_max_ms\": %.3f, \"machine_rt_wakeup_late_max_ms\": %.2f, "
-                "\"audio_thread_read_bytes\": %lld, \"ui_note_call_max_ms\": %.3f, "
-                "\"idle_cpu_percent\": %.2f, \"idle_wakeups_per_s\": %.1f, "
-                "\"first_note_after_idle_ms\": %.2f}\n",
-                gaps, sessionGaps, onsetError, firstStrokeError, maxOf(latencies), sessionNotes.max,
-                figures.longestCycleMs, figures.longestCycleCpuMs, probe.latestMs(),
-                reads.readBytes(), calls.longestMs(), quiet.programCpu + quiet.serverCpu,
-                quiet.wakeups / quiet.seconds, firstNote);
-    std::fflush(stdout);
+    startSynth();
+    const Run run = measure(server, recorder);
+    report(run);
     server.stop();
     return 0;
 }

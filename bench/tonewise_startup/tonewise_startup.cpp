@@ -125,6 +125,48 @@ Trials answerQuestions(int trials) {
     return result;
 }
 
+// What the answers measured, printed with the start-up figures.
+void report(const bench::StartupFigures& startup, double loadMs, const Trials& answered,
+            const std::vector<double>& clickToNote, int trials, double rss, double programRss) {
+    const bench::Summary click = bench::summarise(clickToNote);
+    std::vector<double> beyond;
+    for (double ms : clickToNote)
+        beyond.push_back(ms - answered.scheduledMs);
+    const bench::Summary late = bench::summarise(beyond);
+
+    startup.print(QStringLiteral("tonewise"));
+    std::printf("built-in synthesizer ready (SoundFont loaded, WAV output running) after "
+                "%.1f ms\n",
+                loadMs);
+    if (loadMs < 0)
+        std::printf("the built-in synthesizer did not become ready: no notes measured\n");
+    else
+        std::printf("first answer: key %s, %s\n", qPrintable(answered.firstAnswer),
+                    answered.firstRight ? "counted right" : "NOT counted right");
+    std::printf("click on the right key to the first sample of the next note: median %.2f ms, "
+                "mean %.2f ms (min %.2f, max %.2f) over %zu of %d answers\n",
+                click.median, click.mean, click.min, click.max, click.count, trials);
+    std::printf("each answer (ms):");
+    for (double ms : clickToNote)
+        std::printf(" %.1f", ms);
+    std::printf("\n");
+    std::printf("the next note is scheduled %d ms after a right answer; beyond that: median "
+                "%.2f ms (min %.2f, max %.2f)\n",
+                answered.scheduledMs, late.median, late.min, late.max);
+    std::printf("peak resident memory: %.1f MB with the window and the synthesizer here; "
+                "%.1f MB for the program started on its own (its largest run)\n",
+                rss, programRss);
+    std::printf("{\"startup_to_window_ms\": %.1f, \"startup_runs\": %d, "
+                "\"empty_window_ms\": %.1f, \"startup_ratio_to_empty_window\": %.3f, "
+                "\"exit_after_first_paint_ms\": %.1f, \"rss_mb_with_sound_server\": %.1f, "
+                "\"click_to_next_note_ms\": %.2f, \"click_to_next_note_ms_max\": %.2f, "
+                "\"latency_beyond_schedule_ms\": %.2f, \"answers\": %zu, "
+                "\"synth_ready_ms\": %.1f, \"peak_rss_mb\": %.1f, \"program_peak_rss_mb\": %.1f}\n",
+                startup.programMs, startup.runs, startup.emptyWindowMs, startup.ratioToEmptyWindow,
+                startup.exitMs, startup.rssMbWithSoundServer, click.median, click.max, late.median,
+                click.count, loadMs, rss, programRss);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -146,55 +188,15 @@ int main(int argc, char** argv) {
     const QString wavPath = QDir::temp().filePath(
         QStringLiteral("tonewise-startup-%1.wav").arg(QCoreApplication::applicationPid()));
     const double loadMs = bench::startSynthIntoWav(wavPath);
-    const bool ready = loadMs >= 0;
 
     const int trials = 12;
     Trials answered;
     std::vector<double> clickToNote;
-    if (ready) {
+    if (loadMs >= 0) {
         answered = answerQuestions(trials);
         clickToNote = bench::momentsToOnsetMs(wavPath, answered.clicks);
     }
     QFile::remove(wavPath);
-    const double rss = bench::peakRssMb();
-
-    const bench::Summary click = bench::summarise(clickToNote);
-    const double scheduled = answered.scheduledMs;
-    std::vector<double> beyond;
-    for (double ms : clickToNote)
-        beyond.push_back(ms - scheduled);
-    const bench::Summary late = bench::summarise(beyond);
-
-    startup.print(QStringLiteral("tonewise"));
-    std::printf("built-in synthesizer ready (SoundFont loaded, WAV output running) after "
-                "%.1f ms\n",
-                loadMs);
-    if (!ready)
-        std::printf("the built-in synthesizer did not become ready: no notes measured\n");
-    else
-        std::printf("first answer: key %s, %s\n", qPrintable(answered.firstAnswer),
-                    answered.firstRight ? "counted right" : "NOT counted right");
-    std::printf("click on the right key to the first sample of the next note: median %.2f ms, "
-                "mean %.2f ms (min %.2f, max %.2f) over %zu of %d answers\n",
-                click.median, click.mean, click.min, click.max, click.count, trials);
-    std::printf("each answer (ms):");
-    for (double ms : clickToNote)
-        std::printf(" %.1f", ms);
-    std::printf("\n");
-    std::printf("the next note is scheduled %d ms after a right answer; beyond that: median "
-                "%.2f ms (min %.2f, max %.2f)\n",
-                answered.scheduledMs, late.median, late.min, late.max);
-    std::printf("peak resident memory: %.1f MB with the window and the synthesizer; "
-                "%.1f MB for the program up to its first painted window\n",
-                rss, programRss);
-    std::printf("{\"startup_to_window_ms\": %.1f, \"startup_runs\": %d, "
-                "\"empty_window_ms\": %.1f, \"startup_ratio_to_empty_window\": %.3f, "
-                "\"exit_after_first_paint_ms\": %.1f, \"rss_mb_with_sound_server\": %.1f, "
-                "\"click_to_next_note_ms\": %.2f, \"click_to_next_note_ms_max\": %.2f, "
-                "\"latency_beyond_schedule_ms\": %.2f, \"answers\": %zu, "
-                "\"synth_ready_ms\": %.1f, \"peak_rss_mb\": %.1f, \"program_peak_rss_mb\": %.1f}\n",
-                startup.programMs, startup.runs, startup.emptyWindowMs, startup.ratioToEmptyWindow,
-                startup.exitMs, startup.rssMbWithSoundServer, click.median, click.max, late.median,
-                click.count, loadMs, rss, programRss);
+    report(startup, loadMs, answered, clickToNote, trials, bench::peakRssMb(), programRss);
     return 0;
 }

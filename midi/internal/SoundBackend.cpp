@@ -12,8 +12,8 @@ namespace midi {
 
 namespace {
 
-// Where the module is looked for: installed beside the programs (bin/../lib/beatwise-tonewise),
-// then where the build put it.
+// Where the module is looked for: installed beside the programs
+// (bin/../lib/beatwise-tonewise/modules), then where the build put it.
 QStringList moduleCandidates() {
     QStringList candidates;
     std::error_code error;

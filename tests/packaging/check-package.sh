@@ -64,7 +64,7 @@ for program in beatwise tonewise midigen qor-results; do
     expect_file "usr/share/man/man1/$program.1.gz"
 done
 # The sound module, where the programs look for it.
-expect_file "usr/lib/beatwise-tonewise/libmidi_backend.so"
+expect_file "usr/lib/beatwise-tonewise/modules/libmidi_backend.so"
 for id in org.beatwise.Beatwise org.beatwise.Tonewise; do
     expect_file "usr/share/applications/$id.desktop"
     expect_file "usr/share/metainfo/$id.metainfo.xml"
