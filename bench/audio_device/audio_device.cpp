@@ -298,20 +298,32 @@ int main(int argc, char** argv) {
         QStringLiteral("Measure through the sound server already running (its default sink must "
                        "be a null sink named \"bench\") instead of a private PulseAudio."));
     parser.addOption(runningOption);
+    const QCommandLineOption pipeWireOption(
+        QStringLiteral("pipewire"),
+        QStringLiteral("Measure through a private PipeWire and its PulseAudio service (Debian: "
+                       "pipewire, pipewire-pulse, wireplumber) instead of a private PulseAudio."));
+    parser.addOption(pipeWireOption);
     if (const auto status = bench::readOptions(
             parser, QStringLiteral("Measures the built-in synthesizer through a real sound "
                                    "server: gaps, onsets against the schedule, note calls, the "
                                    "audio thread's cycles and reads, idle cost.")))
         return *status;
     const bool running = parser.isSet(runningOption);
-    if ((!running && QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty()) ||
+    const bool pipeWire = parser.isSet(pipeWireOption);
+    const QString daemon =
+        pipeWire ? QStringLiteral("pipewire-pulse") : QStringLiteral("pulseaudio");
+    if ((!running && QStandardPaths::findExecutable(daemon).isEmpty()) ||
         QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) {
-        std::printf("pulseaudio and parec are needed (Debian: pulseaudio, pulseaudio-utils)\n");
-        std::printf("{\"error\": \"no pulseaudio\"}\n");
+        std::printf("%s and parec are needed (Debian: %s, pulseaudio-utils)\n", qPrintable(daemon),
+                    pipeWire ? "pipewire, pipewire-pulse, wireplumber" : "pulseaudio");
+        std::printf("{\"error\": \"no %s\"}\n", qPrintable(daemon));
         return 0;
     }
     bench::SoundServer server;
-    if (!(running ? server.useRunning() : server.start())) {
+    const bool serving = running    ? server.useRunning()
+                         : pipeWire ? server.startPipeWire()
+                                    : server.start();
+    if (!serving) {
         std::printf("the private sound server did not start\n");
         std::printf("{\"error\": \"sound server did not start\"}\n");
         return 0;

@@ -33,11 +33,17 @@ QList<QByteArray> statFields(const QString& path) {
 
 } // namespace
 
-pid_t spawn(const std::vector<std::string>& args, int stdoutFd) {
+pid_t spawnGroup(const std::vector<std::string>& args, int stdoutFd, bool ownGroup) {
     std::vector<char*> argv;
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    if (ownGroup) {
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+        posix_spawnattr_setpgroup(&attributes, 0);
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (stdoutFd >= 0)
@@ -46,10 +52,15 @@ pid_t spawn(const std::vector<std::string>& args, int stdoutFd) {
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+    if (posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ) != 0)
         pid = -1;
     posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
     return pid;
+}
+
+pid_t spawn(const std::vector<std::string>& args, int stdoutFd) {
+    return spawnGroup(args, stdoutFd, false);
 }
 
 void stopProcess(pid_t pid) {
@@ -77,6 +88,9 @@ SoundServer::~SoundServer() {
 }
 
 bool SoundServer::useRunning() {
+    // The server of this session: where the session names its runtime folder, only the server
+    // processes of that folder (other users' and other sessions' servers may run beside it).
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     const QDir proc(QStringLiteral("/proc"));
     for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         bool number = false;
@@ -85,29 +99,29 @@ bool SoundServer::useRunning() {
         if (!number || !comm.open(QIODevice::ReadOnly))
             continue;
         const QByteArray name = comm.readAll().trimmed();
-        if (name == "pulseaudio" || name == "pipewire" || name == "pipewire-pulse")
-            running_.push_back(pid);
+        if (name != "pulseaudio" && name != "pipewire" && name != "pipewire-pulse")
+            continue;
+        QFile environment(proc.filePath(entry) + QStringLiteral("/environ"));
+        if (!runtime.isEmpty() && environment.open(QIODevice::ReadOnly) &&
+            !environment.readAll().split('\0').contains("XDG_RUNTIME_DIR=" + runtime))
+            continue;
+        running_.push_back(pid);
     }
     return run({"pactl", "info"});
 }
 
-bool SoundServer::start() {
-    if (!dir_.isValid())
-        return false;
+void SoundServer::pointAtRuntime(const std::string& socket) {
     const std::string root = dir_.path().toStdString();
     QDir(dir_.path()).mkpath(QStringLiteral("pulse"));
     setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
+    setenv("PIPEWIRE_RUNTIME_DIR", root.c_str(), 1);
     setenv("PULSE_RUNTIME_PATH", (root + "/pulse").c_str(), 1);
-    setenv("PULSE_SERVER", ("unix:" + root + "/native").c_str(), 1);
+    setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
     setenv("PULSE_CONFIG_PATH", (root + "/pulse").c_str(), 1);
     setenv("PULSE_STATE_PATH", (root + "/pulse").c_str(), 1);
-    // As a desktop runs it: real-time scheduling for its I/O threads and a raised priority
-    // for the rest, granted where the system allows.
-    pid_ = spawn(
-        {"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-         "--realtime=yes", "--high-priority=yes", "--log-target=stderr", "--log-level=error", "-L",
-         "module-native-protocol-unix auth-anonymous=1 socket=" + root + "/native", "-L",
-         "module-null-sink sink_name=bench rate=48000 channels=2", "-L", "module-always-sink"});
+}
+
+bool SoundServer::waitUntilAnswering() {
     for (int i = 0; i < 100 && pid_ > 0; ++i) {
         if (run({"pactl", "info"}))
             return true;
@@ -116,13 +130,68 @@ bool SoundServer::start() {
     return false;
 }
 
+bool SoundServer::startPipeWire() {
+    if (!dir_.isValid())
+        return false;
+    const std::string root = dir_.path().toStdString();
+    pointAtRuntime(root + "/pulse/native");
+    // The daemon, its session manager and its PulseAudio service on a session bus of their own,
+    // all in one process group that ends together.
+    pid_ = spawnGroup({"dbus-run-session", "--", "sh", "-c",
+                       "pipewire & sleep 1; wireplumber & pipewire-pulse & wait"},
+                      -1, true);
+    group_ = pid_ > 0;
+    if (!waitUntilAnswering())
+        return false;
+    // Its processes, for their CPU time and scheduling: the members of the group.
+    const QDir proc(QStringLiteral("/proc"));
+    for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool number = false;
+        const pid_t pid = entry.toInt(&number);
+        // Field 5 of the line, the process group; 3 is the first after the command name.
+        if (number &&
+            statFields(proc.filePath(entry) + QStringLiteral("/stat")).value(2).toInt() == pid_)
+            running_.push_back(pid);
+    }
+    return run({"pactl", "load-module", "module-null-sink", "sink_name=bench", "rate=48000",
+                "channels=2"}) &&
+           run({"pactl", "set-default-sink", "bench"});
+}
+
+bool SoundServer::start() {
+    if (!dir_.isValid())
+        return false;
+    const std::string root = dir_.path().toStdString();
+    pointAtRuntime(root + "/native");
+    // As a desktop runs it: real-time scheduling for its I/O threads and a raised priority
+    // for the rest, granted where the system allows.
+    pid_ = spawn(
+        {"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+         "--realtime=yes", "--high-priority=yes", "--log-target=stderr", "--log-level=error", "-L",
+         "module-native-protocol-unix auth-anonymous=1 socket=" + root + "/native", "-L",
+         "module-null-sink sink_name=bench rate=48000 channels=2", "-L", "module-always-sink"});
+    return waitUntilAnswering();
+}
+
 void SoundServer::stop() {
+    running_.clear();
+    if (group_ && pid_ > 0) {
+        // Every process of the group this started, to the last: the daemons may take a moment.
+        kill(-pid_, SIGTERM);
+        for (int i = 0; i < 40 && kill(-pid_, 0) == 0; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            waitpid(pid_, nullptr, WNOHANG);
+        }
+        if (kill(-pid_, 0) == 0)
+            kill(-pid_, SIGKILL);
+    }
     stopProcess(pid_);
     pid_ = -1;
+    group_ = false;
 }
 
 double SoundServer::cpu() const {
-    double total = pid_ > 0 ? cpuSeconds(pid_) : 0;
+    double total = pid_ > 0 && !group_ ? cpuSeconds(pid_) : 0;
     for (pid_t pid : running_)
         total += cpuSeconds(pid);
     return total;

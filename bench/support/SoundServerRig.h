@@ -35,6 +35,9 @@ class SoundServer {
 public:
     ~SoundServer();
     bool start();
+    // A private PipeWire (its session manager and its PulseAudio service) in the same way, its
+    // null sink made through the PulseAudio service.
+    bool startPipeWire();
     bool useRunning();
     void stop();
     // CPU time of the server's processes, in seconds.
@@ -44,8 +47,12 @@ public:
     pid_t pid() const { return pid_; }
 
 private:
+    void pointAtRuntime(const std::string& pulseDir);
+    bool waitUntilAnswering();
+
     QTemporaryDir dir_;
     pid_t pid_ = -1;
+    bool group_ = false; // pid_ leads a process group of its own, ended as a whole
     std::vector<pid_t> running_;
 };
 
