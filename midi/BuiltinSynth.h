@@ -58,6 +58,8 @@ struct AudioThreadFigures {
     double longestCycleMs = 0;    // the longest single cycle of the audio thread since the reset
     double longestCycleCpuMs = 0; // the most CPU time a single cycle used since the reset
     int threadId = 0;             // the system id of the audio thread now, 0 before it has run
+    long long cycles = 0;         // cycles since the reset, and those longer than 1, 2, 10 ms
+    long long cyclesOver1Ms = 0, cyclesOver2Ms = 0, cyclesOver10Ms = 0;
 };
 AudioThreadFigures builtinSynthAudioFigures();
 // Starts the figures afresh, CPU time included from now on.

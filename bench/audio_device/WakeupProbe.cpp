@@ -15,6 +15,7 @@ WakeupProbe::~WakeupProbe() {
 void WakeupProbe::start() {
     stop_ = false;
     latestUs_ = 0;
+    wakeups_ = over2Ms_ = over10Ms_ = 0;
     thread_ = std::thread([this] {
         sched_param parameter{};
         parameter.sched_priority = AudioPriority;
@@ -27,6 +28,9 @@ void WakeupProbe::start() {
                 std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - due).count());
             if (late > latestUs_.load())
                 latestUs_ = late;
+            wakeups_ += 1;
+            over2Ms_ += late > 2000 ? 1 : 0;
+            over10Ms_ += late > 10000 ? 1 : 0;
         }
     });
 }

@@ -13,11 +13,15 @@ public:
     void start();
     void stop();
     double latestMs() const { return latestUs_.load() / 1000.0; }
+    long wakeups() const { return wakeups_.load(); }
+    long lateOver2Ms() const { return over2Ms_.load(); }
+    long lateOver10Ms() const { return over10Ms_.load(); }
     bool realtime() const { return realtime_.load(); }
 
 private:
     std::atomic<bool> stop_{false};
     std::atomic<long> latestUs_{0};
+    std::atomic<long> wakeups_{0}, over2Ms_{0}, over10Ms_{0};
     std::atomic<bool> realtime_{false};
     std::thread thread_;
 };

@@ -157,6 +157,7 @@ struct Run {
     double noteCallMaxMs = 0;
     int noteCalls = 0;
     double machineLateMs = 0;
+    long machineWakeups = 0, machineLateOver2Ms = 0, machineLateOver10Ms = 0;
     bool machineRealtime = false;
 };
 
@@ -217,6 +218,9 @@ Run measure(const bench::SoundServer& server, bench::MonitorRecorder& recorder) 
     run.noteCallMaxMs = calls.longestMs();
     run.noteCalls = calls.calls();
     run.machineLateMs = probe.latestMs();
+    run.machineWakeups = probe.wakeups();
+    run.machineLateOver2Ms = probe.lateOver2Ms();
+    run.machineLateOver10Ms = probe.lateOver10Ms();
     run.machineRealtime = probe.realtime();
     return run;
 }
@@ -271,20 +275,28 @@ void report(const Run& run) {
                 "storage; longest note call on the UI thread %.3f ms over %d calls\n",
                 run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.readBytes,
                 run.noteCallMaxMs, run.noteCalls);
+    std::printf("audio thread cycles: %lld, of which %lld over 1 ms, %lld over 2 ms, %lld over "
+                "10 ms\n",
+                run.figures.cycles, run.figures.cyclesOver1Ms, run.figures.cyclesOver2Ms,
+                run.figures.cyclesOver10Ms);
     std::printf("the machine: a %s thread sleeping 1 ms at a time woke up to %.2f ms late under "
-                "the load\n",
-                run.machineRealtime ? "real-time" : "(not real-time)", run.machineLateMs);
+                "the load; %ld of its %ld wakeups came over 2 ms late, %ld over 10 ms\n",
+                run.machineRealtime ? "real-time" : "(not real-time)", run.machineLateMs,
+                run.machineLateOver2Ms, run.machineWakeups, run.machineLateOver10Ms);
     std::printf("{\"gaps\": %d, \"session_gaps\": %d, \"onset_error_ms_max\": %.2f, "
                 "\"first_stroke_error_ms\": %.2f, \"note_on_to_sound_ms\": %.2f, "
                 "\"session_note_to_sound_ms_max\": %.2f, \"audio_callback_max_ms\": %.3f, "
-                "\"audio_callback_cpu_max_ms\": %.3f, \"machine_rt_wakeup_late_max_ms\": %.2f, "
+                "\"audio_callback_cpu_max_ms\": %.3f, \"audio_cycles\": %lld, "
+                "\"audio_cycles_over_2ms\": %lld, \"audio_cycles_over_10ms\": %lld, "
+                "\"machine_rt_wakeup_late_max_ms\": %.2f, \"machine_wakeups_late_over_2ms\": %ld, "
                 "\"audio_thread_read_bytes\": %lld, \"ui_note_call_max_ms\": %.3f, "
                 "\"idle_cpu_percent\": %.2f, \"idle_wakeups_per_s\": %.1f, "
                 "\"first_note_after_idle_ms\": %.2f}\n",
                 gaps, sessionGaps, onsetError, firstStrokeError, latency.max, sessionNotes.max,
-                run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.machineLateMs,
-                run.readBytes, run.noteCallMaxMs, quiet.programCpu + quiet.serverCpu,
-                quiet.wakeups / quiet.seconds, run.firstNote);
+                run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.figures.cycles,
+                run.figures.cyclesOver2Ms, run.figures.cyclesOver10Ms, run.machineLateMs,
+                run.machineLateOver2Ms, run.readBytes, run.noteCallMaxMs,
+                quiet.programCpu + quiet.serverCpu, quiet.wakeups / quiet.seconds, run.firstNote);
     std::fflush(stdout);
 }
 

@@ -68,6 +68,7 @@ std::vector<double> yesToCountInMs(const QString& wavPath, int trials) {
     std::vector<SteadyClock::time_point> yesTimes;
     {
         TMidiGen midiGen;
+        midiGen.SetChannel(mgCh10); // as the program's own window sets its player
         MidiGenPlayer player(midiGen);
         TRhytm7 window(student, player, random, clock, store);
         student.attach(&window, window.ScoreRecord);

@@ -21,6 +21,8 @@ struct AudioCycleFigures {
     std::atomic<int64_t> longestCpuNs{0};
     std::atomic<bool> measureCpu{false};
     std::atomic<int> threadId{0};
+    // How many cycles there were, and how many took longer than 1, 2 and 10 ms.
+    std::atomic<int64_t> cycles{0}, over1Ms{0}, over2Ms{0}, over10Ms{0};
 
     static void raise(std::atomic<int64_t>& longest, int64_t nanoseconds) {
         int64_t now = longest.load(std::memory_order_relaxed);
@@ -32,6 +34,17 @@ struct AudioCycleFigures {
         threadId.store(thread, std::memory_order_relaxed);
         raise(longestNs, nanoseconds);
         raise(longestCpuNs, cpuNanoseconds);
+        cycles.fetch_add(1, std::memory_order_relaxed);
+        if (nanoseconds > 1000000)
+            over1Ms.fetch_add(1, std::memory_order_relaxed);
+        if (nanoseconds > 2000000)
+            over2Ms.fetch_add(1, std::memory_order_relaxed);
+        if (nanoseconds > 10000000)
+            over10Ms.fetch_add(1, std::memory_order_relaxed);
+    }
+    void reset() {
+        for (auto* figure : {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms})
+            figure->store(0, std::memory_order_relaxed);
     }
 };
 

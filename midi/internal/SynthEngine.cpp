@@ -97,15 +97,20 @@ void prepareBuiltinSynthPrograms(int channel, const QList<int>& programs) {
 
 AudioThreadFigures builtinSynthAudioFigures() {
     const AudioCycleFigures& figures = SynthEngine::instance().cycleFigures();
-    return {figures.longestNs.load(std::memory_order_relaxed) / 1e6,
-            figures.longestCpuNs.load(std::memory_order_relaxed) / 1e6,
-            figures.threadId.load(std::memory_order_relaxed)};
+    AudioThreadFigures result;
+    result.longestCycleMs = figures.longestNs.load(std::memory_order_relaxed) / 1e6;
+    result.longestCycleCpuMs = figures.longestCpuNs.load(std::memory_order_relaxed) / 1e6;
+    result.threadId = figures.threadId.load(std::memory_order_relaxed);
+    result.cycles = figures.cycles.load(std::memory_order_relaxed);
+    result.cyclesOver1Ms = figures.over1Ms.load(std::memory_order_relaxed);
+    result.cyclesOver2Ms = figures.over2Ms.load(std::memory_order_relaxed);
+    result.cyclesOver10Ms = figures.over10Ms.load(std::memory_order_relaxed);
+    return result;
 }
 
 void resetBuiltinSynthAudioFigures() {
     AudioCycleFigures& figures = SynthEngine::instance().cycleFigures();
-    figures.longestNs.store(0, std::memory_order_relaxed);
-    figures.longestCpuNs.store(0, std::memory_order_relaxed);
+    figures.reset();
     figures.measureCpu.store(true, std::memory_order_relaxed);
 }
 
