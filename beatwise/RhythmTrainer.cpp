@@ -4,8 +4,8 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "Random.h"
-#include "ScorePrompts.h"
 #include "RhythmPlayer.h"
+#include "ScorePrompts.h"
 #include "TwoDecimalText.h"
 
 #include "ScoreStore.h"
@@ -690,7 +690,8 @@ QString RhythmTrainer::quizLine() const {
 }
 
 void RhythmTrainer::finishQuiz() {
-    const scores::ScoreFileResult saved = scoreStore_.appendLine(state_.ScoresName, quizLine());
+    const QString line = quizLine();
+    const scores::ScoreFileResult saved = scoreStore_.appendLine(state_.ScoresName, line);
     if (!saved.ok()) {
         // The quiz goes on with its results, so that saving can be tried again; "Next Question"
         // stays off so that no further question runs past the end of the quiz.
@@ -701,6 +702,8 @@ void RhythmTrainer::finishQuiz() {
                            .arg(saved.error));
         return;
     }
+    if (listener_)
+        listener_->scoreLineAppended(saved.path, line);
     if (!saved.notice.isEmpty())
         dialogs_.information(saved.notice);
 
@@ -722,4 +725,3 @@ void RhythmTrainer::finishQuiz() {
         ScorePrompts(dialogs_).copyToRemovableMedium(saved.path, state_.copyFolder);
     }
 }
-

@@ -15,6 +15,14 @@ namespace scores {
 class ScoreStore;
 }
 
+// Told of what a handler does that a transcript follows besides the state.
+class RhythmTrainerListener {
+public:
+    virtual ~RhythmTrainerListener() = default;
+    // A record was appended to the student's score file `file`.
+    virtual void scoreLineAppended(const QString& /*file*/, const QString& /*line*/) {}
+};
+
 // The rhythm trainer's behaviour, free of any window: the pattern catalogue and levels, the
 // questions and their sound, answer entry and checking, auto-advance and the quiz with its
 // score file. The window binds each control to the handler of the same name and, after every
@@ -27,6 +35,7 @@ public:
                   const scores::ScoreStore& scoreStore);
 
     const RhythmState& state() const { return state_; }
+    void setListener(RhythmTrainerListener* listener) { listener_ = listener; }
 
     // The window's creation: level 3, simple meter, the start-up values.
     void FormCreate();
@@ -122,4 +131,5 @@ private:
     Clock& clock_;
     const scores::ScoreStore& scoreStore_;
     RhythmState state_;
+    RhythmTrainerListener* listener_ = nullptr;
 };

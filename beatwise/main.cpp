@@ -9,6 +9,7 @@
 //   beatwise --startup-probe         prints "first-paint" when the window is first painted, and
 //                                    exits (for measuring the start-up time)
 //   beatwise --questions N ...       prints questions without a window (see QuestionsCommand.h)
+//   beatwise --script FILE ...       runs the trainer from a script (see RhythmScriptCommand.h)
 //   beatwise --export N ... -o DIR   writes questions as WAV files with a worksheet and its
 //                                    answers as PDF (see ExportCommand.h)
 //
@@ -19,6 +20,7 @@
 //   QT_QPA_PLATFORM=offscreen:configfile=screen.json beatwise --screenshot window.png
 #include "ExportCommand.h"
 #include "QuestionsCommand.h"
+#include "RhythmScriptCommand.h"
 #include "TElasticForm.h"
 #include "TRhytm7.h"
 #include "WindowProgram.h"
@@ -27,11 +29,15 @@
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
-    // Command-line use without a window: beatwise --questions N [options]
-    if (argc > 1 && QByteArrayView(argv[1]) == "--questions") {
+    // Command-line use without a window.
+    if (argc > 1 &&
+        (QByteArrayView(argv[1]) == "--questions" || QByteArrayView(argv[1]) == "--script")) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout), err(stderr);
-        return runQuestionsCommand(QCoreApplication::arguments().mid(1), out, err);
+        const QStringList arguments = QCoreApplication::arguments().mid(1);
+        return QByteArrayView(argv[1]) == "--questions"
+                   ? runQuestionsCommand(arguments, out, err)
+                   : runRhythmScriptCommand(arguments, out, err);
     }
     if (argc > 1 && QByteArrayView(argv[1]) == "--export") {
         // Drawing the sheets needs no screen.
