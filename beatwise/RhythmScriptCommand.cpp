@@ -4,16 +4,16 @@
 #include "RhythmMenus.h"
 #include "RhythmTrainer.h"
 #include "ScoreStore.h"
+#include "ScriptStop.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedRhythmPlayer.h"
+#include "ShowingBoundary.h"
 #include "Tempo.h"
 #include "VirtualClock.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
-
-#include <stdexcept>
 
 namespace {
 
@@ -24,8 +24,8 @@ const QString Usage = QStringLiteral(
     "input)");
 
 // A line of the script that cannot be carried out.
-struct ScriptError : std::runtime_error {
-    explicit ScriptError(const QString& text) : std::runtime_error(text.toStdString()) {}
+struct ScriptError : ScriptStop {
+    using ScriptStop::ScriptStop;
 };
 
 // A beat of a row as the transcript names it: its pattern's button letter, "-" when empty.
@@ -92,7 +92,7 @@ public:
                       flush();
                       line(QStringLiteral("midi %1 %2 %3").arg(m.status).arg(m.data1).arg(m.data2));
                   }),
-          trainer_(dialogs_, player_, random_, clock_, store_) {
+          trainer_(dialogs_, player_, random_, clock_, store_), boundary_(dialogs_) {
         dialogs_.whenExhausted = DialogScript::WhenExhausted::Refuse;
         dialogs_.shown = [this](const QString& title, const QString& text, const QString& answer) {
             flush();
@@ -171,16 +171,8 @@ private:
         shown_ = now;
     }
 
-    // Runs a student's action; a failure shows its box, as the window does.
-    template <typename Action> void guarded(Action action) {
-        try {
-            action();
-        } catch (const UnansweredDialog&) {
-            throw;
-        } catch (const std::exception& failure) {
-            dialogs_.error(QString::fromUtf8(failure.what()));
-        }
-    }
+    // Runs a student's action through the event boundary, as the window does.
+    template <typename Action> void guarded(Action action) { boundary_.run(action); }
 
     void clickPattern(const QString& letter) {
         for (int i = 0; i < RhythmCatalogue::kSimplePatterns; ++i) {
@@ -265,6 +257,7 @@ private:
     ScriptedDialogs dialogs_;
     ScriptedRhythmPlayer player_;
     RhythmTrainer trainer_;
+    ShowingBoundary boundary_;
     std::vector<RhythmMenuItem> menus_ = rhythmMenuBar();
     Shown shown_;
     bool started_ = false;
@@ -316,14 +309,14 @@ int runRhythmScriptCommand(const QStringList& arguments, QTextStream& out, QText
                 continue;
             run.run(text);
         }
-    } catch (const ScriptError& failure) {
-        out.flush();
-        err << "beatwise: line " << number << ": " << failure.what() << ": "
-            << lines.value(number - 1).trimmed() << '\n';
-        return UsageError;
     } catch (const UnansweredDialog& failure) {
         out.flush();
-        err << "beatwise: line " << number << ": " << failure.text << '\n';
+        err << "beatwise: line " << number << ": " << failure.text() << '\n';
+        return UsageError;
+    } catch (const ScriptError& failure) {
+        out.flush();
+        err << "beatwise: line " << number << ": " << failure.text() << ": "
+            << lines.value(number - 1).trimmed() << '\n';
         return UsageError;
     }
     return 0;

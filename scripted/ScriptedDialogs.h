@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "ScriptStop.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,15 +9,12 @@
 #include <deque>
 #include <functional>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 // A box was shown that the script had no answer for.
-class UnansweredDialog : public std::runtime_error {
+class UnansweredDialog : public ScriptStop {
 public:
-    explicit UnansweredDialog(const QString& what)
-        : std::runtime_error(what.toStdString()), text(what) {}
-    QString text;
+    using ScriptStop::ScriptStop;
 };
 
 // The answers given to a trainer's boxes, and what the boxes showed.

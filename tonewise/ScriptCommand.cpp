@@ -1,19 +1,21 @@
 #include "ScriptCommand.h"
 
+#include "BoundTimers.h"
 #include "MidiOut.h"
+#include "PitchAnswers.h"
 #include "PitchMenus.h"
 #include "PitchTrainer.h"
 #include "RecordingMidiPlatform.h"
 #include "ReplayableRandom.h"
 #include "ScoreStore.h"
+#include "ScriptStop.h"
 #include "ScriptedDialogs.h"
+#include "ShowingBoundary.h"
 #include "VirtualClock.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
-
-#include <stdexcept>
 
 namespace tonewise {
 
@@ -26,8 +28,8 @@ const QString Usage = QStringLiteral(
     "input)");
 
 // A line of the script that cannot be carried out.
-struct ScriptError : std::runtime_error {
-    explicit ScriptError(const QString& text) : std::runtime_error(text.toStdString()) {}
+struct ScriptError : ScriptStop {
+    using ScriptStop::ScriptStop;
 };
 
 const char* fieldName(PitchField field) {
@@ -51,8 +53,8 @@ public:
     ScriptRun(QTextStream& out, quint64 seed, const QString& scoreFolder)
         : out_(out), random_(seed, [this] { return clock_.now(); }), store_(scoreFolder),
           dialogs_(QStringLiteral("Tonewise")), platform_({QStringLiteral("Built-in synthesizer")}),
-          output_(nullptr, &platform_),
-          trainer_(dialogs_, output_, random_, clock_, clock_, store_) {
+          output_(nullptr, &platform_), boundary_(dialogs_), timers_(clock_, boundary_),
+          trainer_(dialogs_, output_, random_, clock_, timers_, store_), answers_(trainer_) {
         dialogs_.whenExhausted = DialogScript::WhenExhausted::Refuse;
         dialogs_.shown = [this](const QString& title, const QString& text, const QString& answer) {
             QString shown = text;
@@ -128,14 +130,8 @@ public:
 private:
     void line(const QString& text) { out_ << clock_.now() << ' ' << text << '\n'; }
 
-    // Runs a student's action; a MIDI failure shows its box, as the window does.
-    template <typename Action> void guarded(Action action) {
-        try {
-            action();
-        } catch (const EmidioutputError& failure) {
-            dialogs_.error(failure.message());
-        }
-    }
+    // Runs a student's action through the event boundary, as the window does.
+    template <typename Action> void guarded(Action action) { boundary_.run(action); }
 
     void clickKey(const QString& name) {
         const PianoKey* key = findKeyboardKey(name);
@@ -150,7 +146,7 @@ private:
         const KeyControl& control = trainer_.state().keys[index];
         if (!control.visible || !control.enabled)
             throw ScriptError(QStringLiteral("the key %1 is hidden").arg(key->name));
-        guarded([this, key] { trainer_.KeyClick(key->name); });
+        guarded([this, key] { answers_.answer({key->midi}); });
     }
 
     void clickButton(const QString& caption) {
@@ -214,7 +210,10 @@ private:
     ScriptedDialogs dialogs_;
     RecordingMidiPlatform platform_;
     TMidiOutput output_;
+    ShowingBoundary boundary_;
+    BoundTimers timers_;
     PitchTrainer trainer_;
+    PitchAnswers answers_;
     std::vector<PitchMenuItem> menus_ = pitchMenuBar();
     bool fieldsShown_ = false;
 };
@@ -245,9 +244,9 @@ int runScriptCommand(const QStringList& arguments, QTextStream& out, QTextStream
     }
 
     QFile file;
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : (file.setFileName(path),
-                                                      file.open(QIODevice::ReadOnly));
+    const bool opened = path == QLatin1String("-")
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!opened) {
         err << "tonewise: cannot read the script " << path << ": " << file.errorString() << '\n';
         return UsageError;
@@ -265,13 +264,14 @@ int runScriptCommand(const QStringList& arguments, QTextStream& out, QTextStream
                 continue;
             run.run(text);
         }
-    } catch (const ScriptError& failure) {
-        out.flush();
-        err << "tonewise: line " << number << ": " << failure.what() << ": " << lines.value(number - 1).trimmed() << '\n';
-        return UsageError;
     } catch (const UnansweredDialog& failure) {
         out.flush();
-        err << "tonewise: line " << number << ": " << failure.text << '\n';
+        err << "tonewise: line " << number << ": " << failure.text() << '\n';
+        return UsageError;
+    } catch (const ScriptError& failure) {
+        out.flush();
+        err << "tonewise: line " << number << ": " << failure.text() << ": "
+            << lines.value(number - 1).trimmed() << '\n';
         return UsageError;
     }
     return 0;

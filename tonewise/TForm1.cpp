@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "BoundTimers.h"
 #include "HelpWindow.h"
 #include "MersenneRandom.h"
 #include "MidiInput.h"
@@ -9,6 +10,7 @@
 #include "QtTimers.h"
 #include "RefreshingDialogs.h"
 #include "ScoreStore.h"
+#include "ShowingBoundary.h"
 #include "SmuflFont.h"
 #include "StaffView.h"
 #include "SystemClock.h"
@@ -113,7 +115,10 @@ void TForm1::build(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock&
     setWindowTitle(tr("Qor Pitch and Interval Identification"));
     refreshingDialogs_ = std::make_unique<RefreshingDialogs>(dialogs, [this] { showState(); });
     dialogs_ = refreshingDialogs_.get();
-    trainer_ = std::make_unique<PitchTrainer>(*dialogs_, output, random, clock, timers, scoreStore);
+    boundary_ = std::make_unique<ShowingBoundary>(*dialogs_, [this] { showState(); });
+    timers_ = std::make_unique<BoundTimers>(timers, *boundary_);
+    trainer_ =
+        std::make_unique<PitchTrainer>(*dialogs_, output, random, clock, *timers_, scoreStore);
     trainer_->setListener(this);
     buildControls();
     buildKeyboard();
@@ -439,14 +444,7 @@ void TForm1::buildScaler() {
 // Events
 
 template <typename Call> void TForm1::forward(Call&& call) {
-    try {
-        call();
-    } catch (const EmidioutputError& failure) {
-        dialogs_->error(failure.message());
-    } catch (const std::exception& failure) {
-        dialogs_->error(QString::fromUtf8(failure.what()));
-    }
-    showState();
+    boundary_->run(call);
 }
 
 bool TForm1::event(QEvent* event) {
@@ -504,10 +502,6 @@ void TForm1::busyChanged(bool busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
-}
-
-void TForm1::timerHandled() {
-    showState();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 
 class Clock;
 class Dialogs;
+class EventBoundary;
 class HelpWindow;
 class QAction;
 class QComboBox;
@@ -126,11 +127,12 @@ private:
     // PitchTrainerListener
     void staffChanged() override;
     void busyChanged(bool busy) override;
-    void timerHandled() override;
 
     std::unique_ptr<OwnParts> parts_;
     std::unique_ptr<Dialogs> refreshingDialogs_;
     Dialogs* dialogs_ = nullptr;
+    std::unique_ptr<EventBoundary> boundary_;
+    std::unique_ptr<TimerFactory> timers_;
     std::unique_ptr<tonewise::PitchTrainer> trainer_;
     std::vector<tonewise::PitchMenuItem> menuTree_;
     struct ShownItem {

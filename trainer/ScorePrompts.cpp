@@ -9,9 +9,8 @@ QString ScorePrompts::askStudentName() {
     const QString fallback = QStringLiteral("Scores");
     QString prefill = fallback;
     for (;;) {
-        const auto typed =
-            dialogs_.input(tr("Scores File Name"),
-                           tr("Please type your last name OR student ID."), prefill);
+        const auto typed = dialogs_.input(tr("Scores File Name"),
+                                          tr("Please type your last name OR student ID."), prefill);
         const QString name = scores::StudentName::normalised(typed.value_or(fallback));
         const QString refusal = scores::StudentName::refusal(name);
         if (refusal.isEmpty())
@@ -19,6 +18,14 @@ QString ScorePrompts::askStudentName() {
         dialogs_.information(refusal);
         prefill = typed.value_or(fallback);
     }
+}
+
+void ScorePrompts::offerCopy(const QString& question, const QString& instruction,
+                             const QString& scoreFile, QString& copyFolder) {
+    if (!dialogs_.confirmDestructive(question))
+        return;
+    dialogs_.information(instruction);
+    copyToRemovableMedium(scoreFile, copyFolder);
 }
 
 void ScorePrompts::copyToRemovableMedium(const QString& scoreFile, QString& copyFolder) {
@@ -29,8 +36,7 @@ void ScorePrompts::copyToRemovableMedium(const QString& scoreFile, QString& copy
         // Without a drive A: the student picks the folder; the choice is offered again next time.
         const QString start =
             copyFolder.isEmpty() ? scores::RemovableMedia::defaultCopyFolder() : copyFolder;
-        const auto chosen =
-            dialogs_.chooseFolder(tr("Folder for the copy of the scores"), start);
+        const auto chosen = dialogs_.chooseFolder(tr("Folder for the copy of the scores"), start);
         if (!chosen) {
             dialogs_.information(tr("The scores were not copied."));
             return;

@@ -19,6 +19,10 @@ public:
     // Copies the score file to drive A where there is one; elsewhere into a folder the student
     // picks, starting at the one picked last time (`copyFolder`, updated).
     void copyToRemovableMedium(const QString& scoreFile, QString& copyFolder);
+    // At the end of a quiz: asks `question` (a box that takes Enter as No); on Yes shows
+    // `instruction`, then copies the score file as above.
+    void offerCopy(const QString& question, const QString& instruction, const QString& scoreFile,
+                   QString& copyFolder);
 
 private:
     Dialogs& dialogs_;
