@@ -1,5 +1,6 @@
 #include "ExportCommand.h"
 
+#include "CommandLine.h"
 #include "MidiResult.h"
 #include "NewFolder.h"
 #include "OfflineRender.h"
@@ -15,8 +16,8 @@
 
 namespace {
 
-const char kUsage[] = "usage: beatwise --export N [--meter simple|compound] [--level L] "
-                      "[--tempo T] [--seed S] -o DIR";
+// A set is for a lesson or a homework: question-01.wav to question-99.wav.
+constexpr int kMostQuestions = 99;
 
 // The rows of a sheet, in the printed sheet's 96 dots per inch.
 constexpr qreal kCellWidth = 62;
@@ -102,35 +103,23 @@ QString writeSet(const QString& folder, const QuestionOptions& options,
 
 } // namespace
 
-int runExportCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const auto fail = [&err](const QString& why) {
-        err << "beatwise: " << why << '\n' << kUsage << '\n';
-        err.flush();
-        return 2;
-    };
-    QStringList optionArgs = args;
-    const qsizetype o = optionArgs.indexOf(QStringLiteral("-o"));
-    if (o < 0 || o + 1 >= optionArgs.size())
-        return fail(QStringLiteral("-o needs the folder to write"));
-    const QString target = QFileInfo(optionArgs[o + 1]).absoluteFilePath();
-    optionArgs.remove(o, 2);
+int runExportCommand(const CommandLine& line, QTextStream& out, QTextStream& err) {
+    const QString target = QFileInfo(line.value(QStringLiteral("o"))).absoluteFilePath();
     QString why;
-    const std::optional<QuestionOptions> options = parseQuestionOptions(optionArgs, why);
+    const std::optional<QuestionOptions> options =
+        questionOptionsFrom(line, QStringLiteral("export"), kMostQuestions, why);
     if (!options)
-        return fail(why);
-    if (options->questions > 99)
-        return fail(
-            QStringLiteral("a set holds at most 99 questions, not %1").arg(options->questions));
+        return line.fail(err, why);
 
     // Everything is made beside the target and takes its name only when complete.
     scores::NewFolder folder(target);
     if (!folder.error().isEmpty())
-        return fail(folder.error());
+        return line.report(err, folder.error(), CommandLine::UsageError);
     int channel = 0;
     const std::vector<DrawnQuestion> questions = drawQuestions(*options, &channel);
     if (QString error = writeSet(folder.workPath(), *options, questions, channel);
         !error.isEmpty() || !(error = folder.complete()).isEmpty())
-        return fail(error);
+        return line.report(err, error, CommandLine::UsageError);
 
     out << QDir::toNativeSeparators(target) << ": " << questions.size()
         << " questions, worksheet.pdf, answers.pdf\n";

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QStringList>
 #include <QTextStream>
+
+class CommandLine;
 
 // beatwise --export N [--meter simple|compound] [--level L] [--tempo T] [--seed S] -o DIR
 //
@@ -10,6 +11,7 @@
 // included, rendered offline by the built-in synthesizer), worksheet.pdf (numbered rows with the
 // count-in and closing beat and seven empty beats to fill in) and answers.pdf (the same rows with
 // the questions' beats). The files are made in a temporary folder beside DIR that takes its name
-// only when all of them are complete. Returns 0, or 2 after a message on `err` for wrong options
-// or a folder that cannot be written; then nothing is left behind.
-int runExportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+// only when all of them are complete (one that a killed export left is removed later, once its
+// process is gone). Returns 0, or 2 after a message on `err` for wrong options or a folder that
+// cannot be written; then nothing is left behind.
+int runExportCommand(const CommandLine& line, QTextStream& out, QTextStream& err);

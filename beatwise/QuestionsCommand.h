@@ -7,17 +7,22 @@
 #include <QTextStream>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
+
+class CommandLine;
 
 // beatwise --questions N [--meter simple|compound] [--level L] [--tempo T] [--seed S]
 //
 // Prints N questions drawn by the rhythm trainer itself at that meter, level and tempo
 // (defaults: simple, 3, 72, a seed from the clock), one a line: the glyph texts of the question
 // row's columns 0..9 joined by "|", a tab, the seven pattern indices joined by spaces, a tab, and
-// the note string that plays the question. `args` are the program's arguments without the
-// program name, starting with "--questions". Returns the exit status: 0, or 2 after a message
-// on `err` when the options are wrong.
+// the note string that plays the question. Each line is written as it is drawn, so any number
+// takes the same memory. Returns the exit status: 0, or 2 after a message on `err` when the
+// options are wrong.
+int runQuestionsCommand(const CommandLine& line, QTextStream& out, QTextStream& err);
+// The same from the program's arguments after its name, starting with "--questions".
 int runQuestionsCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The options both --questions and --export take.
@@ -29,9 +34,13 @@ struct QuestionOptions {
     std::optional<quint64> seed;
 };
 
-// Reads "<command> N [--meter ...] [--level L] [--tempo T] [--seed S]"; on a mistake returns
-// nothing after writing why to `why`.
-std::optional<QuestionOptions> parseQuestionOptions(const QStringList& args, QString& why);
+// Declares the options both --questions and --export take besides their number.
+void addQuestionOptions(CommandLine& line);
+
+// Reads the number given to `command` ("questions", "export"), at most `most`, and the options
+// both take; on a mistake returns nothing after writing why to `why`.
+std::optional<QuestionOptions> questionOptionsFrom(const CommandLine& line, const QString& command,
+                                                   int most, QString& why);
 
 // One question as the rhythm trainer asks it.
 struct DrawnQuestion {
@@ -40,6 +49,9 @@ struct DrawnQuestion {
     QString notes;                  // the note string that plays it
 };
 
-// The questions the trainer draws with these options. `channel` receives the MIDI channel the
-// trainer plays them on.
+// Hands each question the trainer draws with these options to `each`, one at a time; returns the
+// MIDI channel the trainer plays them on.
+int drawQuestions(const QuestionOptions& options,
+                  const std::function<void(const DrawnQuestion&)>& each);
+// The questions the trainer draws with these options, all at once (for a set of a few).
 std::vector<DrawnQuestion> drawQuestions(const QuestionOptions& options, int* channel = nullptr);

@@ -20,11 +20,16 @@ constexpr std::array<Handler, 13> kLevelHandlers = {
     &RhythmTrainer::Level8Click, &RhythmTrainer::Level9Click, &RhythmTrainer::Level10Click,
     &RhythmTrainer::Level11Click};
 
+std::function<QString(const RhythmState&)> fixed(const char* caption) {
+    const QString text = QString::fromUtf8(caption);
+    return [text](const RhythmState&) { return text; };
+}
+
 RhythmMenuItem command(const char* name, const char* caption, Action action, Check checked = {},
                        Check enabled = {}) {
     RhythmMenuItem item;
     item.name = QString::fromLatin1(name);
-    item.caption = QString::fromUtf8(caption);
+    item.caption = fixed(caption);
     item.triggered = std::move(action);
     item.checked = std::move(checked);
     item.enabled = std::move(enabled);
@@ -35,7 +40,7 @@ RhythmMenuItem submenu(const char* name, const char* caption, std::vector<Rhythm
                        Check enabled = {}, Check checked = {}, Action opened = {}) {
     RhythmMenuItem item;
     item.name = QString::fromLatin1(name);
-    item.caption = QString::fromUtf8(caption);
+    item.caption = fixed(caption);
     item.children = std::move(children);
     item.enabled = std::move(enabled);
     item.checked = std::move(checked);
@@ -43,10 +48,10 @@ RhythmMenuItem submenu(const char* name, const char* caption, std::vector<Rhythm
     return item;
 }
 
-RhythmMenuItem windowCommand(const char* name, const char* caption, RhythmWindowCommand what) {
+RhythmMenuItem windowCommand(const char* name, const char* caption, WindowCommand what) {
     RhythmMenuItem item;
     item.name = QString::fromLatin1(name);
-    item.caption = QString::fromUtf8(caption);
+    item.caption = fixed(caption);
     item.command = what;
     return item;
 }
@@ -70,7 +75,7 @@ RhythmMenuItem fileMenu() {
                       [](const RhythmState& s) { return s.quizInProgressEnabled; })}),
          command("ViewScores1", QT_TRANSLATE_NOOP("TRhytm7", "View Scores"),
                  &RhythmTrainer::ViewScores1Click),
-         windowCommand("Exit", QT_TRANSLATE_NOOP("TRhytm7", "Exit"), RhythmWindowCommand::Exit)});
+         windowCommand("Exit", QT_TRANSLATE_NOOP("TRhytm7", "Exit"), WindowCommand::Exit)});
 }
 
 // The level items of one meter's submenu, "3 patterns" up to the meter's highest level.
@@ -122,12 +127,6 @@ RhythmMenuItem advanceMenu() {
 
 } // namespace
 
-QString RhythmMenuItem::plainCaption() const {
-    QString plain = argument >= 0 ? caption.arg(argument) : caption;
-    plain.remove(QLatin1Char('&'));
-    return plain.trimmed();
-}
-
 std::vector<RhythmMenuItem> rhythmMenuBar() {
     std::vector<RhythmMenuItem> bar;
     bar.push_back(fileMenu());
@@ -136,31 +135,12 @@ std::vector<RhythmMenuItem> rhythmMenuBar() {
     bar.push_back(submenu("Midi", QT_TRANSLATE_NOOP("TRhytm7", "Midi"),
                           {command("AllNotesOff1", QT_TRANSLATE_NOOP("TRhytm7", "All Notes Off"),
                                    &RhythmTrainer::AllNotesOff1Click)}));
-    bar.push_back(submenu("HelpMenu", QT_TRANSLATE_NOOP("TRhytm7", "Help"),
-                          {windowCommand("HelpTopics2", QT_TRANSLATE_NOOP("TRhytm7", "Help Topics"),
-                                         RhythmWindowCommand::HelpTopics),
-                           windowCommand("About2", QT_TRANSLATE_NOOP("TRhytm7", "About"),
-                                         RhythmWindowCommand::About)}));
+    bar.push_back(submenu(
+        "HelpMenu", QT_TRANSLATE_NOOP("TRhytm7", "Help"),
+        {windowCommand("HelpTopics2", QT_TRANSLATE_NOOP("TRhytm7", "Help Topics"),
+                       WindowCommand::HelpTopics),
+         windowCommand("About2", QT_TRANSLATE_NOOP("TRhytm7", "About"), WindowCommand::About)}));
     return bar;
-}
-
-const RhythmMenuItem* findRhythmMenuItem(const std::vector<RhythmMenuItem>& bar,
-                                         const QStringList& path) {
-    const std::vector<RhythmMenuItem>* level = &bar;
-    const RhythmMenuItem* found = nullptr;
-    for (const QString& step : path) {
-        found = nullptr;
-        for (const RhythmMenuItem& item : *level) {
-            if (item.plainCaption() == step.trimmed()) {
-                found = &item;
-                break;
-            }
-        }
-        if (!found)
-            return nullptr;
-        level = &found->children;
-    }
-    return found;
 }
 
 QString rhythmAboutText() {

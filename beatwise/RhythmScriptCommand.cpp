@@ -1,32 +1,20 @@
 #include "RhythmScriptCommand.h"
 
-#include "ReplayableRandom.h"
+#include "BeatwiseCommandLine.h"
+#include "PatternAnswers.h"
 #include "RhythmMenus.h"
 #include "RhythmTrainer.h"
 #include "ScoreStore.h"
-#include "ScriptStop.h"
-#include "ScriptedDialogs.h"
+#include "ScriptFile.h"
+#include "ScriptRun.h"
+#include "ScriptSession.h"
 #include "ScriptedRhythmPlayer.h"
-#include "ShowingBoundary.h"
 #include "Tempo.h"
-#include "VirtualClock.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace {
-
-constexpr int UsageError = 2;
-
-const QString Usage = QStringLiteral(
-    "Usage: beatwise --script FILE [--seed S] [--scores FOLDER]   (FILE \"-\" reads standard "
-    "input)");
-
-// A line of the script that cannot be carried out.
-struct ScriptError : ScriptStop {
-    using ScriptStop::ScriptStop;
-};
 
 // A beat of a row as the transcript names it: its pattern's button letter, "-" when empty.
 QString beatName(const QString& glyph, Meter meter) {
@@ -82,78 +70,66 @@ struct Shown {
     }
 };
 
-class ScriptRun final : public RhythmTrainerListener {
+// The rhythm trainer run from a script. Its transcript writes what the state shows whenever it
+// has changed: before each box, score line and MIDI message, and after each line of the script.
+class RhythmScriptRun final : public ScriptRun, private RhythmTrainerListener {
 public:
-    ScriptRun(QTextStream& out, quint64 seed, const QString& scoreFolder)
-        : out_(out), random_(seed, [this] { return clock_.now(); }), store_(scoreFolder),
-          dialogs_(QStringLiteral("Beatwise")),
-          player_(clock_,
+    RhythmScriptRun(QTextStream& out, quint64 seed, const QString& scoreFolder)
+        : session_(out, seed, QStringLiteral("Beatwise")), store_(scoreFolder),
+          player_(session_.clock(),
                   [this](const ScriptedRhythmPlayer::Message& m) {
                       flush();
-                      line(QStringLiteral("midi %1 %2 %3").arg(m.status).arg(m.data1).arg(m.data2));
+                      session_.write(
+                          QStringLiteral("midi %1 %2 %3").arg(m.status).arg(m.data1).arg(m.data2));
                   }),
-          trainer_(dialogs_, player_, random_, clock_, store_), boundary_(dialogs_) {
-        dialogs_.whenExhausted = DialogScript::WhenExhausted::Refuse;
-        dialogs_.shown = [this](const QString& title, const QString& text, const QString& answer) {
-            flush();
-            QString shown = text;
-            shown.replace(QLatin1Char('\n'), QStringLiteral(" / "));
-            line(QStringLiteral("dialog ") + title + QStringLiteral(" | ") + shown +
-                 QStringLiteral(" -> ") + answer);
-        };
+          trainer_(session_.dialogs(), player_, session_.random(), session_.clock(), store_),
+          answers_(trainer_) {
+        session_.setBeforeLine([this] { flush(); });
         trainer_.setListener(this);
     }
 
-    void start() {
-        guarded([this] { trainer_.FormCreate(); });
+    void start() override {
+        session_.run([this] { trainer_.FormCreate(); });
         started_ = true;
         shown_ = Shown::of(trainer_.state());
         for (const auto& [name, text] : shown_.fields)
             field(name, text);
-        line(QStringLiteral("row ") + shown_.row);
+        session_.write(QStringLiteral("row ") + shown_.row);
     }
 
-    void run(const QString& text) {
+    void run(const QString& text) override {
+        if (!session_.runCommonLine(text))
+            runOwnLine(text);
+        flush();
+    }
+
+private:
+    void runOwnLine(const QString& text) {
         const QString command = text.section(QLatin1Char(' '), 0, 0);
         const QString rest = text.section(QLatin1Char(' '), 1).trimmed();
-        if (command == QLatin1String("wait")) {
-            bool ok = false;
-            const qint64 ms = rest.toLongLong(&ok);
-            if (!ok || ms < 0)
-                throw ScriptError(QStringLiteral("wait needs a number of milliseconds"));
-            guarded([this, ms] { clock_.advance(ms); });
-        } else if (command == QLatin1String("reply")) {
-            dialogs_.inputAnswers.push_back(rest);
-        } else if (text == QLatin1String("cancel")) {
-            dialogs_.inputAnswers.push_back(std::nullopt);
-        } else if (text == QLatin1String("yes") || text == QLatin1String("no")) {
-            dialogs_.confirmAnswers.push_back(text == QLatin1String("yes"));
-        } else if (command == QLatin1String("key")) {
+        if (command == QLatin1String("key"))
             clickPattern(rest);
-        } else if (command == QLatin1String("button")) {
+        else if (command == QLatin1String("button"))
             clickButton(rest);
-        } else if (command == QLatin1String("cell")) {
+        else if (command == QLatin1String("cell"))
             pressCell(rest);
-        } else if (command == QLatin1String("tempo")) {
+        else if (command == QLatin1String("tempo"))
             setTempo(rest);
-        } else if (command == QLatin1String("menu")) {
+        else if (command == QLatin1String("menu"))
             chooseMenu(rest.split(QLatin1Char('>')));
-        } else {
+        else
             throw ScriptError(QStringLiteral("unknown line"));
-        }
-        flush();
     }
 
     // RhythmTrainerListener
     void scoreLineAppended(const QString& file, const QString& text) override {
         flush();
-        line(QStringLiteral("file ") + QFileInfo(file).fileName() + QStringLiteral(" | ") + text);
+        session_.write(QStringLiteral("file ") + QFileInfo(file).fileName() +
+                       QStringLiteral(" | ") + text);
     }
 
-private:
-    void line(const QString& text) { out_ << clock_.now() << ' ' << text << '\n'; }
     void field(const QString& name, const QString& text) {
-        line(QStringLiteral("field %1 \"%2\"").arg(name, text));
+        session_.write(QStringLiteral("field %1 \"%2\"").arg(name, text));
     }
 
     // Writes what has changed since it was last written.
@@ -165,24 +141,19 @@ private:
             if (now.fields[i].second != shown_.fields[i].second)
                 field(now.fields[i].first, now.fields[i].second);
         if (now.row != shown_.row)
-            line(QStringLiteral("row ") + now.row);
+            session_.write(QStringLiteral("row ") + now.row);
         if (now.question != shown_.question)
-            line(QStringLiteral("question ") + now.question);
+            session_.write(QStringLiteral("question ") + now.question);
         shown_ = now;
     }
-
-    // Runs a student's action through the event boundary, as the window does.
-    template <typename Action> void guarded(Action action) { boundary_.run(action); }
 
     void clickPattern(const QString& letter) {
         for (int i = 0; i < RhythmCatalogue::kSimplePatterns; ++i) {
             if (RhythmCatalogue::buttonName(i) != letter)
                 continue;
-            const ControlState& button =
-                trainer_.state().patternButtons[static_cast<std::size_t>(i)];
-            if (!button.visible || !button.enabled)
+            if (!answers_.canAnswer(i))
                 throw ScriptError(QStringLiteral("the pattern button %1 is hidden").arg(letter));
-            guarded([this, i] { trainer_.PatternClick(i); });
+            session_.run([this, i] { answers_.answer({i}); });
             return;
         }
         throw ScriptError(QStringLiteral("no pattern button \"%1\"").arg(letter));
@@ -201,7 +172,7 @@ private:
                 continue;
             if (!button->enabled || !button->visible)
                 throw ScriptError(QStringLiteral("the button \"%1\" is disabled").arg(caption));
-            guarded([this, handler = handler] { (trainer_.*handler)(); });
+            session_.run([this, handler = handler] { (trainer_.*handler)(); });
             return;
         }
         throw ScriptError(QStringLiteral("no button \"%1\"").arg(caption));
@@ -212,7 +183,7 @@ private:
         const int column = text.toInt(&ok);
         if (!ok || column < 0 || column >= RhythmCatalogue::kColumns)
             throw ScriptError(QStringLiteral("cell needs a column from 0 to 10"));
-        guarded([this, column] { trainer_.ShowResMouseDown(column); });
+        session_.run([this, column] { trainer_.ShowResMouseDown(column); });
     }
 
     void setTempo(const QString& text) {
@@ -220,104 +191,47 @@ private:
         const int speed = text.toInt(&ok);
         if (!ok || !Tempo::isMetronomeValue(speed))
             throw ScriptError(QStringLiteral("tempo needs 30 to 96 beats a minute in steps of 6"));
-        guarded([this, speed] { trainer_.SpeedChange(speed); });
+        session_.run([this, speed] { trainer_.SpeedChange(speed); });
     }
 
     void chooseMenu(const QStringList& path) {
-        const RhythmState& s = trainer_.state();
-        const std::vector<RhythmMenuItem>* level = &menus_;
-        const RhythmMenuItem* item = nullptr;
-        for (const QString& step : path) {
-            item = findRhythmMenuItem(*level, {step});
-            if (!item)
-                throw ScriptError(QStringLiteral("no menu item \"%1\"").arg(step.trimmed()));
-            if (!item->isEnabled(s))
-                throw ScriptError(
-                    QStringLiteral("the menu item \"%1\" is disabled").arg(step.trimmed()));
-            if (item->opened)
-                guarded([this, item] { item->opened(trainer_); });
-            level = &item->children;
-        }
-        if (!item || (item->isSubmenu() && !item->opened))
-            throw ScriptError(QStringLiteral("a menu command needs the path to an item"));
-        if (item->isSubmenu())
+        const RhythmMenuItem& item = session_.followMenu(menus_, trainer_, path);
+        if (item.isSubmenu())
             return; // opening it was the command
-        if (item->triggered)
-            guarded([this, item] { item->triggered(trainer_); });
-        else if (item->command == RhythmWindowCommand::About)
-            dialogs_.information(rhythmAboutText());
-        else if (item->command == RhythmWindowCommand::Exit && player_.IsPlaying())
-            player_.Stop();
+        if (item.triggered)
+            session_.run([this, &item] { item.triggered(trainer_); });
+        else if (item.command == WindowCommand::About)
+            session_.dialogs().information(rhythmAboutText());
+        else if (item.command == WindowCommand::Exit)
+            session_.run([this] { trainer_.FormClose(); });
     }
 
-    QTextStream& out_;
-    VirtualClock clock_;
-    ReplayableRandom random_;
+    ScriptSession session_;
     scores::ScoreStore store_;
-    ScriptedDialogs dialogs_;
     ScriptedRhythmPlayer player_;
     RhythmTrainer trainer_;
-    ShowingBoundary boundary_;
+    PatternAnswers answers_;
     std::vector<RhythmMenuItem> menus_ = rhythmMenuBar();
     Shown shown_;
     bool started_ = false;
 };
 
-QString optionValue(const QStringList& arguments, const QString& option, bool& missing) {
-    const int at = arguments.indexOf(option);
-    if (at < 0)
-        return QString();
-    if (at + 1 >= arguments.size()) {
-        missing = true;
-        return QString();
-    }
-    return arguments.at(at + 1);
-}
-
 } // namespace
 
+int runRhythmScriptCommand(const CommandLine& line, QTextStream& out, QTextStream& err) {
+    const std::optional<ScriptFile::Options> options = ScriptFile::options(line, err);
+    if (!options)
+        return CommandLine::UsageError;
+    RhythmScriptRun run(out, options->seed, options->scoreFolder);
+    return ScriptFile::run(line, *options, out, err, run);
+}
+
 int runRhythmScriptCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    bool missing = false;
-    const QString path = optionValue(arguments, QStringLiteral("--script"), missing);
-    const QString seedText = optionValue(arguments, QStringLiteral("--seed"), missing);
-    const QString folder = optionValue(arguments, QStringLiteral("--scores"), missing);
-    bool seedOk = true;
-    const quint64 seed = seedText.isEmpty() ? 1 : seedText.toULongLong(&seedOk);
-    if (missing || path.isEmpty() || !seedOk) {
-        err << Usage << '\n';
-        return UsageError;
-    }
-
-    QFile file;
-    const bool opened = path == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        err << "beatwise: cannot read the script " << path << ": " << file.errorString() << '\n';
-        return UsageError;
-    }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-
-    ScriptRun run(out, seed, folder.isEmpty() ? scores::ScoreStore::defaultFolder() : folder);
-    int number = 0;
-    try {
-        run.start();
-        for (const QString& raw : lines) {
-            ++number;
-            const QString text = raw.trimmed();
-            if (text.isEmpty() || text.startsWith(QLatin1Char('#')))
-                continue;
-            run.run(text);
-        }
-    } catch (const UnansweredDialog& failure) {
-        out.flush();
-        err << "beatwise: line " << number << ": " << failure.text() << '\n';
-        return UsageError;
-    } catch (const ScriptError& failure) {
-        out.flush();
-        err << "beatwise: line " << number << ": " << failure.text() << ": "
-            << lines.value(number - 1).trimmed() << '\n';
-        return UsageError;
-    }
-    return 0;
+    BeatwiseCommandLine line;
+    if (const std::optional<int> status =
+            line.read(QStringList{line.program()} + arguments, out, err))
+        return *status;
+    if (line.mode() != BeatwiseCommandLine::Mode::Script)
+        return line.fail(err, QStringLiteral("--script needs the script's file"));
+    return runRhythmScriptCommand(line, out, err);
 }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class CommandLine;
 class QTextStream;
 
 // beatwise --script FILE [--seed S] [--scores FOLDER]
@@ -33,4 +34,6 @@ class QTextStream;
 // entry overwrote follows as COLUMN:LETTER. Returns 0, or 2 with a message on `err` for a wrong
 // command line, an unreadable script, an unknown or impossible line, or a box the script gives
 // no answer for.
+int runRhythmScriptCommand(const CommandLine& line, QTextStream& out, QTextStream& err);
+// The same from the program's arguments after its name, beginning with "--script".
 int runRhythmScriptCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);

@@ -6,8 +6,12 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +28,9 @@ QString folderOf(HelpWindow::Program program, const QString& language) {
     return englishFolderOf(program) + QLatin1Char('/') + language;
 }
 
+// The size the window opens at, when the screen has room for it.
+constexpr QSize kPreferredSize(640, 560);
+
 QString titleOf(HelpWindow::Program program) {
     return program == HelpWindow::Program::Beatwise ? HelpWindow::tr("Beatwise Help")
                                                     : HelpWindow::tr("Tonewise Help");
@@ -38,7 +45,7 @@ HelpWindow::HelpWindow(Program program, QWidget* parent)
       contents_(new QPushButton(tr("Contents"), this)) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(titleOf(program));
-    resize(640, 560);
+    resize(kPreferredSize);
 
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     if (!languages(program).contains(language_))
@@ -70,6 +77,12 @@ HelpWindow::HelpWindow(Program program, QWidget* parent)
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] { updateTitle(); });
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 HelpWindow::~HelpWindow() = default;
@@ -95,10 +108,33 @@ QList<QUrl> HelpWindow::pages(Program program, const QString& language) {
 void HelpWindow::showContents() {
     browser_->setSource(contentsUrl(program_, language_));
     browser_->clearHistory();
+    if (!isVisible())
+        placeOverProgram();
     show();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+}
+
+void HelpWindow::placeOverProgram() {
+    const QWidget* program = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* shown = program ? program->screen() : screen();
+    if (!shown)
+        return;
+    const QRect room = shown->availableGeometry();
+    // The frame the window will get, as its program's window has it: before the window is
+    // shown its own is not known yet.
+    const QWidget* framed = program ? program : this;
+    const QSize frame = framed->frameGeometry().size() - framed->geometry().size();
+    resize(kPreferredSize.boundedTo(room.size() - frame));
+    QRect placed(QPoint(), size() + frame);
+    placed.moveCenter(program ? program->frameGeometry().center() : room.center());
+    // Wholly on the screen, its title bar first.
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    move(placed.topLeft());
 }
 
 void HelpWindow::updateTitle() {

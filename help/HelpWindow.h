@@ -8,6 +8,7 @@ class QTextBrowser;
 
 // The help of either program: our own HTML pages, compiled into the program, shown in a
 // browser window with a contents page, links between pages, and Back / Forward / Contents.
+// Esc and Ctrl+W close it, as they close other reading windows.
 class HelpWindow : public QWidget {
     Q_OBJECT
 
@@ -32,11 +33,13 @@ public:
     Program program() const { return program_; }
     QTextBrowser* browser() const { return browser_; }
 
-    // Opens the help at its contents page and brings the window to the front.
+    // Opens the help at its contents page and brings the window to the front. A window that
+    // was not open yet opens over its program's window, as large as the screen allows.
     void showContents();
 
 private:
     void updateTitle();
+    void placeOverProgram();
 
     Program program_;
     QString language_;

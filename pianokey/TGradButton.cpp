@@ -205,6 +205,24 @@ void TGradButton::paintEvent(QPaintEvent*) {
         drawBevel(painter, face, bevelWidth_, shadowColor_, faceColor_);
     else
         drawBevel(painter, face, bevelWidth_, highlightColor_, shadowColor_);
-    painter.setPen(fontColor_);
-    painter.drawText(x + shift, y + shift + metrics.ascent(), caption_);
+    const QPoint caption(x + shift, y + shift + metrics.ascent());
+    if (isEnabled()) {
+        painter.setPen(fontColor_);
+        painter.drawText(caption, caption_);
+        return;
+    }
+    // Disabled: the face washed out towards the window's grey, the caption engraved in it.
+    painter.fillRect(face, disabledWash());
+    painter.setPen(Qt::white);
+    painter.drawText(caption + QPoint(1, 1), caption_);
+    painter.setPen(disabledCaptionColor());
+    painter.drawText(caption, caption_);
+}
+
+QColor TGradButton::disabledWash() {
+    return QColor(192, 192, 192, 160);
+}
+
+QColor TGradButton::disabledCaptionColor() {
+    return QColor(128, 128, 128);
 }

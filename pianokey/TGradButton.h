@@ -11,7 +11,8 @@
 // vertical gradient from GradColor at the top to FaceColor at the bottom, inside a black
 // border and a bevel, with the caption on top. It never takes the keyboard focus and works
 // like a momentary speed button: shown pressed while the left button holds it over the
-// button, clicked on release over it. A disabled button looks exactly like an enabled one.
+// button, clicked on release over it. A disabled button shows it: its face is washed out and
+// its caption greyed, as the rhythm trainer's buttons do.
 class TGradButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QColor GradColor READ gradColor WRITE setGradColor)
@@ -64,6 +65,9 @@ public:
     static int MulDiv(int a, int b, int c);
     // The gradient of a face of the given size, top colour to bottom colour in 256 bands.
     static QImage makeGradient(const QSize& size, const QColor& top, const QColor& bottom);
+    // What a disabled button lays over its face, and the colour of its caption.
+    static QColor disabledWash();
+    static QColor disabledCaptionColor();
 
     // Fires OnClick as a release over the button does.
     void Click();

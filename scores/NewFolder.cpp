@@ -1,11 +1,66 @@
 #include "NewFolder.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
+#include <signal.h>
+#endif
 
 namespace scores {
+
+namespace {
+
+bool processRuns(qint64 pid) {
+#ifdef Q_OS_WIN
+    HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+    if (!process)
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(process);
+    return running;
+#else
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#endif
+}
+
+// A maker that was killed before its work was complete leaves its temporary folder behind
+// (".<name>-<pid>-XXXXXX"). Such a folder is removed once its maker no longer runs; the age
+// spares the work of makers on other computers sharing the folder, whose process numbers mean
+// nothing here, and whose files keep their folder's time fresh.
+void removeStaleWork(const QString& parent, const QString& name) {
+    constexpr qint64 kStaleAfterSeconds = 10 * 60;
+    const QRegularExpression pattern(
+        QStringLiteral("^\\.%1-([0-9]+)-[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(name)));
+    const QDir dir(parent);
+    const qint64 ownPid = QCoreApplication::applicationPid();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QStringList candidates =
+        dir.entryList({QLatin1Char('.') + name + QStringLiteral("-*")},
+                      QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QString& entry : candidates) {
+        const QRegularExpressionMatch match = pattern.match(entry);
+        if (!match.hasMatch())
+            continue;
+        bool numeric = false;
+        const qint64 pid = match.captured(1).toLongLong(&numeric);
+        if (!numeric || pid <= 0 || pid == ownPid || processRuns(pid))
+            continue;
+        const QFileInfo info(dir.filePath(entry));
+        if (info.lastModified().toUTC().secsTo(now) < kStaleAfterSeconds)
+            continue;
+        QDir(info.filePath()).removeRecursively();
+    }
+}
+
+} // namespace
 
 NewFolder::NewFolder(const QString& path) : path_(QFileInfo(path).absoluteFilePath()) {
     const QFileInfo target(path_);
@@ -21,8 +76,12 @@ NewFolder::NewFolder(const QString& path) : path_(QFileInfo(path).absoluteFilePa
                      .arg(QDir::toNativeSeparators(parent));
         return;
     }
+    removeStaleWork(parent, target.fileName());
+    // The process number lets a later maker tell work whose maker is gone.
     work_ = std::make_unique<QTemporaryDir>(
-        QDir(parent).filePath(QStringLiteral(".") + target.fileName() + QStringLiteral("-XXXXXX")));
+        QDir(parent).filePath(QStringLiteral(".%1-%2-XXXXXX")
+                                  .arg(target.fileName())
+                                  .arg(QCoreApplication::applicationPid())));
     if (!work_->isValid()) {
         error_ = QCoreApplication::translate("ScoreFiles", "cannot write in %1: %2")
                      .arg(QDir::toNativeSeparators(parent), work_->errorString());

@@ -9,7 +9,8 @@ namespace scores {
 
 // A new folder that appears complete or not at all: its files are made in a temporary folder
 // beside it, which takes the folder's name only when they are all there. The folder must not
-// exist yet (or be empty); when the work is abandoned, nothing is left behind.
+// exist yet (or be empty); when the work is abandoned, nothing is left behind, and the work of a
+// maker that was killed is removed by the next maker of the same folder once it is stale.
 class NewFolder {
 public:
     explicit NewFolder(const QString& path);

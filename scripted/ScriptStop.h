@@ -14,3 +14,10 @@ public:
 private:
     QString text_;
 };
+
+// A line of a script that cannot be carried out: an unknown command, a button that is off, a
+// menu item that does not exist, a line too long.
+class ScriptError : public ScriptStop {
+public:
+    using ScriptStop::ScriptStop;
+};

@@ -32,7 +32,7 @@ install_missing() {
 
 # --- the package -------------------------------------------------------------------------------
 BEATWISE_TARGET=beatwise bash "$root/scripts/setup.sh" --tests
-cmake --build "$build_dir" --target tonewise midigen manpages >"$build_dir/package-build.log" 2>&1 || {
+cmake --build "$build_dir" --target tonewise midigen manpages changelog >"$build_dir/package-build.log" 2>&1 || {
     cat "$build_dir/package-build.log" >&2
     exit 1
 }

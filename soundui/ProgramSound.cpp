@@ -10,24 +10,14 @@
 
 namespace midi {
 
-QStringList setUpSound(const QStringList& arguments) {
-    QStringList rest;
+void setUpSound(const QString& audioFile) {
     SynthOptions options;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument == QLatin1String("--audio-file") && i + 1 < arguments.size()) {
-            options.output = AudioOutput::File;
-            options.audioFile = arguments.at(++i);
-        } else if (argument.startsWith(QLatin1String("--audio-file="))) {
-            options.output = AudioOutput::File;
-            options.audioFile = argument.mid(13);
-        } else {
-            rest << argument;
-        }
+    if (!audioFile.isEmpty()) {
+        options.output = AudioOutput::File;
+        options.audioFile = audioFile;
     }
     configureBuiltinSynth(options);
     warmUpBuiltinSynth();
-    return rest;
 }
 
 void announceSoundProblems(QWidget* parent, const QString& title) {

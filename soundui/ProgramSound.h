@@ -1,17 +1,15 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
 namespace midi {
 
-// Reads the sound options of both programs from the command line, configures the
-// built-in synthesizer and starts loading it in the background:
-//   --audio-file PATH   play into a WAV file in real time instead of the sound card
-// Returns the arguments that are not sound options (the program name first).
-QStringList setUpSound(const QStringList& arguments);
+// Configures the built-in synthesizer for both programs' windows and starts loading it in the
+// background: into the WAV file `audioFile` in real time when it is given (--audio-file),
+// otherwise to the sound card.
+void setUpSound(const QString& audioFile);
 
 // Tells the student, once, in a message box titled `title`, when sound is unavailable
 // and why, now or as soon as it is known. The program keeps working without sound.

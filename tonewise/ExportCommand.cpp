@@ -1,5 +1,6 @@
 #include "ExportCommand.h"
 
+#include "CommandLine.h"
 #include "Intervals.h"
 #include "MidiOut.h"
 #include "MidiResult.h"
@@ -29,9 +30,6 @@ namespace tonewise {
 
 namespace {
 
-const char kUsage[] = "usage: tonewise --export N --key KEY --level LEVEL [--intervals] "
-                      "[--seed S] -o DIR";
-
 struct Options {
     int questions = 0;
     const MusicKey* key = nullptr;
@@ -43,67 +41,55 @@ struct Options {
 
 // One question as the trainer asked it and showed it once answered.
 struct AskedQuestion {
-    int reference = 0; // MIDI notes
+    std::optional<int> reference; // MIDI notes; the first pitch question has no note before it
     int question = 0;
     QString answer; // the note's name, or the interval's
     std::vector<StaffGlyph> staff;
 };
 
-std::optional<Options> parse(const QStringList& arguments, QString& why) {
+std::optional<Options> parse(const CommandLine& line, QString& why) {
     Options options;
     options.seed = static_cast<quint64>(QDateTime::currentMSecsSinceEpoch());
     bool ok = false;
-    options.questions = arguments.value(1).toInt(&ok);
+    const QString count = line.value(QStringLiteral("export"));
+    options.questions = count.toInt(&ok);
     if (!ok || options.questions < 1 || options.questions > 99) {
         why = QStringLiteral("the number of questions must be a whole number from 1 to 99, not "
                              "\"%1\"")
-                  .arg(arguments.value(1));
+                  .arg(count);
         return std::nullopt;
     }
-    for (qsizetype i = 2; i < arguments.size(); ++i) {
-        const QString& option = arguments[i];
-        if (option == QLatin1String("--intervals")) {
-            options.intervals = true;
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            why = QStringLiteral("%1 needs a value").arg(option);
-            return std::nullopt;
-        }
-        const QString& value = arguments[++i];
-        if (option == QLatin1String("--key")) {
-            options.key = findKeyByCaption(value);
-            if (!options.key) {
-                why = QStringLiteral("no key \"%1\" (the Key menu's captions: \"C Major\", "
-                                     "\"F# Minor\" ...)")
-                          .arg(value);
-                return std::nullopt;
-            }
-        } else if (option == QLatin1String("--level")) {
-            options.level = findLevelByCaption(value);
-            if (!options.level) {
-                why = QStringLiteral("no level \"%1\" (the Scale Steps menu's captions: "
-                                     "\"1,3,5\", \"1-8 + Parallel 3\" ...)")
-                          .arg(value);
-                return std::nullopt;
-            }
-        } else if (option == QLatin1String("--seed")) {
-            options.seed = value.toULongLong(&ok);
-            if (!ok) {
-                why = QStringLiteral("--seed must be a whole number, not \"%1\"").arg(value);
-                return std::nullopt;
-            }
-        } else if (option == QLatin1String("-o")) {
-            options.folder = QFileInfo(value).absoluteFilePath();
-        } else {
-            why = QStringLiteral("unknown option \"%1\"").arg(option);
-            return std::nullopt;
-        }
-    }
-    if (!options.key || !options.level || options.folder.isEmpty()) {
+    options.intervals = line.isSet(QStringLiteral("intervals"));
+    const QString key = line.value(QStringLiteral("key"));
+    const QString level = line.value(QStringLiteral("level"));
+    const QString folder = line.value(QStringLiteral("o"));
+    if (key.isEmpty() || level.isEmpty() || folder.isEmpty()) {
         why = QStringLiteral("--key, --level and -o are needed");
         return std::nullopt;
     }
+    options.key = findKeyByCaption(key);
+    if (!options.key) {
+        why =
+            QStringLiteral("no key \"%1\" (the Key menu's captions: \"C Major\", \"F# Minor\" ...)")
+                .arg(key);
+        return std::nullopt;
+    }
+    options.level = findLevelByCaption(level);
+    if (!options.level) {
+        why = QStringLiteral("no level \"%1\" (the Scale Steps menu's captions: \"1,3,5\", "
+                             "\"1-8 + Parallel 3\" ...)")
+                  .arg(level);
+        return std::nullopt;
+    }
+    if (line.isSet(QStringLiteral("seed"))) {
+        options.seed = line.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok) {
+            why = QStringLiteral("--seed must be a whole number, not \"%1\"")
+                      .arg(line.value(QStringLiteral("seed")));
+            return std::nullopt;
+        }
+    }
+    options.folder = QFileInfo(folder).absoluteFilePath();
     return options;
 }
 
@@ -144,9 +130,12 @@ public:
         for (int n = 0; n < count; ++n) {
             const PitchState& s = trainer_.state();
             AskedQuestion question;
-            question.reference = s.PreviousPitch;
+            // An interval is always heard from the note before; the first pitch after "Start"
+            // is the tonic on its own.
+            if (intervals || n > 0)
+                question.reference = s.PreviousPitch;
             question.question = s.QuestionPitch;
-            const int semitones = std::abs(question.question - question.reference);
+            const int semitones = std::abs(question.question - s.PreviousPitch);
             QString key = keyboardKeyForMidi(question.question)->name;
             if (intervals) {
                 const std::optional<IntervalKeyLook> look = intervalKeyLook(semitones);
@@ -177,17 +166,21 @@ private:
     std::vector<PitchMenuItem> menus_ = pitchMenuBar();
 };
 
-// The reference note for a second, then the question note for a second, on the piano.
+// The reference note for a second (when there is one), then the question note for a second, on
+// the piano.
 std::vector<midi::StreamEvent> questionStream(const AskedQuestion& question) {
     constexpr uint32_t kSecond = 100; // ticks of 10 ms
     const auto shortMessage = [](int status, int data1, int data2) {
         return static_cast<uint32_t>(status | data1 << 8 | data2 << 16);
     };
-    return {{0, 0, shortMessage(0xC0, 0, 0)},
-            {0, 0, shortMessage(0x90, question.reference, 100)},
-            {kSecond, 0, shortMessage(0x80, question.reference, 0)},
-            {0, 0, shortMessage(0x90, question.question, 100)},
-            {kSecond, 0, shortMessage(0x80, question.question, 0)}};
+    std::vector<midi::StreamEvent> events{{0, 0, shortMessage(0xC0, 0, 0)}};
+    if (question.reference) {
+        events.push_back({0, 0, shortMessage(0x90, *question.reference, 100)});
+        events.push_back({kSecond, 0, shortMessage(0x80, *question.reference, 0)});
+    }
+    events.push_back({0, 0, shortMessage(0x90, question.question, 100)});
+    events.push_back({kSecond, 0, shortMessage(0x80, question.question, 0)});
+    return events;
 }
 
 QString writeAnswers(const QString& path, const Options& options,
@@ -246,16 +239,14 @@ QString writeSet(const QString& folder, const Options& options,
 
 } // namespace
 
-int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const auto fail = [&err](const QString& why) {
-        err << "tonewise: " << why << '\n' << kUsage << '\n';
-        err.flush();
-        return 2;
+int runExportCommand(const CommandLine& line, QTextStream& out, QTextStream& err) {
+    const auto fail = [&line, &err](const QString& why) {
+        return line.report(err, why, CommandLine::UsageError);
     };
     QString why;
-    const std::optional<Options> options = parse(arguments, why);
+    const std::optional<Options> options = parse(line, why);
     if (!options)
-        return fail(why);
+        return line.fail(err, why);
 
     // Everything is made beside the target and takes its name only when complete.
     scores::NewFolder folder(options->folder);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QStringList>
 #include <QTextStream>
+
+class CommandLine;
 
 namespace tonewise {
 
@@ -13,8 +14,9 @@ namespace tonewise {
 // right answer, with the question note's name, or in Intervals practice the interval's name).
 // KEY and LEVEL are menu captions ("D Major", "1,3,5"). The questions are the trainer's own, run
 // on a virtual clock and answered right. The files are made in a temporary folder beside DIR that
-// takes its name only when all are complete. Returns 0, or 2 after a message on `err` for wrong
-// options or a folder that cannot be written; then nothing is left behind.
-int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// takes its name only when all are complete (one that a killed export left is removed later, once
+// its process is gone). Returns 0, or 2 after a message on `err` for wrong options or a folder
+// that cannot be written; then nothing is left behind.
+int runExportCommand(const CommandLine& line, QTextStream& out, QTextStream& err);
 
 } // namespace tonewise

@@ -28,8 +28,8 @@ PitchMenuItem command(const char* name, const char* caption, Action action, Chec
 }
 
 PitchMenuItem submenu(const char* name, std::function<QString(const PitchState&)> caption,
-                      std::vector<PitchMenuItem> children, Check enabled = {},
-                      Check checked = {}, Action opened = {}) {
+                      std::vector<PitchMenuItem> children, Check enabled = {}, Check checked = {},
+                      Action opened = {}) {
     PitchMenuItem item;
     item.name = QString::fromLatin1(name);
     item.caption = std::move(caption);
@@ -90,7 +90,8 @@ PitchMenuItem keyMenu() {
             keys.push_back(std::move(item));
         }
         PitchMenuItem sub = submenu(
-            "", [caption = signatures[static_cast<std::size_t>(i)].caption](const PitchState&) {
+            "",
+            [caption = signatures[static_cast<std::size_t>(i)].caption](const PitchState&) {
                 return caption;
             },
             std::move(keys), {}, [i](const PitchState& s) { return s.signatureSubmenuMark == i; },
@@ -225,31 +226,6 @@ std::vector<PitchMenuItem> pitchMenuBar() {
                  windowCommand("About1", QT_TRANSLATE_NOOP("PitchMenus", "&About"),
                                WindowCommand::About)}));
     return bar;
-}
-
-QString plainCaption(const QString& caption) {
-    QString plain = caption;
-    plain.remove(QLatin1Char('&'));
-    return plain.trimmed();
-}
-
-const PitchMenuItem* findMenuItem(const std::vector<PitchMenuItem>& bar, const PitchState& state,
-                                  const QStringList& path) {
-    const std::vector<PitchMenuItem>* level = &bar;
-    const PitchMenuItem* found = nullptr;
-    for (const QString& step : path) {
-        found = nullptr;
-        for (const PitchMenuItem& item : *level) {
-            if (plainCaption(item.caption(state)) == step.trimmed()) {
-                found = &item;
-                break;
-            }
-        }
-        if (!found)
-            return nullptr;
-        level = &found->children;
-    }
-    return found;
 }
 
 QString aboutText() {

@@ -275,6 +275,10 @@ void QuestionCycle::RestartAfterChange() {
             parts_.displays.setAnsShow(tr("Please play second note."));
         return;
     }
+    // The interval exercise starts again from the tonic: the question note asked before the
+    // change would otherwise ring on (with Sustain On) under the new one. Pitches practice
+    // silences it in the replay that the level change starts.
+    output_.noteOff(state.QuestionPitch);
     state.QuestionStep = 0;
     state.PenX = 0;
     state.StartMode = 1;

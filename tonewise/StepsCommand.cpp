@@ -3,6 +3,7 @@
 #include "MusicKeys.h"
 #include "ScaleLevels.h"
 #include "SpelledPitchTable.h"
+#include "TonewiseCommandLine.h"
 
 #include <QTextStream>
 
@@ -10,11 +11,7 @@ namespace tonewise {
 
 namespace {
 
-constexpr int UsageError = 2;
-
-const QString Usage = QStringLiteral(
-    "Usage: tonewise --steps KEY LEVEL [--lower]\n"
-    "  KEY and LEVEL as in the menus, for example: tonewise --steps \"F# Minor\" \"1,3,5\"");
+constexpr int UsageError = CommandLine::UsageError;
 
 QString keyCaptions() {
     QStringList captions;
@@ -33,21 +30,20 @@ QString levelCaptions() {
 } // namespace
 
 int runStepsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QStringList names;
-    bool lower = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (i == 0 && argument == QLatin1String("--steps"))
-            continue;
-        if (argument == QLatin1String("--lower"))
-            lower = true;
-        else
-            names << argument;
-    }
-    if (names.size() != 2) {
-        err << Usage << Qt::endl;
-        return UsageError;
-    }
+    TonewiseCommandLine line;
+    if (const std::optional<int> status =
+            line.read(QStringList{line.program()} + arguments, out, err))
+        return *status;
+    if (line.mode() != TonewiseCommandLine::Mode::Steps)
+        return line.fail(err, QStringLiteral("--steps needs a key and a level"));
+    return runStepsCommand(line, out, err);
+}
+
+int runStepsCommand(const CommandLine& line, QTextStream& out, QTextStream& err) {
+    const QStringList names = line.positionalArguments();
+    const bool lower = line.isSet(QStringLiteral("lower"));
+    if (names.size() != 2)
+        return line.fail(err, QStringLiteral("--steps needs a key and a level"));
     const MusicKey* key = findKeyByCaption(names[0]);
     if (!key) {
         err << "Unknown key \"" << names[0] << "\". The keys are: " << keyCaptions() << "."

@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "BoundTimers.h"
+#include "ExerciseLines.h"
 #include "HelpWindow.h"
 #include "MersenneRandom.h"
 #include "MidiInput.h"
@@ -262,6 +263,9 @@ TGradButton* TForm1::keyButton(const QString& name) const {
 // Menus, built from the trainer's menu tree
 
 void TForm1::buildMenus() {
+    // The menu bar speaks in the window's own font: eleven menus, several of them questions,
+    // must fit a small screen in every language.
+    menuBar()->setFont(pixelFont(QStringLiteral("Arial"), 12));
     menuTree_ = pitchMenuBar();
     for (const PitchMenuItem& top : menuTree_) {
         QMenu* menu = menuBar()->addMenu(shownCaption(top, state()));
@@ -483,10 +487,10 @@ void TForm1::HelpTopics1Click() {
 }
 
 void TForm1::About1Click() {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Tonewise"),
-                    aboutText() + QStringLiteral("\n\n") +
-                        notation::SmuflFont::licenceText().trimmed(),
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Tonewise"), aboutText(),
                     QMessageBox::Ok, this);
+    // The font's licence is far longer than a screen: it scrolls in the box's details.
+    box.setDetailedText(notation::SmuflFont::licenceText().trimmed());
     box.exec();
 }
 
@@ -509,8 +513,8 @@ void TForm1::busyChanged(bool busy) {
 
 void TForm1::showState() {
     const PitchState& s = state();
-    showLine(Key, s.Key);
-    showLine(QuestShw, s.QuestShw);
+    showLine(Key, shownKeyLine(s.Key));
+    showLine(QuestShw, shownLevelLine(s.QuestShw));
     showLine(AnsShow, s.AnsShow);
     showDisplayText(Score, readable("PitchTrainer", s.Score));
     showDisplayText(Items, s.Items);

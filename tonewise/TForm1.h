@@ -118,7 +118,7 @@ private:
     // Runs one handler at the event boundary: a failure is shown in a box, and the window then
     // shows the state.
     template <typename Call> void forward(Call&& call);
-    void runWindowCommand(tonewise::WindowCommand command);
+    void runWindowCommand(WindowCommand command);
     void buildInputsMenu();
     void fillInputsMenu();
     void midiMessage(const QByteArray& message);

@@ -1,17 +1,13 @@
 // Tonewise, the pitch and interval trainer.
 //
-//   tonewise [--audio-file PATH]     the trainer; --audio-file records what it plays into a WAV
-//                                    file instead of sounding it
-//   tonewise --lang CODE ...         the window in that language (es, pt_BR, de, fr; en for
-//                                    English) instead of the system locale's
-//   tonewise --screenshot PATH       shows the window maximised on its screen, saves it as a PNG
-//                                    image once start-up is complete, and exits (no sound)
-//   tonewise --startup-probe         prints "first-paint" when the window is first painted, and
-//                                    exits (for measuring the start-up time)
+//   tonewise [--lang CODE] [--audio-file PATH]   the trainer's window (see WindowOptions.h)
+//   tonewise --screenshot PATH | --startup-probe   a picture of the window, or the time to its
+//                                                  first paint
 //   tonewise --script FILE ...       runs the trainer from a script (see ScriptCommand.h)
 //   tonewise --steps KEY LEVEL ...   prints the notes a key and level ask (see StepsCommand.h)
 //   tonewise --export N ... -o DIR   writes questions as WAV files with a PDF answer sheet (see
 //                                    ExportCommand.h)
+//   tonewise --help | --version
 //
 // A MIDI keyboard on a system input port answers as the on-screen keys do (Midi > Inputs).
 // Without a display, QT_QPA_PLATFORM=offscreen draws into memory; its screen size comes from a
@@ -22,6 +18,7 @@
 #include "SystemMidiInput.h"
 #include "TElasticForm.h"
 #include "TForm1.h"
+#include "TonewiseCommandLine.h"
 #include "WindowProgram.h"
 
 #include <QApplication>
@@ -30,32 +27,42 @@
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
-    // Command-line use without a window.
-    if (argc > 1 &&
-        (QByteArrayView(argv[1]) == "--steps" || QByteArrayView(argv[1]) == "--script")) {
+    using tonewise::TonewiseCommandLine;
+    // The command line is read before anything opens a window: --help and mistakes need no
+    // display.
+    QTextStream out(stdout), err(stderr);
+    TonewiseCommandLine line;
+    if (const std::optional<int> status = line.read(CommandLine::arguments(argc, argv), out, err))
+        return *status;
+    switch (line.mode()) {
+    case TonewiseCommandLine::Mode::Steps: {
         QCoreApplication app(argc, argv);
-        QTextStream out(stdout), err(stderr);
-        const QStringList arguments = QCoreApplication::arguments().mid(1);
-        return QByteArrayView(argv[1]) == "--steps"
-                   ? tonewise::runStepsCommand(arguments, out, err)
-                   : tonewise::runScriptCommand(arguments, out, err);
+        return tonewise::runStepsCommand(line, out, err);
     }
-    if (argc > 1 && QByteArrayView(argv[1]) == "--export") {
+    case TonewiseCommandLine::Mode::Script: {
+        QCoreApplication app(argc, argv);
+        return tonewise::runScriptCommand(line, out, err);
+    }
+    case TonewiseCommandLine::Mode::Export: {
         // Drawing the answer sheet needs no screen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
-        QTextStream out(stdout), err(stderr);
-        return tonewise::runExportCommand(QCoreApplication::arguments().mid(1), out, err);
+        return tonewise::runExportCommand(line, out, err);
     }
+    case TonewiseCommandLine::Mode::Window:
+        break;
+    }
+    const std::optional<WindowOptions> options = WindowOptions::from(line, err);
+    if (!options)
+        return CommandLine::UsageError;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tonewise");
-    auto program = WindowProgram::start(QStringLiteral("tonewise"), QStringLiteral("Tonewise"));
-    if (!program)
-        return 2;
+    WindowProgram program(QStringLiteral("tonewise"), QStringLiteral("Tonewise"), *options);
 
     QTimer dismissBoxes;
-    if (program->takesPicture() || program->probesStartUp()) {
+    if (program.takesPicture() || program.probesStartUp()) {
         // The start-up box is answered as a student would, so that the picture (or the time to
         // the first paint) shows the window ready for the first note.
         QObject::connect(&dismissBoxes, &QTimer::timeout, [] {
@@ -66,8 +73,8 @@ int main(int argc, char* argv[]) {
     }
     midi::SystemMidiInput keyboard; // a MIDI keyboard answers as the on-screen keys do
     TForm1 window;
-    if (!program->takesPicture())
+    if (!program.takesPicture())
         window.listenTo(&keyboard);
-    return program->run(
+    return program.run(
         window, [&window] { return window.isMaximized() && window.ElasticForm1->isCaptured(); });
 }

@@ -15,6 +15,12 @@ constexpr qreal kDisplayRightMargin = 4;
 
 QFont pixelFont(const QString& family, int pixels, bool bold) {
     QFont font(family);
+    // The windows were drawn with "MS Sans Serif", which few systems have. The usual stand-in
+    // for a missing font is a wide one that makes captions and scores overflow their boxes;
+    // Arial's proportions are close to the original's.
+    if (family == QLatin1String("MS Sans Serif"))
+        font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                          QStringLiteral("Arial")});
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;

@@ -10,30 +10,24 @@
 
 #include <cstdio>
 
-std::optional<WindowProgram> WindowProgram::start(const QString& program, const QString& title) {
-    WindowProgram start;
-    start.program_ = program;
-    start.title_ = title;
-    start.arguments_ = QApplication::arguments();
-    start.language_ = ProgramLanguage::fromArguments(program, start.arguments_);
-    if (!start.language_)
-        return std::nullopt;
-    start.screenshot_ = firstpaint::optionValue(start.arguments_, QStringLiteral("--screenshot"));
-    if (start.arguments_.contains(QStringLiteral("--screenshot")) && start.screenshot_.isEmpty()) {
-        std::fprintf(stderr, "%s: --screenshot needs the path of the PNG file\n",
-                     qPrintable(program));
-        return std::nullopt;
-    }
-    if (start.takesPicture()) {
+WindowProgram::WindowProgram(const QString& program, const QString& title,
+                             const WindowOptions& options)
+    : program_(program), title_(title), options_(options),
+      language_(std::make_unique<ProgramLanguage>(program, options.language)) {
+    if (language_->isMissing())
+        std::fprintf(stderr, "%s: no translation for \"%s\"; the window stays in English\n",
+                     qPrintable(program), qPrintable(options.language));
+    if (takesPicture()) {
         // A picture of the window needs no sound.
         midi::SynthOptions silent;
         silent.output = midi::AudioOutput::Silent;
         midi::configureBuiltinSynth(silent);
     } else {
-        start.arguments_ = midi::setUpSound(start.arguments_);
+        midi::setUpSound(options.audioFile);
     }
-    return start;
 }
+
+WindowProgram::~WindowProgram() = default;
 
 int WindowProgram::run(QWidget& window, const std::function<bool()>& ready) {
     if (probesStartUp()) {
@@ -46,7 +40,7 @@ int WindowProgram::run(QWidget& window, const std::function<bool()>& ready) {
             });
     }
     if (takesPicture())
-        firstpaint::saveScreenshot(&window, ready, screenshot_, program_);
+        firstpaint::saveScreenshot(&window, ready, options_.screenshot, program_);
     window.show();
     if (!takesPicture())
         midi::announceSoundProblems(&window, title_);

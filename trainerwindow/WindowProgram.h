@@ -1,28 +1,30 @@
 #pragma once
 
+#include "WindowOptions.h"
+
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class ProgramLanguage;
 class QWidget;
 
 // How each trainer's window program starts, after its application object: the window's
-// language (--lang), the sound (--audio-file and the other sound options; none at all for
-// --screenshot), and the picture and start-up probe options.
+// language (--lang), the sound (--audio-file; none at all for --screenshot), and the picture and
+// start-up probe options.
 class WindowProgram {
 public:
-    // Reads the program's arguments; nothing (after a message on standard error) when they are
-    // wrong. `program` names the program on the command line ("tonewise"), `title` in its boxes.
-    static std::optional<WindowProgram> start(const QString& program, const QString& title);
+    // Installs the window's language and sets up its sound as `options` say. `program` names
+    // the program on the command line ("tonewise"), `title` in its boxes.
+    WindowProgram(const QString& program, const QString& title, const WindowOptions& options);
+    ~WindowProgram();
+    WindowProgram(const WindowProgram&) = delete;
+    WindowProgram& operator=(const WindowProgram&) = delete;
 
     // --screenshot: a picture of the window is taken, and nothing sounds.
-    bool takesPicture() const { return !screenshot_.isEmpty(); }
-    bool probesStartUp() const { return arguments_.contains(QStringLiteral("--startup-probe")); }
-    const QStringList& arguments() const { return arguments_; }
+    bool takesPicture() const { return !options_.screenshot.isEmpty(); }
+    bool probesStartUp() const { return options_.startupProbe; }
 
     // Shows `window` and runs the program until it ends. With --startup-probe, "first-paint" is
     // printed at the window's first paint and the program ends; with --screenshot the picture is
@@ -32,7 +34,6 @@ public:
 private:
     QString program_;
     QString title_;
-    QStringList arguments_;
-    QString screenshot_;
-    std::shared_ptr<ProgramLanguage> language_; // installed for as long as the program runs
+    WindowOptions options_;
+    std::unique_ptr<ProgramLanguage> language_; // installed for as long as the program runs
 };

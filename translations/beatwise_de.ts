@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Stop/Repeat</source>
-        <translation>Stopp/Wiederholen</translation>
+        <translation>Stopp/Nochmal</translation>
     </message>
     <message>
         <source>Check Answer</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Check Rhythm</source>
-        <translation>Rhythmus prüfen</translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Hide Answer</source>
-        <translation>Antwort verbergen</translation>
+        <translation>Verbergen</translation>
     </message>
     <message>
         <source>Are You certain?</source>
@@ -74,14 +74,6 @@
     <message>
         <source>Congratulations! You have at least %1 correct answers with a score of %2% or better. Advance to next level?</source>
         <translation>Glückwunsch! Du hast mindestens %1 richtige Antworten mit einem Ergebnis von %2 % oder besser. Zur nächsten Stufe aufsteigen?</translation>
-    </message>
-    <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Klicke JA, wenn dies eine NEUE PRÜFUNG ist und du ALLE bisherigen Ergebnisse löschen willst. Klicke NEIN, wenn dies EINE PRÜFUNG FORTSETZT und du ALLE bisherigen Ergebnisse brauchst</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 Die Prüfung wurde nicht vorbereitet.</translation>
     </message>
     <message>
         <source>Number of Questions</source>
@@ -145,7 +137,7 @@ Notensatz: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Stop/Repeat</source>
-        <translation>Stopp/Wiederholen</translation>
+        <translation>Stopp/Nochmal</translation>
     </message>
     <message>
         <source>Next Question</source>

@@ -5,7 +5,7 @@
     <name>RhythmTrainer</name>
     <message>
         <source>Next Question</source>
-        <translation>Siguiente pregunta</translation>
+        <translation>Otra pregunta</translation>
     </message>
     <message>
         <source>Stop/Repeat</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Check Rhythm</source>
-        <translation>Comprobar ritmo</translation>
+        <translation>Revisar ritmo</translation>
     </message>
     <message>
         <source>Hide Answer</source>
@@ -76,14 +76,6 @@
         <translation>¡Enhorabuena! Tienes al menos %1 respuestas correctas con una puntuación del %2% o más. ¿Pasar al nivel siguiente?</translation>
     </message>
     <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Haz clic en SÍ si es un EXAMEN NUEVO y quieres borrar TODAS las puntuaciones anteriores. Haz clic en NO si CONTINÚA UN EXAMEN y necesitas TODAS las puntuaciones anteriores</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 El examen no se preparó.</translation>
-    </message>
-    <message>
         <source>Number of Questions</source>
         <translation>Número de preguntas</translation>
     </message>
@@ -97,7 +89,7 @@
     </message>
     <message>
         <source>Select Rhythm Patterns; then Click the Green &quot;Next Question&quot; button to begin.</source>
-        <translation>Elige los patrones rítmicos; luego pulsa el botón verde «Siguiente pregunta» para empezar.</translation>
+        <translation>Elige los patrones rítmicos; luego pulsa el botón verde «Otra pregunta» para empezar.</translation>
     </message>
     <message>
         <source>%1 The quiz is still running and its results are kept: press the answer button again to save them, or choose Quiz Mode &gt; Off to stop the quiz.</source>
@@ -149,7 +141,7 @@ Notación musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Siguiente pregunta</translation>
+        <translation>Otra pregunta</translation>
     </message>
     <message>
         <source>Check Answer</source>

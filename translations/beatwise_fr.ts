@@ -5,7 +5,7 @@
     <name>RhythmTrainer</name>
     <message>
         <source>Next Question</source>
-        <translation>Question suivante</translation>
+        <translation>Autre question</translation>
     </message>
     <message>
         <source>Stop/Repeat</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Check Rhythm</source>
-        <translation>Vérifier le rythme</translation>
+        <translation>Noter le rythme</translation>
     </message>
     <message>
         <source>Hide Answer</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Are You certain?</source>
-        <translation>Êtes-vous sûr ?</translation>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>That was the last beat.</source>
@@ -45,43 +45,35 @@
     </message>
     <message>
         <source>This is the highest level in simple meter! Congratulations!</source>
-        <translation>C’est le niveau le plus élevé en mesure simple ! Félicitations !</translation>
+        <translation>C’est le niveau le plus élevé en mesure simple&#xa0;! Félicitations&#xa0;!</translation>
     </message>
     <message>
         <source>This is the highest level in compound meter! Congratulations!</source>
-        <translation>C’est le niveau le plus élevé en mesure composée ! Félicitations !</translation>
+        <translation>C’est le niveau le plus élevé en mesure composée&#xa0;! Félicitations&#xa0;!</translation>
     </message>
     <message>
         <source>AutoAdvance : Correct answers?</source>
-        <translation>Progression automatique : bonnes réponses ?</translation>
+        <translation>Progression automatique&#xa0;: bonnes réponses&#xa0;?</translation>
     </message>
     <message>
         <source>How many correct answers?</source>
-        <translation>Combien de bonnes réponses ?</translation>
+        <translation>Combien de bonnes réponses&#xa0;?</translation>
     </message>
     <message>
         <source>AutoAdvance : Score?</source>
-        <translation>Progression automatique : score ?</translation>
+        <translation>Progression automatique&#xa0;: score&#xa0;?</translation>
     </message>
     <message>
         <source>What percent correct answers?</source>
-        <translation>Quel pourcentage de bonnes réponses ?</translation>
+        <translation>Quel pourcentage de bonnes réponses&#xa0;?</translation>
     </message>
     <message>
         <source>What score??</source>
-        <translation>Quel score ?</translation>
+        <translation>Quel score&#xa0;?</translation>
     </message>
     <message>
         <source>Congratulations! You have at least %1 correct answers with a score of %2% or better. Advance to next level?</source>
-        <translation>Félicitations ! Vous avez au moins %1 bonnes réponses avec un score de %2 % ou plus. Passer au niveau suivant ?</translation>
-    </message>
-    <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Cliquez sur OUI s’il s’agit d’un NOUVEAU CONTRÔLE et que vous voulez effacer TOUS les résultats précédents. Cliquez sur NON si ce contrôle EN CONTINUE UN et que vous avez besoin de TOUS les résultats précédents</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 Le contrôle n’a pas été préparé.</translation>
+        <translation>Félicitations&#xa0;! Vous avez au moins %1 bonnes réponses avec un score de %2 % ou plus. Passer au niveau suivant&#xa0;?</translation>
     </message>
     <message>
         <source>Number of Questions</source>
@@ -89,7 +81,7 @@
     </message>
     <message>
         <source>How many test questions?</source>
-        <translation>Combien de questions dans le contrôle ?</translation>
+        <translation>Combien de questions dans le contrôle&#xa0;?</translation>
     </message>
     <message>
         <source>Please Begin again and type a valid number</source>
@@ -97,19 +89,19 @@
     </message>
     <message>
         <source>Select Rhythm Patterns; then Click the Green &quot;Next Question&quot; button to begin.</source>
-        <translation>Choisissez les motifs rythmiques, puis cliquez sur le bouton vert « Question suivante » pour commencer.</translation>
+        <translation>Choisissez les motifs rythmiques, puis cliquez sur le bouton vert «&#xa0;Autre question&#xa0;» pour commencer.</translation>
     </message>
     <message>
         <source>%1 The quiz is still running and its results are kept: press the answer button again to save them, or choose Quiz Mode &gt; Off to stop the quiz.</source>
-        <translation>%1 Le contrôle continue et ses résultats sont conservés : appuyez de nouveau sur le bouton de réponse pour les enregistrer, ou choisissez Mode contrôle &gt; Désactivé pour arrêter le contrôle.</translation>
+        <translation>%1 Le contrôle continue et ses résultats sont conservés&#xa0;: appuyez de nouveau sur le bouton de réponse pour les enregistrer, ou choisissez Mode contrôle &gt; Désactivé pour arrêter le contrôle.</translation>
     </message>
     <message>
         <source>END OF QUIZ. Do you wish to review scores?</source>
-        <translation>FIN DU CONTRÔLE. Voulez-vous revoir les résultats ?</translation>
+        <translation>FIN DU CONTRÔLE. Voulez-vous revoir les résultats&#xa0;?</translation>
     </message>
     <message>
         <source>Save Scores to Floppy disk in A Drive?</source>
-        <translation>Enregistrer les résultats sur la disquette du lecteur A ?</translation>
+        <translation>Enregistrer les résultats sur la disquette du lecteur A&#xa0;?</translation>
     </message>
     <message>
         <source>Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded.</source>
@@ -133,8 +125,8 @@ Music notation: Bravura, SIL Open Font License</source>
 
 Niveaux de 3 à 15 motifs en mesure simple et de 3 à 7 en mesure composée, tempo de 30 à 96 battements par minute, progression automatique et contrôles qui conservent les résultats de chaque élève dans un fichier de résultats.
 
-Son : le synthétiseur General MIDI intégré.
-Notation musicale : Bravura, SIL Open Font License</translation>
+Son&#xa0;: le synthétiseur General MIDI intégré.
+Notation musicale&#xa0;: Bravura, SIL Open Font License</translation>
     </message>
 </context>
 <context>
@@ -149,7 +141,7 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Question suivante</translation>
+        <translation>Autre question</translation>
     </message>
     <message>
         <source>Check Answer</source>
@@ -157,15 +149,15 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation>Score :</translation>
+        <translation>Score&#xa0;:</translation>
     </message>
     <message>
         <source>Questions:</source>
-        <translation>Questions :</translation>
+        <translation>Questions&#xa0;:</translation>
     </message>
     <message>
         <source>Av. Hearings:</source>
-        <translation>Moy. éc. :</translation>
+        <translation>Moy. éc.&#xa0;:</translation>
     </message>
     <message>
         <source>Reset Score</source>

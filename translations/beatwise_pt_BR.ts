@@ -5,7 +5,7 @@
     <name>RhythmTrainer</name>
     <message>
         <source>Next Question</source>
-        <translation>Próxima questão</translation>
+        <translation>Nova questão</translation>
     </message>
     <message>
         <source>Stop/Repeat</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Check Answer</source>
-        <translation>Conferir resposta</translation>
+        <translation>Conferir</translation>
     </message>
     <message>
         <source>Reset Score</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Hide Answer</source>
-        <translation>Ocultar resposta</translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Are You certain?</source>
@@ -76,14 +76,6 @@
         <translation>Parabéns! Você tem pelo menos %1 respostas certas com uma pontuação de %2% ou mais. Avançar para o próximo nível?</translation>
     </message>
     <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Clique em SIM se esta é uma PROVA NOVA e você quer apagar TODAS as pontuações anteriores. Clique em NÃO se isto CONTINUA UMA PROVA e você precisa de TODAS as pontuações anteriores</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 A prova não foi preparada.</translation>
-    </message>
-    <message>
         <source>Number of Questions</source>
         <translation>Número de questões</translation>
     </message>
@@ -97,7 +89,7 @@
     </message>
     <message>
         <source>Select Rhythm Patterns; then Click the Green &quot;Next Question&quot; button to begin.</source>
-        <translation>Escolha os padrões rítmicos; depois clique no botão verde &quot;Próxima questão&quot; para começar.</translation>
+        <translation>Escolha os padrões rítmicos; depois clique no botão verde “Nova questão” para começar.</translation>
     </message>
     <message>
         <source>%1 The quiz is still running and its results are kept: press the answer button again to save them, or choose Quiz Mode &gt; Off to stop the quiz.</source>
@@ -149,11 +141,11 @@ Notação musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Próxima questão</translation>
+        <translation>Nova questão</translation>
     </message>
     <message>
         <source>Check Answer</source>
-        <translation>Conferir resposta</translation>
+        <translation>Conferir</translation>
     </message>
     <message>
         <source>Score:</source>

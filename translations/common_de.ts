@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>The score file %1 could not be read, and it could not be moved aside to start a new test.</source>
-        <translation>Die Ergebnisdatei %1 konnte nicht gelesen und auch nicht beiseitegelegt werden, um einen neuen Test zu beginnen.</translation>
+        <translation>Die Ergebnisdatei %1 konnte nicht gelesen und auch nicht beiseitegelegt werden, um eine neue Prüfung zu beginnen.</translation>
     </message>
     <message>
         <source>The score file %1 could not be read, so it was kept as %2 and a new score file was started.</source>

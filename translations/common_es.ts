@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>The score file %1 could not be read, and it could not be moved aside to start a new test.</source>
-        <translation>No se pudo leer el archivo de puntuaciones %1, ni se pudo apartar para empezar una nueva prueba.</translation>
+        <translation>No se pudo leer el archivo de puntuaciones %1, ni se pudo apartar para empezar un examen nuevo.</translation>
     </message>
     <message>
         <source>The score file %1 could not be read, so it was kept as %2 and a new score file was started.</source>

@@ -50,11 +50,11 @@
     <name>ScoreFiles</name>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>%1 n’a pas pu être écrit : %2</translation>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 could not be written: no temporary file could be made</source>
-        <translation>%1 n’a pas pu être écrit : aucun fichier temporaire n’a pu être créé</translation>
+        <translation>%1 n’a pas pu être écrit&#xa0;: aucun fichier temporaire n’a pu être créé</translation>
     </message>
     <message>
         <source>the disk may be full</source>
@@ -62,11 +62,11 @@
     </message>
     <message>
         <source>%1 could not be replaced: %2</source>
-        <translation>%1 n’a pas pu être remplacé : %2</translation>
+        <translation>%1 n’a pas pu être remplacé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 already exists; choose a new folder</source>
-        <translation>%1 existe déjà ; choisissez un nouveau dossier</translation>
+        <translation>%1 existe déjà&#xa0;; choisissez un nouveau dossier</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation>impossible d’écrire dans %1 : %2</translation>
+        <translation>impossible d’écrire dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot create %1</source>
@@ -114,19 +114,19 @@
     </message>
     <message>
         <source>The score file %1 is a link to a place outside the score folder %2, so it was not used.</source>
-        <translation>Le fichier de résultats %1 est un lien vers un emplacement hors du dossier des résultats %2 ; il n’a donc pas été utilisé.</translation>
+        <translation>Le fichier de résultats %1 est un lien vers un emplacement hors du dossier des résultats %2&#xa0;; il n’a donc pas été utilisé.</translation>
     </message>
     <message>
         <source>The score file %1 is not an ordinary file, so it was not used.</source>
-        <translation>Le fichier de résultats %1 n’est pas un fichier ordinaire ; il n’a donc pas été utilisé.</translation>
+        <translation>Le fichier de résultats %1 n’est pas un fichier ordinaire&#xa0;; il n’a donc pas été utilisé.</translation>
     </message>
     <message>
         <source>The score file %1 could not be read: %2</source>
-        <translation>Le fichier de résultats %1 n’a pas pu être lu : %2</translation>
+        <translation>Le fichier de résultats %1 n’a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>The score file %1 is larger than %2 MB, far larger than any score file, so it was not used.</source>
-        <translation>Le fichier de résultats %1 dépasse %2 Mo, bien plus que n’importe quel fichier de résultats ; il n’a donc pas été utilisé.</translation>
+        <translation>Le fichier de résultats %1 dépasse %2 Mo, bien plus que n’importe quel fichier de résultats&#xa0;; il n’a donc pas été utilisé.</translation>
     </message>
     <message>
         <source>The score file %1 is being written by another program. Please try again in a moment.</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>The score file %1 could not be locked for writing: %2.</source>
-        <translation>Le fichier de résultats %1 n’a pas pu être verrouillé en écriture : %2.</translation>
+        <translation>Le fichier de résultats %1 n’a pas pu être verrouillé en écriture&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The score folder %1 could not be created.</source>
@@ -146,15 +146,15 @@
     </message>
     <message>
         <source>The score file %1 is read-only (%2), so the new scores could not be added to it.</source>
-        <translation>Le fichier de résultats %1 est en lecture seule (%2) ; les nouveaux résultats n’ont donc pas pu y être ajoutés.</translation>
+        <translation>Le fichier de résultats %1 est en lecture seule (%2)&#xa0;; les nouveaux résultats n’ont donc pas pu y être ajoutés.</translation>
     </message>
     <message>
         <source>The score file %1 could not be read (%2), so it was left as it was. The new scores were written to %3.</source>
-        <translation>Le fichier de résultats %1 n’a pas pu être lu (%2) ; il a donc été laissé tel quel. Les nouveaux résultats ont été écrits dans %3.</translation>
+        <translation>Le fichier de résultats %1 n’a pas pu être lu (%2)&#xa0;; il a donc été laissé tel quel. Les nouveaux résultats ont été écrits dans %3.</translation>
     </message>
     <message>
         <source>The score file %1 was saved by another program, and a copy of it could not be kept before the new scores were added: %2. The score file was left as it was.</source>
-        <translation>Le fichier de résultats %1 a été enregistré par un autre programme, et aucune copie n’a pu en être conservée avant l’ajout des nouveaux résultats : %2. Le fichier de résultats a été laissé tel quel.</translation>
+        <translation>Le fichier de résultats %1 a été enregistré par un autre programme, et aucune copie n’a pu en être conservée avant l’ajout des nouveaux résultats&#xa0;: %2. Le fichier de résultats a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The score file %1 was last saved by another program. The new scores were added as plain lines, and the file as it was, with all its formatting, was kept as %2.</source>
@@ -162,47 +162,47 @@
     </message>
     <message>
         <source>The scores could not be saved: %1. The score file was left as it was.</source>
-        <translation>Les résultats n’ont pas pu être enregistrés : %1. Le fichier de résultats a été laissé tel quel.</translation>
+        <translation>Les résultats n’ont pas pu être enregistrés&#xa0;: %1. Le fichier de résultats a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The score file %1 is read-only (%2), so the earlier scores were not erased.</source>
-        <translation>Le fichier de résultats %1 est en lecture seule (%2) ; les résultats précédents n’ont donc pas été effacés.</translation>
+        <translation>Le fichier de résultats %1 est en lecture seule (%2)&#xa0;; les résultats précédents n’ont donc pas été effacés.</translation>
     </message>
     <message>
         <source>The score file %1 could not be read, and it could not be moved aside to start a new test.</source>
-        <translation>Le fichier de résultats %1 n’a pas pu être lu, ni être mis de côté pour commencer un nouveau test.</translation>
+        <translation>Le fichier de résultats %1 n’a pas pu être lu, ni être mis de côté pour commencer un nouveau contrôle.</translation>
     </message>
     <message>
         <source>The score file %1 could not be read, so it was kept as %2 and a new score file was started.</source>
-        <translation>Le fichier de résultats %1 n’a pas pu être lu ; il a donc été conservé sous le nom %2 et un nouveau fichier de résultats a été commencé.</translation>
+        <translation>Le fichier de résultats %1 n’a pas pu être lu&#xa0;; il a donc été conservé sous le nom %2 et un nouveau fichier de résultats a été commencé.</translation>
     </message>
     <message>
         <source>The earlier scores could not be erased: %1.</source>
-        <translation>Les résultats précédents n’ont pas pu être effacés : %1.</translation>
+        <translation>Les résultats précédents n’ont pas pu être effacés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>There is no score file for &quot;%1&quot; (%2).</source>
-        <translation>Il n’y a pas de fichier de résultats pour « %1 » (%2).</translation>
+        <translation>Il n’y a pas de fichier de résultats pour «&#xa0;%1&#xa0;» (%2).</translation>
     </message>
     <message>
         <source>The score file %1 could not be read: %2.</source>
-        <translation>Le fichier de résultats %1 n’a pas pu être lu : %2.</translation>
+        <translation>Le fichier de résultats %1 n’a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The score file %1 could not be read for the copy: %2</source>
-        <translation>Le fichier de résultats %1 n’a pas pu être lu pour la copie : %2</translation>
+        <translation>Le fichier de résultats %1 n’a pas pu être lu pour la copie&#xa0;: %2</translation>
     </message>
     <message>
         <source>The score was NOT copied: the folder %1 is not there (is the disk in the drive?).</source>
-        <translation>Le résultat n’a PAS été copié : le dossier %1 est introuvable (la disquette est-elle dans le lecteur ?).</translation>
+        <translation>Le résultat n’a PAS été copié&#xa0;: le dossier %1 est introuvable (la disquette est-elle dans le lecteur&#xa0;?).</translation>
     </message>
     <message>
         <source>The score was NOT copied: %1 is the score folder itself. Please choose another folder, such as one on a removable disk.</source>
-        <translation>Le résultat n’a PAS été copié : %1 est le dossier des résultats lui-même. Choisissez un autre dossier, par exemple sur un disque amovible.</translation>
+        <translation>Le résultat n’a PAS été copié&#xa0;: %1 est le dossier des résultats lui-même. Choisissez un autre dossier, par exemple sur un disque amovible.</translation>
     </message>
     <message>
         <source>The score was NOT copied: %1.</source>
-        <translation>Le résultat n’a PAS été copié : %1.</translation>
+        <translation>Le résultat n’a PAS été copié&#xa0;: %1.</translation>
     </message>
     <message>
         <source>it is empty</source>
@@ -210,11 +210,11 @@
     </message>
     <message>
         <source>it contains &quot;/&quot; or &quot;\&quot;</source>
-        <translation>il contient « / » ou « \ »</translation>
+        <translation>il contient «&#xa0;/&#xa0;» ou «&#xa0;\&#xa0;»</translation>
     </message>
     <message>
         <source>it contains &quot;..&quot;</source>
-        <translation>il contient « .. »</translation>
+        <translation>il contient «&#xa0;..&#xa0;»</translation>
     </message>
     <message>
         <source>it contains an incomplete character</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>it contains one of the characters &lt; &gt; : &quot; | ? *</source>
-        <translation>il contient l’un des caractères &lt; &gt; : &quot; | ? *</translation>
+        <translation>il contient l’un des caractères &lt; &gt;&#xa0;: &quot; |&#xa0;? *</translation>
     </message>
     <message>
         <source>it begins with a dot</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is a device name that Windows keeps for itself</source>
-        <translation>« %1 » est un nom de périphérique que Windows se réserve</translation>
+        <translation>«&#xa0;%1&#xa0;» est un nom de périphérique que Windows se réserve</translation>
     </message>
     <message>
         <source>it is longer than %1 characters</source>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>This name cannot be used for a score file: %1. Please type your last name OR student ID again.</source>
-        <translation>Ce nom ne peut pas servir de nom de fichier de résultats : %1. Tapez de nouveau votre nom de famille OU votre numéro d’élève.</translation>
+        <translation>Ce nom ne peut pas servir de nom de fichier de résultats&#xa0;: %1. Tapez de nouveau votre nom de famille OU votre numéro d’élève.</translation>
     </message>
 </context>
 <context>

@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>The score file %1 could not be read, and it could not be moved aside to start a new test.</source>
-        <translation>Não foi possível ler o arquivo de pontuações %1, nem foi possível colocá-lo de lado para começar um novo teste.</translation>
+        <translation>Não foi possível ler o arquivo de pontuações %1, nem foi possível colocá-lo de lado para começar uma prova nova.</translation>
     </message>
     <message>
         <source>The score file %1 could not be read, so it was kept as %2 and a new score file was started.</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>There is no score file for &quot;%1&quot; (%2).</source>
-        <translation>Não há arquivo de pontuações para &quot;%1&quot; (%2).</translation>
+        <translation>Não há arquivo de pontuações para “%1” (%2).</translation>
     </message>
     <message>
         <source>The score file %1 could not be read: %2.</source>
@@ -210,11 +210,11 @@
     </message>
     <message>
         <source>it contains &quot;/&quot; or &quot;\&quot;</source>
-        <translation>contém &quot;/&quot; ou &quot;\&quot;</translation>
+        <translation>contém “/” ou “\”</translation>
     </message>
     <message>
         <source>it contains &quot;..&quot;</source>
-        <translation>contém &quot;..&quot;</translation>
+        <translation>contém “..”</translation>
     </message>
     <message>
         <source>it contains an incomplete character</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is a device name that Windows keeps for itself</source>
-        <translation>&quot;%1&quot; é um nome de dispositivo que o Windows reserva para si</translation>
+        <translation>“%1” é um nome de dispositivo que o Windows reserva para si</translation>
     </message>
     <message>
         <source>it is longer than %1 characters</source>

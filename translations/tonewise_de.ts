@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ExerciseLines</name>
+    <message>
+        <source>A Harmonic Minor</source>
+        <translation>a-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>D Harmonic Minor</source>
+        <translation>d-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>E Harmonic Minor</source>
+        <translation>e-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>G Harmonic Minor</source>
+        <translation>g-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>B Harmonic Minor</source>
+        <translation>h-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>C Harmonic Minor</source>
+        <translation>c-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>F# Harmonic Minor</source>
+        <translation>fis-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>F Harmonic Minor</source>
+        <translation>f-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>C# Harmonic Minor</source>
+        <translation>cis-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Bb Harmonic Minor</source>
+        <translation>b-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Eb Harmonic Minor</source>
+        <translation>es-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Key = %1.</source>
+        <translation>Tonart = %1.</translation>
+    </message>
+    <message>
+        <source>Parallel</source>
+        <comment>the parallel mode&apos;s notes, as in 1-8 + Parallel 3</comment>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Scale-steps = %1</source>
+        <translation>Tonstufen = %1</translation>
+    </message>
+</context>
+<context>
     <name>Intervals</name>
     <message>
         <source>Perfect 1</source>
@@ -500,7 +560,7 @@ Notensatz: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>When Tonewise Opens, Please Click Help Menu, Select &quot;Help Topics&quot;, then Select and Read HOW TO USE TONEWISE &quot;Question Content and Order.&quot; Thanks, - Orin Vascombe</source>
-        <translation>Wenn Tonewise geöffnet ist, klicke bitte auf das Menü Hilfe, wähle „Hilfethemen“ und lies dann unter HOW TO USE TONEWISE die Seite „Question Content and Order“. Danke, - Orin Vascombe</translation>
+        <translation>Wenn Tonewise geöffnet ist, klicke bitte auf das Menü Hilfe, wähle „Hilfethemen“ und lies dann unter SO BENUTZT DU TONEWISE die Seite „Inhalt und Reihenfolge der Fragen“. Danke, - Orin Vascombe</translation>
     </message>
     <message>
         <source>Select Key and scale-steps from Menu or click middle C.</source>
@@ -584,7 +644,7 @@ Notensatz: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation>Wiederholen</translation>
+        <translation>Nochmal</translation>
     </message>
     <message>
         <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
@@ -592,7 +652,7 @@ Notensatz: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>New Scale</source>
-        <translation>Neue Tonleiter</translation>
+        <translation>Wechsel</translation>
     </message>
     <message>
         <source>Please click an answer and continue; OR Click File/Quiz Mode/Off and stop.</source>
@@ -624,7 +684,7 @@ Notensatz: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Select Key, Scale Steps, Pitches or Intervals, then CLICK green Start Button.</source>
-        <translation>Wähle Tonart, Tonstufen, Töne oder Intervalle und KLICKE dann den grünen Startknopf.</translation>
+        <translation>Wähle Tonart, Tonstufen, Töne oder Intervalle und KLICKE dann den grünen Knopf „Start / neu zählen“.</translation>
     </message>
     <message>
         <source>The quiz is still running: answer the next note to try saving again, or choose File &gt; Quiz Mode &gt; Off to stop the quiz.</source>
@@ -632,7 +692,7 @@ Notensatz: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>END OF THIS QUESTION. Change KEY, Select PITCHES or INTERVALS, and CLICK Green Start Button.</source>
-        <translation>ENDE DIESER FRAGE. Wechsle die TONART, wähle TÖNE oder INTERVALLE und KLICKE den grünen Startknopf.</translation>
+        <translation>ENDE DIESER FRAGE. Wechsle die TONART, wähle TÖNE oder INTERVALLE und KLICKE den grünen Knopf „Start / neu zählen“.</translation>
     </message>
     <message>
         <source>END OF QUIZ. Do you wish to review score?</source>
@@ -667,7 +727,7 @@ Notensatz: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>The MIDI keyboard &quot;%1&quot; is no longer connected. Choose Midi &gt; Inputs to use another one.</source>
-        <translation>Die MIDI-Tastatur &quot;%1&quot; ist nicht mehr angeschlossen. Wähle Midi &gt; Eingänge, um eine andere zu verwenden.</translation>
+        <translation>Die MIDI-Tastatur „%1“ ist nicht mehr angeschlossen. Wähle Midi &gt; Eingänge, um eine andere zu verwenden.</translation>
     </message>
 </context>
 </TS>

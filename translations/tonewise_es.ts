@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ExerciseLines</name>
+    <message>
+        <source>A Harmonic Minor</source>
+        <translation>La menor armónica</translation>
+    </message>
+    <message>
+        <source>D Harmonic Minor</source>
+        <translation>Re menor armónica</translation>
+    </message>
+    <message>
+        <source>E Harmonic Minor</source>
+        <translation>Mi menor armónica</translation>
+    </message>
+    <message>
+        <source>G Harmonic Minor</source>
+        <translation>Sol menor armónica</translation>
+    </message>
+    <message>
+        <source>B Harmonic Minor</source>
+        <translation>Si menor armónica</translation>
+    </message>
+    <message>
+        <source>C Harmonic Minor</source>
+        <translation>Do menor armónica</translation>
+    </message>
+    <message>
+        <source>F# Harmonic Minor</source>
+        <translation>Fa sostenido menor armónica</translation>
+    </message>
+    <message>
+        <source>F Harmonic Minor</source>
+        <translation>Fa menor armónica</translation>
+    </message>
+    <message>
+        <source>C# Harmonic Minor</source>
+        <translation>Do sostenido menor armónica</translation>
+    </message>
+    <message>
+        <source>Bb Harmonic Minor</source>
+        <translation>Si bemol menor armónica</translation>
+    </message>
+    <message>
+        <source>Eb Harmonic Minor</source>
+        <translation>Mi bemol menor armónica</translation>
+    </message>
+    <message>
+        <source>Key = %1.</source>
+        <translation>Tonalidad = %1.</translation>
+    </message>
+    <message>
+        <source>Parallel</source>
+        <comment>the parallel mode&apos;s notes, as in 1-8 + Parallel 3</comment>
+        <translation>homónima</translation>
+    </message>
+    <message>
+        <source>Scale-steps = %1</source>
+        <translation>Grados = %1</translation>
+    </message>
+</context>
+<context>
     <name>Intervals</name>
     <message>
         <source>Perfect 1</source>
@@ -391,7 +451,7 @@
     </message>
     <message>
         <source>Repeat Last Note? </source>
-        <translation>¿Repetir la última nota? </translation>
+        <translation>¿Repetir nota? </translation>
     </message>
     <message>
         <source>Don&apos;t play again</source>
@@ -488,7 +548,7 @@ Notación musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Next Answer?</source>
-        <translation>¿Siguiente respuesta?</translation>
+        <translation>¿Ver respuesta?</translation>
     </message>
     <message>
         <source>Repeat Notes</source>
@@ -500,7 +560,7 @@ Notación musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>When Tonewise Opens, Please Click Help Menu, Select &quot;Help Topics&quot;, then Select and Read HOW TO USE TONEWISE &quot;Question Content and Order.&quot; Thanks, - Orin Vascombe</source>
-        <translation>Cuando se abra Tonewise, haz clic en el menú Ayuda, elige «Temas de ayuda» y luego lee en HOW TO USE TONEWISE la página «Question Content and Order». Gracias, - Orin Vascombe</translation>
+        <translation>Cuando se abra Tonewise, haz clic en el menú Ayuda, elige «Temas de ayuda» y luego lee en CÓMO USAR TONEWISE la página «Contenido y orden de las preguntas». Gracias, - Orin Vascombe</translation>
     </message>
     <message>
         <source>Select Key and scale-steps from Menu or click middle C.</source>
@@ -592,7 +652,7 @@ Notación musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>New Scale</source>
-        <translation>Nueva escala</translation>
+        <translation>Otro tono</translation>
     </message>
     <message>
         <source>Please click an answer and continue; OR Click File/Quiz Mode/Off and stop.</source>
@@ -624,7 +684,7 @@ Notación musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Select Key, Scale Steps, Pitches or Intervals, then CLICK green Start Button.</source>
-        <translation>Elige tonalidad, grados, notas o intervalos y luego PULSA el botón verde de inicio.</translation>
+        <translation>Elige tonalidad, grados, notas o intervalos y luego PULSA el botón verde «Empezar / reiniciar».</translation>
     </message>
     <message>
         <source>The quiz is still running: answer the next note to try saving again, or choose File &gt; Quiz Mode &gt; Off to stop the quiz.</source>
@@ -632,7 +692,7 @@ Notación musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>END OF THIS QUESTION. Change KEY, Select PITCHES or INTERVALS, and CLICK Green Start Button.</source>
-        <translation>FIN DE ESTA PREGUNTA. Cambia la TONALIDAD, elige NOTAS o INTERVALOS y PULSA el botón verde de inicio.</translation>
+        <translation>FIN DE ESTA PREGUNTA. Cambia la TONALIDAD, elige NOTAS o INTERVALOS y PULSA el botón verde «Empezar / reiniciar».</translation>
     </message>
     <message>
         <source>END OF QUIZ. Do you wish to review score?</source>
@@ -667,7 +727,7 @@ Notación musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>The MIDI keyboard &quot;%1&quot; is no longer connected. Choose Midi &gt; Inputs to use another one.</source>
-        <translation>El teclado MIDI &quot;%1&quot; ya no está conectado. Elige Midi &gt; Entradas para usar otro.</translation>
+        <translation>El teclado MIDI «%1» ya no está conectado. Elige Midi &gt; Entradas para usar otro.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ExerciseLines</name>
+    <message>
+        <source>A Harmonic Minor</source>
+        <translation>La mineur harmonique</translation>
+    </message>
+    <message>
+        <source>D Harmonic Minor</source>
+        <translation>Ré mineur harmonique</translation>
+    </message>
+    <message>
+        <source>E Harmonic Minor</source>
+        <translation>Mi mineur harmonique</translation>
+    </message>
+    <message>
+        <source>G Harmonic Minor</source>
+        <translation>Sol mineur harmonique</translation>
+    </message>
+    <message>
+        <source>B Harmonic Minor</source>
+        <translation>Si mineur harmonique</translation>
+    </message>
+    <message>
+        <source>C Harmonic Minor</source>
+        <translation>Do mineur harmonique</translation>
+    </message>
+    <message>
+        <source>F# Harmonic Minor</source>
+        <translation>Fa dièse mineur harmonique</translation>
+    </message>
+    <message>
+        <source>F Harmonic Minor</source>
+        <translation>Fa mineur harmonique</translation>
+    </message>
+    <message>
+        <source>C# Harmonic Minor</source>
+        <translation>Do dièse mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Bb Harmonic Minor</source>
+        <translation>Si bémol mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Eb Harmonic Minor</source>
+        <translation>Mi bémol mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Key = %1.</source>
+        <translation>Tonalité = %1.</translation>
+    </message>
+    <message>
+        <source>Parallel</source>
+        <comment>the parallel mode&apos;s notes, as in 1-8 + Parallel 3</comment>
+        <translation>homonyme</translation>
+    </message>
+    <message>
+        <source>Scale-steps = %1</source>
+        <translation>Degrés = %1</translation>
+    </message>
+</context>
+<context>
     <name>Intervals</name>
     <message>
         <source>Perfect 1</source>
@@ -327,7 +387,7 @@
     </message>
     <message>
         <source>Advance?</source>
-        <translation>Progresser ?</translation>
+        <translation>Progresser&#xa0;?</translation>
     </message>
     <message>
         <source>AutoAdvance</source>
@@ -355,7 +415,7 @@
     </message>
     <message>
         <source>Octave?</source>
-        <translation>Octave ?</translation>
+        <translation>Octave&#xa0;?</translation>
     </message>
     <message>
         <source>Treble Clef</source>
@@ -391,7 +451,7 @@
     </message>
     <message>
         <source>Repeat Last Note? </source>
-        <translation>Répéter la dernière note ? </translation>
+        <translation>Répéter la note&#xa0;? </translation>
     </message>
     <message>
         <source>Don&apos;t play again</source>
@@ -424,36 +484,36 @@ Sound: the built-in General MIDI synthesizer or a MIDI port.
 Music notation: Bravura, SIL Open Font License</source>
         <translation>Tonewise, l’entraîneur d’oreille pour les notes et les intervalles.
 
-Écoutez les notes de la tonalité et du niveau de degrés choisis et répondez sur le clavier du piano en nommant chaque note ou l’intervalle depuis la note précédente ; chaque bonne réponse est écrite sur la portée.
+Écoutez les notes de la tonalité et du niveau de degrés choisis et répondez sur le clavier du piano en nommant chaque note ou l’intervalle depuis la note précédente&#xa0;; chaque bonne réponse est écrite sur la portée.
 
 24 tonalités majeures et mineures harmoniques, 21 niveaux de l’accord de tonique à la gamme entière avec les notes du mode homonyme, progression automatique vers le niveau suivant ou une autre tonalité, et contrôles qui conservent les résultats de chaque élève dans un fichier de résultats.
 
-Son : le synthétiseur General MIDI intégré ou un port MIDI.
-Notation musicale : Bravura, SIL Open Font License</translation>
+Son&#xa0;: le synthétiseur General MIDI intégré ou un port MIDI.
+Notation musicale&#xa0;: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Practice Intervals?</source>
-        <translation>Travailler les intervalles ?</translation>
+        <translation>Travailler les intervalles&#xa0;?</translation>
     </message>
     <message>
         <source>Note Names On?</source>
-        <translation>Afficher les noms des notes ?</translation>
+        <translation>Afficher les noms&#xa0;?</translation>
     </message>
     <message>
         <source>Interval Hints On?</source>
-        <translation>Afficher les aides d’intervalles ?</translation>
+        <translation>Afficher les aides d’intervalles&#xa0;?</translation>
     </message>
     <message>
         <source>Interval Hints Off?</source>
-        <translation>Masquer les aides d’intervalles ?</translation>
+        <translation>Masquer les aides d’intervalles&#xa0;?</translation>
     </message>
     <message>
         <source>Note Names Off?</source>
-        <translation>Masquer les noms des notes ?</translation>
+        <translation>Masquer les noms&#xa0;?</translation>
     </message>
     <message>
         <source>Practice Pitches?</source>
-        <translation>Travailler les notes ?</translation>
+        <translation>Travailler les notes&#xa0;?</translation>
     </message>
     <message>
         <source>1-8 + Parallel 3</source>
@@ -488,7 +548,7 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Next Answer?</source>
-        <translation>Réponse suivante ?</translation>
+        <translation>Réponse suivante&#xa0;?</translation>
     </message>
     <message>
         <source>Repeat Notes</source>
@@ -500,11 +560,11 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>When Tonewise Opens, Please Click Help Menu, Select &quot;Help Topics&quot;, then Select and Read HOW TO USE TONEWISE &quot;Question Content and Order.&quot; Thanks, - Orin Vascombe</source>
-        <translation>À l’ouverture de Tonewise, cliquez sur le menu Aide, choisissez « Rubriques d’aide », puis lisez dans HOW TO USE TONEWISE la page « Question Content and Order ». Merci, - Orin Vascombe</translation>
+        <translation>À l’ouverture de Tonewise, cliquez sur le menu Aide, choisissez «&#xa0;Rubriques d’aide&#xa0;», puis lisez dans COMMENT UTILISER TONEWISE la page «&#xa0;Contenu et ordre des questions&#xa0;». Merci, - Orin Vascombe</translation>
     </message>
     <message>
         <source>Select Key and scale-steps from Menu or click middle C.</source>
-        <translation>Choisissez tonalité et degrés au menu ou cliquez le do central.</translation>
+        <translation>Choisissez tonalité et degrés, ou cliquez sur le do central.</translation>
     </message>
     <message>
         <source>Starting note is first scale-step.</source>
@@ -524,7 +584,7 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>That is correct: %1</source>
-        <translation>C’est juste : %1</translation>
+        <translation>C’est juste&#xa0;: %1</translation>
     </message>
     <message>
         <source>Please try again.</source>
@@ -532,7 +592,7 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>The next answer is: %1</source>
-        <translation>La réponse suivante est : %1</translation>
+        <translation>La réponse suivante est&#xa0;: %1</translation>
     </message>
     <message>
         <source>MIDI Instrument</source>
@@ -540,7 +600,7 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>MIDI Instrument Number between 0 and 127?</source>
-        <translation>Numéro d’instrument MIDI entre 0 et 127 ?</translation>
+        <translation>Numéro d’instrument MIDI entre 0 et 127&#xa0;?</translation>
     </message>
     <message>
         <source>Please type an instrument number between 0 and 127.</source>
@@ -548,35 +608,35 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>How many correct answers?</source>
-        <translation>Combien de bonnes réponses ?</translation>
+        <translation>Combien de bonnes réponses&#xa0;?</translation>
     </message>
     <message>
         <source>What percent correct answers?</source>
-        <translation>Quel pourcentage de bonnes réponses ?</translation>
+        <translation>Quel pourcentage de bonnes réponses&#xa0;?</translation>
     </message>
     <message>
         <source>Congratulations! This is the highest level! Select another key, fewer scale-steps, and turn Auto Advance on again.</source>
-        <translation>Félicitations ! C’est le niveau le plus élevé ! Choisissez une autre tonalité et moins de degrés, puis réactivez la progression automatique.</translation>
+        <translation>Félicitations&#xa0;! C’est le niveau le plus élevé&#xa0;! Choisissez une autre tonalité et moins de degrés, puis réactivez la progression automatique.</translation>
     </message>
     <message>
         <source>AutoAdvance : Correct answers?</source>
-        <translation>Progression automatique : bonnes réponses ?</translation>
+        <translation>Progression automatique&#xa0;: bonnes réponses&#xa0;?</translation>
     </message>
     <message>
         <source>AutoAdvance : Score?</source>
-        <translation>Progression automatique : score ?</translation>
+        <translation>Progression automatique&#xa0;: score&#xa0;?</translation>
     </message>
     <message>
         <source>AutoModulate : Correct answers?</source>
-        <translation>Modulation automatique : bonnes réponses ?</translation>
+        <translation>Modulation automatique&#xa0;: bonnes réponses&#xa0;?</translation>
     </message>
     <message>
         <source>AutoModulate : Score?</source>
-        <translation>Modulation automatique : score ?</translation>
+        <translation>Modulation automatique&#xa0;: score&#xa0;?</translation>
     </message>
     <message>
         <source>Congratulations! You have %1 or more correct answers with a score above %2%. Advance to next level?</source>
-        <translation>Félicitations ! Vous avez %1 bonnes réponses ou plus avec un score supérieur à %2 %. Passer au niveau suivant ?</translation>
+        <translation>Félicitations&#xa0;! Vous avez %1 bonnes réponses ou plus avec un score supérieur à %2 %. Passer au niveau suivant&#xa0;?</translation>
     </message>
     <message>
         <source>Advance</source>
@@ -588,15 +648,15 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
-        <translation>Félicitations ! Vous avez %1 bonnes réponses ou plus avec un score de plus de %2 %. Changer de gamme et de tonalité ?</translation>
+        <translation>Félicitations&#xa0;! Vous avez %1 bonnes réponses ou plus avec un score de plus de %2 %. Changer de gamme et de tonalité&#xa0;?</translation>
     </message>
     <message>
         <source>New Scale</source>
-        <translation>Nouvelle gamme</translation>
+        <translation>Autre ton</translation>
     </message>
     <message>
         <source>Please click an answer and continue; OR Click File/Quiz Mode/Off and stop.</source>
-        <translation>Cliquez sur une réponse et continuez ; OU cliquez sur Fichier/Mode contrôle/Désactivé et arrêtez.</translation>
+        <translation>Cliquez sur une réponse et continuez&#xa0;; OU cliquez sur Fichier/Mode contrôle/Désactivé et arrêtez.</translation>
     </message>
     <message>
         <source>Number of Question Items</source>
@@ -604,7 +664,7 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>How many Pitches or Intervals in each Question?</source>
-        <translation>Combien de notes ou d’intervalles par question ?</translation>
+        <translation>Combien de notes ou d’intervalles par question&#xa0;?</translation>
     </message>
     <message>
         <source>Please Begin again and type a valid number</source>
@@ -616,7 +676,7 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>How many Questions in Test?</source>
-        <translation>Combien de questions dans le contrôle ?</translation>
+        <translation>Combien de questions dans le contrôle&#xa0;?</translation>
     </message>
     <message>
         <source>Please Begin again and type valid numbers</source>
@@ -624,23 +684,23 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Select Key, Scale Steps, Pitches or Intervals, then CLICK green Start Button.</source>
-        <translation>Choisissez tonalité, degrés, notes ou intervalles, puis CLIQUEZ sur le bouton vert Démarrer.</translation>
+        <translation>Choisissez tonalité, degrés, notes ou intervalles, puis CLIQUEZ sur le bouton vert «&#xa0;Départ / remise à 0&#xa0;».</translation>
     </message>
     <message>
         <source>The quiz is still running: answer the next note to try saving again, or choose File &gt; Quiz Mode &gt; Off to stop the quiz.</source>
-        <translation>Le contrôle continue : répondez à la note suivante pour réessayer l’enregistrement, ou choisissez Fichier &gt; Mode contrôle &gt; Désactivé pour arrêter le contrôle.</translation>
+        <translation>Le contrôle continue&#xa0;: répondez à la note suivante pour réessayer l’enregistrement, ou choisissez Fichier &gt; Mode contrôle &gt; Désactivé pour arrêter le contrôle.</translation>
     </message>
     <message>
         <source>END OF THIS QUESTION. Change KEY, Select PITCHES or INTERVALS, and CLICK Green Start Button.</source>
-        <translation>FIN DE CETTE QUESTION. Changez de TONALITÉ, choisissez NOTES ou INTERVALLES et CLIQUEZ sur le bouton vert Démarrer.</translation>
+        <translation>FIN DE CETTE QUESTION. Changez de TONALITÉ, choisissez NOTES ou INTERVALLES et CLIQUEZ sur le bouton vert «&#xa0;Départ / remise à 0&#xa0;».</translation>
     </message>
     <message>
         <source>END OF QUIZ. Do you wish to review score?</source>
-        <translation>FIN DU CONTRÔLE. Voulez-vous revoir les résultats ?</translation>
+        <translation>FIN DU CONTRÔLE. Voulez-vous revoir les résultats&#xa0;?</translation>
     </message>
     <message>
         <source>Save Scores to Floppy disk in A Drive?</source>
-        <translation>Enregistrer les résultats sur la disquette du lecteur A ?</translation>
+        <translation>Enregistrer les résultats sur la disquette du lecteur A&#xa0;?</translation>
     </message>
     <message>
         <source>Put Floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded.</source>
@@ -651,11 +711,11 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     <name>TForm1</name>
     <message>
         <source>Qor Pitch and Interval Identification</source>
-        <translation>Qor : reconnaissance des notes et des intervalles</translation>
+        <translation>Qor&#xa0;: reconnaissance des notes et des intervalles</translation>
     </message>
     <message>
         <source>Correct Answers:</source>
-        <translation>Réussites :</translation>
+        <translation>Réussites&#xa0;:</translation>
     </message>
     <message>
         <source>Inputs</source>
@@ -667,7 +727,7 @@ Notation musicale : Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>The MIDI keyboard &quot;%1&quot; is no longer connected. Choose Midi &gt; Inputs to use another one.</source>
-        <translation>Le clavier MIDI &quot;%1&quot; n’est plus connecté. Choisissez Midi &gt; Entrées pour en utiliser un autre.</translation>
+        <translation>Le clavier MIDI «&#xa0;%1&#xa0;» n’est plus connecté. Choisissez Midi &gt; Entrées pour en utiliser un autre.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,66 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ExerciseLines</name>
+    <message>
+        <source>A Harmonic Minor</source>
+        <translation>Lá menor harmônica</translation>
+    </message>
+    <message>
+        <source>D Harmonic Minor</source>
+        <translation>Ré menor harmônica</translation>
+    </message>
+    <message>
+        <source>E Harmonic Minor</source>
+        <translation>Mi menor harmônica</translation>
+    </message>
+    <message>
+        <source>G Harmonic Minor</source>
+        <translation>Sol menor harmônica</translation>
+    </message>
+    <message>
+        <source>B Harmonic Minor</source>
+        <translation>Si menor harmônica</translation>
+    </message>
+    <message>
+        <source>C Harmonic Minor</source>
+        <translation>Dó menor harmônica</translation>
+    </message>
+    <message>
+        <source>F# Harmonic Minor</source>
+        <translation>Fá sustenido menor harmônica</translation>
+    </message>
+    <message>
+        <source>F Harmonic Minor</source>
+        <translation>Fá menor harmônica</translation>
+    </message>
+    <message>
+        <source>C# Harmonic Minor</source>
+        <translation>Dó sustenido menor harmônica</translation>
+    </message>
+    <message>
+        <source>Bb Harmonic Minor</source>
+        <translation>Si bemol menor harmônica</translation>
+    </message>
+    <message>
+        <source>Eb Harmonic Minor</source>
+        <translation>Mi bemol menor harmônica</translation>
+    </message>
+    <message>
+        <source>Key = %1.</source>
+        <translation>Tonalidade = %1.</translation>
+    </message>
+    <message>
+        <source>Parallel</source>
+        <comment>the parallel mode&apos;s notes, as in 1-8 + Parallel 3</comment>
+        <translation>homônima</translation>
+    </message>
+    <message>
+        <source>Scale-steps = %1</source>
+        <translation>Graus = %1</translation>
+    </message>
+</context>
+<context>
     <name>Intervals</name>
     <message>
         <source>Perfect 1</source>
@@ -500,7 +560,7 @@ Notação musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>When Tonewise Opens, Please Click Help Menu, Select &quot;Help Topics&quot;, then Select and Read HOW TO USE TONEWISE &quot;Question Content and Order.&quot; Thanks, - Orin Vascombe</source>
-        <translation>Quando o Tonewise abrir, clique no menu Ajuda, escolha &quot;Tópicos da ajuda&quot; e depois leia em HOW TO USE TONEWISE a página &quot;Question Content and Order&quot;. Obrigado, - Orin Vascombe</translation>
+        <translation>Quando o Tonewise abrir, clique no menu Ajuda, escolha “Tópicos da ajuda” e depois leia em COMO USAR O TONEWISE a página “Conteúdo e ordem das questões”. Obrigado, - Orin Vascombe</translation>
     </message>
     <message>
         <source>Select Key and scale-steps from Menu or click middle C.</source>
@@ -592,7 +652,7 @@ Notação musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>New Scale</source>
-        <translation>Nova escala</translation>
+        <translation>Novo tom</translation>
     </message>
     <message>
         <source>Please click an answer and continue; OR Click File/Quiz Mode/Off and stop.</source>
@@ -624,7 +684,7 @@ Notação musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>Select Key, Scale Steps, Pitches or Intervals, then CLICK green Start Button.</source>
-        <translation>Escolha tonalidade, graus, notas ou intervalos e depois CLIQUE no botão verde de início.</translation>
+        <translation>Escolha tonalidade, graus, notas ou intervalos e depois CLIQUE no botão verde “Iniciar / zerar”.</translation>
     </message>
     <message>
         <source>The quiz is still running: answer the next note to try saving again, or choose File &gt; Quiz Mode &gt; Off to stop the quiz.</source>
@@ -632,7 +692,7 @@ Notação musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>END OF THIS QUESTION. Change KEY, Select PITCHES or INTERVALS, and CLICK Green Start Button.</source>
-        <translation>FIM DESTA QUESTÃO. Mude a TONALIDADE, escolha NOTAS ou INTERVALOS e CLIQUE no botão verde de início.</translation>
+        <translation>FIM DESTA QUESTÃO. Mude a TONALIDADE, escolha NOTAS ou INTERVALOS e CLIQUE no botão verde “Iniciar / zerar”.</translation>
     </message>
     <message>
         <source>END OF QUIZ. Do you wish to review score?</source>
@@ -667,7 +727,7 @@ Notação musical: Bravura, SIL Open Font License</translation>
     </message>
     <message>
         <source>The MIDI keyboard &quot;%1&quot; is no longer connected. Choose Midi &gt; Inputs to use another one.</source>
-        <translation>O teclado MIDI &quot;%1&quot; não está mais conectado. Escolha Midi &gt; Entradas para usar outro.</translation>
+        <translation>O teclado MIDI “%1” não está mais conectado. Escolha Midi &gt; Entradas para usar outro.</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,9 @@
 #include "Tempo.h"
 #include "WavFile.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,6 +17,8 @@
 
 #include <cmath>
 #include <map>
+
+#include <utime.h>
 
 namespace {
 
@@ -200,6 +204,48 @@ TEST_F(Export, WrongOptionsAndUnwritableFoldersLeaveNothingBehind) {
     } else {
         EXPECT_EQ(locked.status, 0);
     }
+}
+
+TEST_F(Export, NamesTheLimitOfASet) {
+    const ProgramRun refused = beatwise({"--export", "1000000000", "-o", dir("set")});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.endsWith(
+        "beatwise: the number of questions must be a whole number from 1 to 99, not "
+        "\"1000000000\"; see 'beatwise --help'\n"))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir("set")));
+}
+
+// A teacher who stops an export with kill leaves its unfinished work behind; the next export to
+// that folder clears it away once it is old enough.
+TEST_F(Export, WorkLeftByAKilledExportIsClearedByTheNext) {
+    QProcess killed;
+    killed.start(QStringLiteral(BEATWISE_PROGRAM), {"--export", "99", "-o", dir("set")});
+    ASSERT_TRUE(killed.waitForStarted());
+    QString work;
+    for (int wait = 0; wait < 600 && work.isEmpty(); ++wait) {
+        for (const QString& name :
+             QDir(root.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+            if (name.startsWith(".set-") &&
+                QFileInfo::exists(QDir(dir(name)).filePath(QStringLiteral("question-01.wav"))))
+                work = dir(name);
+        if (work.isEmpty())
+            killed.waitForFinished(100);
+    }
+    ASSERT_FALSE(work.isEmpty()) << "no unfinished work appeared";
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished());
+    ASSERT_TRUE(QFileInfo::exists(work));
+    ASSERT_FALSE(QFileInfo::exists(dir("set")));
+
+    // An hour later.
+    const time_t anHourAgo = static_cast<time_t>(QDateTime::currentSecsSinceEpoch() - 3600);
+    const utimbuf times{anHourAgo, anHourAgo};
+    ASSERT_EQ(::utime(QFile::encodeName(work).constData(), &times), 0);
+    const ProgramRun next = beatwise({"--export", "1", "--seed", "3", "-o", dir("set")});
+    ASSERT_EQ(next.status, 0) << next.err.toStdString();
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"set"});
 }
 
 } // namespace

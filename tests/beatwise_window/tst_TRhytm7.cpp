@@ -4,6 +4,7 @@
 
 #include "BuiltinSynth.h"
 #include "HelpWindow.h"
+#include "LayoutChecks.h"
 #include "ProgramLanguage.h"
 #include "RhythmCatalogue.h"
 #include "StepSpinEdit.h"
@@ -475,7 +476,7 @@ private slots:
         QCOMPARE(w.HelpTopics2->text(), QStringLiteral("Temas de ayuda"));
         QCOMPARE(w.Label2->text(), QStringLiteral("Puntuación:"));
         QCOMPARE(w.Label1->text(), QStringLiteral("Metrónomo"));
-        QCOMPARE(w.StartButton->caption(), QStringLiteral("Siguiente pregunta"));
+        QCOMPARE(w.StartButton->caption(), QStringLiteral("Otra pregunta"));
         QCOMPARE(w.AnsDisplay->caption(), QStringLiteral("Comprobar"));
         // Labels grow with their texts: nothing overlaps in Spanish either.
         const QList<QWidget*> controls = shownControls(w);
@@ -567,43 +568,75 @@ private slots:
                  qPrintable(QStringLiteral("%1 against %2").arg(smallFont).arg(expected)));
     }
 
+    // In every language, maximised on this screen and at its designed size: every caption the
+    // buttons can show fits them, nothing overlaps or leaves the window, every menu fits the
+    // menu bar and the about box fits the screen.
+    void nothingOverlapsAtEitherSize_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : layoutchecks::languages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
     void nothingOverlapsAtEitherSize() {
+        QFETCH(QString, language);
+        const ProgramLanguage chosen(QStringLiteral("beatwise"), language);
+        QCOMPARE(chosen.isTranslated(), language != QLatin1String("en"));
         WindowFixture f;
         TRhytm7& w = *f.window;
         QVERIFY(f.showAsStarted());
         w.simpleLevels[12]->trigger();
         auto check = [&w] {
+            QApplication::processEvents();
             const QList<QWidget*> controls = shownControls(w);
             const QRect client = w.centralWidget()->rect();
-            // Every caption fits its button.
-            QList<QPair<QWidget*, QString>> captions = {{w.AnsDisplay, w.AnsDisplay->caption()}};
-            for (TGradBtn* button : {w.Repetir, w.StartButton, w.RestScore, w.EraseAllChds})
-                captions.append({button, button->caption()});
-            for (const auto& [button, caption] : captions) {
-                const int needed = QFontMetrics(button->font()).horizontalAdvance(caption);
-                QVERIFY2(needed <= button->width() - 4,
-                         qPrintable(QStringLiteral("\"%1\" needs %2 of %3 pixels")
-                                        .arg(caption)
-                                        .arg(needed)
-                                        .arg(button->width())));
-            }
+            auto shown = [](const char* caption) {
+                return QCoreApplication::translate("RhythmTrainer", caption);
+            };
+            // Every caption each button can show fits it.
+            const QList<QPair<QWidget*, QString>> captions = {
+                {w.AnsDisplay, shown("Check Answer")},   {w.AnsDisplay, shown("Hide Answer")},
+                {w.AnsDisplay, shown("Check Rhythm")},   {w.Repetir, shown("Stop/Repeat")},
+                {w.StartButton, shown("Next Question")}, {w.RestScore, shown("Reset Score")},
+                {w.EraseAllChds, shown("Erase All")}};
+            QStringList faults;
+            for (const auto& [button, caption] : captions)
+                if (const int excess =
+                        layoutchecks::excess(button->font(), caption, button->width() - 8))
+                    faults << QStringLiteral("\"%1\" is %2 px too wide").arg(caption).arg(excess);
             for (int i = 0; i < controls.size(); ++i) {
-                QVERIFY2(client.contains(controls[i]->geometry()),
-                         qPrintable(controls[i]->objectName() + " leaves the window"));
+                if (!client.contains(controls[i]->geometry()))
+                    faults << controls[i]->objectName() + " leaves the window";
                 for (int j = i + 1; j < controls.size(); ++j)
-                    QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                             qPrintable(controls[i]->objectName() + " overlaps " +
-                                        controls[j]->objectName()));
+                    if (controls[i]->geometry().intersects(controls[j]->geometry()))
+                        faults << controls[i]->objectName() + " overlaps " +
+                                      controls[j]->objectName();
             }
+            const QStringList hiddenMenus = layoutchecks::menusOutOfSight(w.menuBar());
+            if (!hiddenMenus.isEmpty())
+                faults << "menus out of sight: " + hiddenMenus.join(", ");
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
         };
         check();
+        const QSize screen = w.screen()->size();
+        savePicture(&w, QStringLiteral("maximised-%1x%2-%3")
+                            .arg(screen.width())
+                            .arg(screen.height())
+                            .arg(language));
+
+        // The about box fits the screen; the licence scrolls in its memo.
+        ModalAnswerer answerer;
+        bool fits = false;
+        answerer.inspect = [&fits](QDialog* dialog) { fits = layoutchecks::fitsItsScreen(dialog); };
+        w.About2->trigger();
+        QCOMPARE(answerer.seen.size(), 1);
+        QVERIFY(fits);
+
         w.showNormal();
         QTRY_VERIFY(!w.isMaximized());
         w.resize(w.size() - w.centralWidget()->size() +
                  QSize(TRhytm7::kDesignClientWidth, TRhytm7::kDesignClientHeight));
         QTRY_COMPARE(w.centralWidget()->size(),
                      QSize(TRhytm7::kDesignClientWidth, TRhytm7::kDesignClientHeight));
-        savePicture(&w, QStringLiteral("designed-size"));
+        savePicture(&w, QStringLiteral("designed-size-%1").arg(language));
         check();
     }
 

@@ -199,6 +199,60 @@ private slots:
         help->showContents();
         QVERIFY(help->browser()->toPlainText().contains(QLatin1String("Beatwise Help")));
     }
+
+    void closesWithEscapeOrCtrlW() {
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            HelpWindow help(HelpWindow::Program::Tonewise);
+            help.showContents();
+            QVERIFY(QTest::qWaitForWindowActive(&help));
+            // The reader's focus is in the page.
+            help.browser()->setFocus();
+            QTest::keySequence(help.browser(), keys);
+            QVERIFY2(!help.isVisible(), qPrintable(keys.toString()));
+            // And it opens again.
+            help.showContents();
+            QVERIFY(help.isVisible());
+        }
+    }
+
+    void opensOverItsProgramAndOnTheScreen_data() {
+        QTest::addColumn<QRect>("program");
+        // A program window in the middle of the screen, one in a corner, one filling it.
+        QTest::newRow("middle") << QRect(250, 180, 300, 240);
+        QTest::newRow("corner") << QRect(500, 380, 280, 200);
+        QTest::newRow("maximised") << QRect(QPoint(), QSize(-1, -1));
+    }
+    void opensOverItsProgramAndOnTheScreen() {
+        QFETCH(QRect, program);
+        QWidget main;
+        const QRect screen = main.screen()->availableGeometry();
+        if (program.isValid())
+            main.setGeometry(program);
+        else
+            main.setGeometry(screen);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        auto* help = new HelpWindow(HelpWindow::Program::Beatwise, &main);
+        help->showContents();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        const QRect frame = help->frameGeometry();
+        const QString shown = QStringLiteral("%1,%2 %3x%4")
+                                  .arg(frame.x())
+                                  .arg(frame.y())
+                                  .arg(frame.width())
+                                  .arg(frame.height());
+        QVERIFY2(screen.contains(frame), qPrintable(shown));
+        // Centred over the program as far as the screen lets it be.
+        QRect expected(QPoint(), frame.size());
+        expected.moveCenter(main.frameGeometry().center());
+        expected.moveRight(std::min(expected.right(), screen.right()));
+        expected.moveBottom(std::min(expected.bottom(), screen.bottom()));
+        expected.moveLeft(std::max(expected.left(), screen.left()));
+        expected.moveTop(std::max(expected.top(), screen.top()));
+        QVERIFY2((frame.topLeft() - expected.topLeft()).manhattanLength() <= 2, qPrintable(shown));
+        QVERIFY(frame.intersects(main.frameGeometry()));
+    }
 };
 
 QTEST_MAIN(TestHelpWindow)

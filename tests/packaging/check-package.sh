@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # check-package.sh SOURCE_DIR BUILD_DIR WORK_DIR
 # Validates the menu entries and AppStream metainfo, makes the Debian package with CPack into
-# WORK_DIR and checks its control fields and its files.
+# WORK_DIR and checks its control fields, its files, its copyright file and changelog, the manual
+# pages, and (where it is installed) what lintian finds.
 set -euo pipefail
 source_dir="$1"
 build_dir="$2"
@@ -20,6 +21,12 @@ for id in org.beatwise.Beatwise org.beatwise.Tonewise; do
     desktop="$source_dir/packaging/$id.desktop"
     desktop-file-validate "$desktop" || fail "$id.desktop does not validate"
     grep -qx 'Categories=Education;Music;' "$desktop" || fail "$id.desktop: not in Education;Music"
+    # A menu entry translated into a language finds the program by that language's words too.
+    for language in $(sed -n 's/^GenericName\[\(.*\)\]=.*/\1/p' "$desktop"); do
+        for key in Comment Keywords; do
+            grep -q "^$key\[$language\]=" "$desktop" || fail "$id.desktop: no $key[$language]"
+        done
+    done
     appstreamcli validate --no-net "$source_dir/packaging/$id.metainfo.xml" >"$work.log" 2>&1 ||
         { cat "$work.log" >&2; fail "$id.metainfo.xml does not validate"; }
 done
@@ -40,7 +47,7 @@ deb="${debs[0]}"
 depends="$(dpkg-deb -f "$deb" Depends)"
 # Linked libraries (found by dpkg-shlibdeps) and what is loaded at run time.
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 librtmidi6 libstdc++6 \
-    qt6-qpa-plugins fluid-soundfont-gm qt6-translations-l10n fonts-dejavu-core; do
+    qt6-qpa-plugins fluid-soundfont-gm qt6-translations-l10n fonts-liberation fonts-dejavu-core; do
     echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -Fqx "$needed" ||
         fail "Depends lacks $needed: $depends"
 done
@@ -80,6 +87,48 @@ for png in "$source_dir"/packaging/icons/*-*.png; do
     [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "$png is ${width}x$height"
 done
 
-rm -rf "$work/_CPack_Packages"
+# Who answers for the package, what it may be used under, and what changed.
+maintainer="$(dpkg-deb -f "$deb" Maintainer)"
+echo "$maintainer" | grep -Eq '^[^<>]+ <[^@<> ]+@[^@<> ]+\.[a-z]+>$' ||
+    fail "the maintainer has no address: $maintainer"
+expect_file "usr/share/doc/beatwise-tonewise/copyright"
+expect_file "usr/share/doc/beatwise-tonewise/changelog.gz"
+unpacked="$work/unpacked"
+dpkg-deb -x "$deb" "$unpacked"
+copyright="$unpacked/usr/share/doc/beatwise-tonewise/copyright"
+if [ -f "$copyright" ]; then
+    head -1 "$copyright" | grep -q '^Format: .*copyright-format/1.0/' ||
+        fail "the copyright file is not machine-readable"
+    # Every licence named in a Files paragraph has its text in the file; the music font's is the
+    # one its own package ships.
+    for licence in $(sed -n 's/^License: //p' "$copyright" | tr ' ' '\n' | grep -v '^and$' | sort -u); do
+        awk -v name="License: $licence" '$0 == name { getline; if (/^ /) found = 1 }
+            END { exit !found }' "$copyright" || fail "no text for the licence $licence"
+    done
+    grep -q '^Files: third_party/bravura/\*' "$copyright" || fail "the copyright file misses the font"
+    grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$copyright" || fail "the font's licence text is missing"
+fi
+changelog="$unpacked/usr/share/doc/beatwise-tonewise/changelog.gz"
+if [ -f "$changelog" ]; then
+    top="$(zcat "$changelog" | head -1)"
+    [ "$top" = "beatwise-tonewise ($(dpkg-deb -f "$deb" Version)) unstable; urgency=medium" ] ||
+        fail "the changelog does not begin with this version: $top"
+fi
+# The manual pages tell users and teachers about every way in (lintian checks how they format).
+for program in beatwise tonewise; do
+    page="$source_dir/packaging/man/$program.1"
+    for mention in '\\-\\-export' '\\-\\-lang' 'qor\\-results'; do
+        grep -q -- "$mention" "$page" || fail "$program.1 does not mention ${mention//\\/}"
+    done
+done
+# Lintian, Debian's package checker, finds no error and no warning.
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" \
+        >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log" >&2; fail "lintian reports faults"; }
+else
+    echo "lintian is not installed: the package was not checked with it"
+fi
+
+rm -rf "$work/_CPack_Packages" "$unpacked"
 [ "$failures" = 0 ] || exit 1
 echo "Package $(basename "$deb"): metadata valid, dependencies and files as expected"

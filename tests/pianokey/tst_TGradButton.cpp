@@ -157,13 +157,54 @@ private slots:
         QVERIFY(rows.last() < top + textHeight);
     }
 
-    void disabledLooksLikeEnabled() {
-        TGradButton key;
-        makeWhiteKey(key);
-        key.setCaption(QStringLiteral("D"));
-        const QImage enabled = key.grab().toImage();
-        key.setEnabled(false);
-        QCOMPARE(key.grab().toImage(), enabled);
+    void aDisabledButtonLooksDisabled() {
+        // "Repeat Notes" as the pitch trainer builds it.
+        TGradButton button;
+        button.resize(132, 30);
+        button.setGradColor(QColor(0, 255, 255));
+        button.setFaceColor(QColor(0, 255, 255));
+        button.setBevelWidth(2);
+        button.setBorderWidth(2);
+        button.setFontColor(Qt::black);
+        button.setCaption(QStringLiteral("Repeat Notes"));
+        const QImage enabled = button.grab().toImage();
+        button.setEnabled(false);
+        const QImage disabled = button.grab().toImage();
+        QVERIFY(disabled != enabled);
+
+        // The face is paler: its colour moves towards the window's grey.
+        const QPoint corner(6, 6);
+        QVERIFY(disabled.pixelColor(corner).saturation() <
+                enabled.pixelColor(corner).saturation() / 2);
+        // The caption is grey, not black, and just as legible as before.
+        auto countOf = [](const QImage& image, const QColor& color) {
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    n += image.pixelColor(x, y) == color ? 1 : 0;
+            return n;
+        };
+        const int blackInside = [&] {
+            const QImage inside = disabled.copy(disabled.rect().adjusted(4, 4, -4, -4));
+            return countOf(inside, Qt::black);
+        }();
+        QCOMPARE(blackInside, 0);
+        int grey = 0;
+        for (int y = 0; y < disabled.height(); ++y)
+            for (int x = 0; x < disabled.width(); ++x) {
+                const QColor c = disabled.pixelColor(x, y);
+                const QColor g = TGradButton::disabledCaptionColor();
+                grey += std::abs(c.red() - g.red()) + std::abs(c.green() - g.green()) +
+                                    std::abs(c.blue() - g.blue()) <
+                                24
+                            ? 1
+                            : 0;
+            }
+        QVERIFY2(grey > 30, qPrintable(QString::number(grey)));
+
+        // Enabled again, it looks as it did.
+        button.setEnabled(true);
+        QCOMPARE(button.grab().toImage(), enabled);
     }
 
     void momentaryPressTrackingAndClick() {

@@ -25,6 +25,17 @@ protected:
                 times.push_back(time);
         return times;
     }
+    // The notes switched on and not yet off, by every message sent so far.
+    QSet<int> sounding() const {
+        QSet<int> notes;
+        for (const auto& [time, m] : timed) {
+            if ((m[0] & 0xF0) == 0x90 && m[2] > 0)
+                notes.insert(m[1]);
+            else if ((m[0] & 0xF0) == 0x80 || (m[0] & 0xF0) == 0x90)
+                notes.remove(m[1]);
+        }
+        return notes;
+    }
 };
 
 using IntervalsPractice = TimedMidi;
@@ -145,6 +156,45 @@ TEST_F(IntervalsPractice, KeepsTheHintSettingAcrossPitchesPractice) {
     menu({"Practice Intervals?", "Intervals"});
     EXPECT_TRUE(key(QStringLiteral("E2")).showHint);
     EXPECT_EQ(key(QStringLiteral("E2")).hint, "minor 3 = Augmented 2");
+}
+
+// With Sustain On a note sounds until its note-off: a key, level or practice change in the
+// middle of a question must not leave the question note ringing under the new exercise.
+class ChangeMidQuestion : public TimedMidi {
+protected:
+    // Right answers at steps 1 to 5 of C Major until the question note is neither C3 nor D3,
+    // the tonics before and after, then `change`; the note asked before the change is returned.
+    int changeMidQuestion(bool intervals, const QStringList& change) {
+        menu({"Scale Steps", "1,2,3,4,5"});
+        if (intervals)
+            menu({"Practice Intervals?", "Intervals"});
+        settle();
+        for (int i = 0; i < 20 && (state().QuestionPitch == 60 || state().QuestionPitch == 62); ++i)
+            answerRight();
+        const int questionNote = state().QuestionPitch;
+        EXPECT_TRUE(sounding().contains(questionNote));
+        menu(change);
+        settle();
+        return questionNote;
+    }
+};
+
+TEST_F(ChangeMidQuestion, OfKeyInIntervalsPracticeSilencesTheQuestionNote) {
+    const int questionNote = changeMidQuestion(true, {"Key", "2 sharps", "D Major"});
+    EXPECT_FALSE(sounding().contains(questionNote)) << "note " << questionNote;
+    EXPECT_EQ(sounding(), QSet<int>{62}) << "the new tonic alone";
+}
+
+TEST_F(ChangeMidQuestion, OfLevelInIntervalsPracticeSilencesTheQuestionNote) {
+    const int questionNote = changeMidQuestion(true, {"Scale Steps", "1,2,3,4,5,6,7,8"});
+    EXPECT_FALSE(sounding().contains(questionNote)) << "note " << questionNote;
+    EXPECT_EQ(sounding(), QSet<int>{60}) << "the tonic alone";
+}
+
+TEST_F(ChangeMidQuestion, ToIntervalsPracticeSilencesTheQuestionNote) {
+    const int questionNote = changeMidQuestion(false, {"Practice Intervals?", "Intervals"});
+    EXPECT_FALSE(sounding().contains(questionNote)) << "note " << questionNote;
+    EXPECT_EQ(sounding(), QSet<int>{60}) << "the tonic alone";
 }
 
 using SoundOptions = TimedMidi;
@@ -268,8 +318,7 @@ TEST_F(SoundOptions, AnOutputChosenFromTheListIsOpenedAndHidesTheList) {
 using KeysAndLevels = PitchTrainerTest;
 
 TEST_F(KeysAndLevels, AKeyChosenAtTheStartSoundsItsTonic) {
-    const PitchMenuItem* item =
-        findMenuItem(pitchMenuBar(), state(), {"Key", "2 sharps", "D Major"});
+    const PitchMenuItem* item = findMenuItem(menus, state(), {"Key", "2 sharps", "D Major"});
     ASSERT_NE(item, nullptr);
     item->triggered(trainer);
     EXPECT_EQ(state().Key, "Key = D Major.");

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tonewise {
 namespace {
 
@@ -128,14 +132,93 @@ TEST_F(ScriptCommand, RefusesWhatItCannotCarryOut) {
     EXPECT_EQ(run(QStringLiteral("wait soon\n")), 2);
     EXPECT_TRUE(err.contains("wait needs a number of milliseconds")) << err.toStdString();
 
+    // The virtual clock is never taken near its end.
+    err.clear();
+    EXPECT_EQ(run(QStringLiteral("wait 86400000\nwait 9223372036854775000\n")), 2);
+    EXPECT_EQ(err.trimmed(), "tonewise: line 2: wait needs a number of milliseconds from 0 to "
+                             "86400000 (a day): wait 9223372036854775000");
+
     err.clear();
     EXPECT_EQ(run(QStringLiteral("wait 10\n"), {QStringLiteral("--seed"), QStringLiteral("x")}), 2);
-    EXPECT_TRUE(err.startsWith("Usage: tonewise --script FILE")) << err.toStdString();
+    EXPECT_EQ(err, "tonewise: --seed must be a whole number, not \"x\"; see 'tonewise --help'\n");
 }
 
 TEST_F(ScriptCommand, RefusesAHiddenKey) {
     EXPECT_EQ(run(QStringLiteral("menu Practice Intervals? > Intervals\nwait 700\nkey F1\n")), 2);
     EXPECT_TRUE(err.contains("line 3: the key F1 is hidden")) << err.toStdString();
+}
+
+// A script is read from an ordinary file of sane size, or from standard input, never without
+// end from a device or a pipe that nobody writes to.
+class ScriptSources : public ScriptCommand {
+protected:
+    int runFrom(const QString& path) {
+        out.clear();
+        err.clear();
+        QTextStream outStream(&out), errStream(&err);
+        const int status = runScriptCommand(
+            {QStringLiteral("--script"), path, QStringLiteral("--scores"), folder.path()},
+            outStream, errStream);
+        errStream.flush();
+        return status;
+    }
+    QString write(const QString& name, const QByteArray& contents) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return file.fileName();
+    }
+};
+
+TEST_F(ScriptSources, OnlyOrdinaryFilesAreRead) {
+    const QString link = folder.filePath(QStringLiteral("Z.txt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), link));
+    const QString pipe = folder.filePath(QStringLiteral("F.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {QStringLiteral("/dev/zero"), link, pipe, folder.path()}) {
+        EXPECT_EQ(runFrom(path), 2) << path.toStdString();
+        EXPECT_EQ(
+            err.trimmed(),
+            QStringLiteral("tonewise: cannot read the script %1: not an ordinary file").arg(path));
+        EXPECT_TRUE(out.isEmpty());
+    }
+    EXPECT_EQ(runFrom(folder.filePath(QStringLiteral("none.txt"))), 2);
+    EXPECT_TRUE(err.contains("No such file")) << err.toStdString();
+}
+
+TEST_F(ScriptSources, ALongScriptOrLineIsRefused) {
+    // Lines of 4001 bytes: the 1049th goes beyond 4 MiB.
+    EXPECT_EQ(runFrom(write(QStringLiteral("long.txt"),
+                            ("# " + QByteArray(3998, 'x') + "\n").repeated(1100))),
+              2);
+    EXPECT_EQ(err.trimmed(), "tonewise: line 1049: the script is longer than 4 MiB");
+
+    EXPECT_EQ(runFrom(write(QStringLiteral("wide.txt"),
+                            "wait 1\n# " + QByteArray(5000, 'x') + "\nwait 1\n")),
+              2);
+    EXPECT_EQ(err.trimmed(), "tonewise: line 2: the line is longer than 4096 characters");
+    // The longest line there may be, with or without its line break.
+    EXPECT_EQ(runFrom(write(QStringLiteral("widest.txt"),
+                            "# " + QByteArray(4094, 'x') + "\n# " + QByteArray(4094, 'x'))),
+              0)
+        << err.toStdString();
+}
+
+TEST_F(ScriptSources, StandardInputIsReadLineByLine) {
+    const int saved = ::dup(STDIN_FILENO);
+    const auto readFrom = [this](const QString& path) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        ::dup2(fd, STDIN_FILENO);
+        ::close(fd);
+        return runFrom(QStringLiteral("-"));
+    };
+    EXPECT_EQ(readFrom(write(QStringLiteral("in.txt"), "wait 20\nkey C3\n")), 0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains("20 field AnsShow \"That is correct: C3\"")) << out.toStdString();
+    EXPECT_EQ(readFrom(QStringLiteral("/dev/zero")), 2);
+    EXPECT_EQ(err.trimmed(), "tonewise: line 1: the line is longer than 4096 characters");
+    ::dup2(saved, STDIN_FILENO);
+    ::close(saved);
 }
 
 } // namespace

@@ -1,13 +1,17 @@
 // The pitch trainer's main window, driven as a student drives it: clicks on its keys and
 // buttons, menu items, and the boxes that open; time passes on a virtual clock.
+#include "ExerciseLines.h"
 #include "HelpWindow.h"
 #include "Intervals.h"
+#include "LayoutChecks.h"
 #include "MersenneRandom.h"
 #include "MidiInput.h"
 #include "MidiOut.h"
 #include "ModalAnswerer.h"
+#include "MusicKeys.h"
 #include "ProgramLanguage.h"
 #include "RecordingMidiPlatform.h"
+#include "ScaleLevels.h"
 #include "ScoreStore.h"
 #include "StaffPainter.h"
 #include "StaffView.h"
@@ -41,7 +45,8 @@ struct ToneWindow {
     QTemporaryDir scoreRoot;
     scores::ScoreStore store{scoreRoot.path() + QStringLiteral("/Qor_Music")};
     ScriptedBoxes boxes;
-    RecordingMidiPlatform platform{{QStringLiteral("Built-in synthesizer"), QStringLiteral("Port B")}};
+    RecordingMidiPlatform platform{
+        {QStringLiteral("Built-in synthesizer"), QStringLiteral("Port B")}};
     TMidiOutput output{nullptr, &platform};
     MersenneRandom random{20261208};
     VirtualClock clock;
@@ -60,7 +65,8 @@ struct ToneWindow {
         window->show();
         if (!QTest::qWaitForWindowActive(window.get()))
             return false;
-        return QTest::qWaitFor([this] { return window->isMaximized() && !state().Score.isEmpty(); });
+        return QTest::qWaitFor(
+            [this] { return window->isMaximized() && !state().Score.isEmpty(); });
     }
 
     void wait(int milliseconds) { clock.advance(milliseconds); }
@@ -153,6 +159,44 @@ void savePicture(QWidget* widget, const QString& name) {
         widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
+// The texts the window can show, in the language installed, that overflow their controls.
+QStringList textsThatOverflow(const TForm1& w) {
+    QStringList faults;
+    auto mustFit = [&faults](QWidget* control, const QString& text, int room) {
+        if (const int excess = layoutchecks::excess(control->font(), text, room))
+            faults << QStringLiteral("%1: \"%2\" is %3 px too wide")
+                          .arg(control->objectName(), text)
+                          .arg(excess);
+    };
+    const int lineRoom = w.Key->contentsRect().width() - 4;
+    for (const MusicKey& key : MusicKeys())
+        mustFit(w.Key, shownKeyLine(key.keyText), lineRoom);
+    for (const ScaleLevel& level : ScaleLevels())
+        mustFit(w.QuestShw, shownLevelLine(level.QuestShwText), lineRoom);
+    for (const char* message :
+         {"Select Key and scale-steps from Menu or click middle C.",
+          "Starting note is first scale-step.", "Click Perfect 1 for first answer.",
+          "Please play first scale step of new key.", "Please play second note.",
+          "Please try again."})
+        mustFit(w.AnsShow, QCoreApplication::translate("PitchTrainer", message), lineRoom);
+    for (int semitones = 0; semitones <= 17; ++semitones)
+        mustFit(
+            w.AnsShow,
+            QCoreApplication::translate("PitchTrainer", "That is correct: %1")
+                .arg(QCoreApplication::translate(
+                    "Intervals", intervalName(semitones).value_or(QString()).toUtf8().constData())),
+            lineRoom);
+    mustFit(w.Label2, w.Label2->text(), w.Label2->width());
+    for (const char* score : {"Start", "Advance", "Repeat", "New Scale"})
+        mustFit(w.Score, QCoreApplication::translate("PitchTrainer", score), w.Score->width() - 8);
+    mustFit(w.Score, QStringLiteral("100.00%"), w.Score->width() - 8);
+    for (const auto& [button, caption] :
+         {std::pair{w.StartButton, "Start-Reset Score"}, std::pair{w.AnsDisplay, "Next Answer?"},
+          std::pair{w.RepeatNotes, "Repeat Notes"}})
+        mustFit(button, QCoreApplication::translate("PitchTrainer", caption), button->width() - 8);
+    return faults;
+}
+
 bool overlaps(const QWidget* a, const QWidget* b) {
     return a->geometry().intersects(b->geometry());
 }
@@ -173,6 +217,7 @@ private slots:
     void spanishFromTheStart();
     void midiKeyboardAnswers();
     void helpAndAbout();
+    void layoutAtThisScreenSize_data();
     void layoutAtThisScreenSize();
 };
 
@@ -191,16 +236,17 @@ void TestTForm1::startUp() {
              QStringLiteral("Select Key and scale-steps from Menu or click middle C."));
     QCOMPARE(w.Score->toPlainText(), QStringLiteral("Start"));
     QCOMPARE(w.Label2->text(), QStringLiteral("Correct Answers:"));
-    for (const char* item : {"ClavedoSol", "Scalesteps", "NoteNamesOff", "Letters", "SustainOn1",
-                             "AdvanceOn1", "AutoAdvance2", "AutoModOff", "DontPlay", "QuizOff",
-                             "Level0", "CMajor", "N0signature1"})
+    for (const char* item :
+         {"ClavedoSol", "Scalesteps", "NoteNamesOff", "Letters", "SustainOn1", "AdvanceOn1",
+          "AutoAdvance2", "AutoModOff", "DontPlay", "QuizOff", "Level0", "CMajor", "N0signature1"})
         QVERIFY2(t.checked(QString::fromLatin1(item)), item);
     for (const char* item : {"ClavedoF", "Intervals", "NoteNames", "Syllables", "SustainOff1",
                              "AdvanceOff1", "AutoModOn", "LastNoteAgain", "QuizOn", "BeginTest"})
         QVERIFY2(!t.checked(QString::fromLatin1(item)), item);
     QVERIFY(!w.menuAction(QStringLiteral("BeginTest"))->isEnabled());
     QVERIFY(!w.menuAction(QStringLiteral("HintsOn"))->isEnabled());
-    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(), QStringLiteral("Practice Intervals?"));
+    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(),
+             QStringLiteral("Practice Intervals?"));
     QCOMPARE(w.menuAction(QStringLiteral("NoteNames1"))->text(), QStringLiteral("Note Names On?"));
     QCOMPARE(w.menuAction(QStringLiteral("RepeatLastNote1"))->text(),
              QStringLiteral("Repeat Last Note? "));
@@ -284,7 +330,8 @@ void TestTForm1::intervalsExercise() {
     t.wait(10);
     const int before = t.noteOns(60);
     t.trigger(QStringLiteral("Intervals"));
-    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(), QStringLiteral("Practice Pitches?"));
+    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(),
+             QStringLiteral("Practice Pitches?"));
     QCOMPARE(w.AnsShow->text(), QStringLiteral("Click Perfect 1 for first answer."));
     QVERIFY(!w.keyButton(QStringLiteral("F1"))->isVisible());
     QVERIFY(!w.keyButton(QStringLiteral("C3sharp"))->isVisible());
@@ -414,6 +461,7 @@ void TestTForm1::quizToTheScoreFile() {
     t.clickButton(w.StartButton);
     QVERIFY(t.checked(QStringLiteral("BeginTest")));
     QVERIFY(!w.StartButton->isEnabled());
+    savePicture(&w, QStringLiteral("quiz-running-%1").arg(language.isEmpty() ? "en" : language));
     for (int answer = 0; answer < 2; ++answer) {
         t.wait(answer == 0 ? 10 : 300);
         t.clickKey(t.keyOfQuestion());
@@ -463,8 +511,20 @@ void TestTForm1::spanishFromTheStart() {
              QStringLiteral("¿Practicar intervalos?"));
     QCOMPARE(w.menuAction(QStringLiteral("HelpTopics1"))->text(),
              QStringLiteral("&Temas de ayuda"));
-    // The key and level lines are the trainer's record of the exercise: they stay as written.
-    QCOMPARE(w.Key->text(), QStringLiteral("Key = C Major."));
+    // The key and level lines are shown in Spanish; the trainer keeps them in English for the
+    // score files.
+    QCOMPARE(w.Key->text(), QStringLiteral("Tonalidad = Do mayor."));
+    QCOMPARE(w.QuestShw->text(), QStringLiteral("Grados = 1, 3, 5."));
+    QCOMPARE(t.state().Key, QStringLiteral("Key = C Major."));
+    t.trigger(QStringLiteral("FsharpMinor"));
+    t.trigger(QStringLiteral("Mixed1"));
+    QCOMPARE(w.Key->text(), QStringLiteral("Tonalidad = Fa sostenido menor armónica."));
+    QCOMPARE(w.QuestShw->text(), QStringLiteral("Grados = 1 - 8 + homónima 3,6."));
+    QCOMPARE(t.state().QuestShw, QStringLiteral("Scale-steps = 1 - 8 + Parallel 3,6."));
+    t.trigger(QStringLiteral("Mixed5"));
+    QCOMPARE(w.QuestShw->text(), QStringLiteral("Grados = 5 - 1 - 8 + homónima 3,6,7"));
+    t.trigger(QStringLiteral("CMajor"));
+    t.trigger(QStringLiteral("Level0"));
 
     // Captions that change with the state change in Spanish too.
     t.trigger(QStringLiteral("Intervals"));
@@ -596,7 +656,8 @@ void TestTForm1::helpAndAbout() {
     TForm1& w = *t.window;
     t.trigger(QStringLiteral("HelpTopics1"));
     QVERIFY(w.helpWindow() && w.helpWindow()->isVisible());
-    QVERIFY(w.helpWindow()->browser()->toPlainText().startsWith(QStringLiteral("HOW TO USE TONEWISE")));
+    QVERIFY(
+        w.helpWindow()->browser()->toPlainText().startsWith(QStringLiteral("HOW TO USE TONEWISE")));
     ModalAnswerer answerer;
     t.trigger(QStringLiteral("About1"));
     QCOMPARE(answerer.seen.size(), 1);
@@ -604,20 +665,31 @@ void TestTForm1::helpAndAbout() {
     QVERIFY(answerer.seen[0].text.contains(QStringLiteral("SIL Open Font License")));
 }
 
-// Run once per screen shape (the test configuration names the screen): nothing clips or
-// overlaps, and every text fits its control.
+// Run once per screen shape (the test configuration names the screen), in every language:
+// nothing clips or overlaps, every text the window can show fits its control, every menu fits
+// the menu bar, and the about box fits the screen.
+void TestTForm1::layoutAtThisScreenSize_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : layoutchecks::languages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
 void TestTForm1::layoutAtThisScreenSize() {
+    QFETCH(QString, language);
+    const ProgramLanguage chosen(QStringLiteral("tonewise"), language);
+    QCOMPARE(chosen.isTranslated(), language != QLatin1String("en"));
     ToneWindow t;
     QVERIFY(t.showAsStarted());
     TForm1& w = *t.window;
     QVERIFY(QTest::qWaitFor([&w] { return w.ElasticForm1->isCaptured(); }));
     QApplication::processEvents();
     const QSize screen = w.screen()->size();
-    savePicture(&w, QStringLiteral("window-%1x%2").arg(screen.width()).arg(screen.height()));
+    savePicture(
+        &w,
+        QStringLiteral("window-%1x%2-%3").arg(screen.width()).arg(screen.height()).arg(language));
     const QRect client = w.centralWidget()->rect();
-    QList<QWidget*> controls{w.Key,        w.QuestShw,   w.AnsShow,    w.Score,
-                             w.Label2,     w.Items,      w.PaintBox1,  w.StartButton,
-                             w.AnsDisplay, w.RepeatNotes};
+    QList<QWidget*> controls{w.Key,   w.QuestShw,  w.AnsShow,     w.Score,      w.Label2,
+                             w.Items, w.PaintBox1, w.StartButton, w.AnsDisplay, w.RepeatNotes};
     for (QWidget* control : controls) {
         QVERIFY2(client.contains(control->geometry()), qPrintable(control->objectName()));
         for (QWidget* other : controls)
@@ -637,31 +709,41 @@ void TestTForm1::layoutAtThisScreenSize() {
     for (std::size_t i = 0; i < layout.size(); ++i)
         for (std::size_t j = i + 1; j < layout.size(); ++j)
             if (layout[i].black == layout[j].black)
-                QVERIFY2(w.keys[i]->geometry().intersected(w.keys[j]->geometry()).width() <=
-                             border,
+                QVERIFY2(w.keys[i]->geometry().intersected(w.keys[j]->geometry()).width() <= border,
                          qPrintable(layout[i].name + " / " + layout[j].name));
 
-    // The longest texts fit.
-    auto fits = [](QWidget* control, const QString& text, int room) {
-        return QFontMetrics(control->font()).horizontalAdvance(text) <= room;
-    };
-    const int lineRoom = w.Key->contentsRect().width() - 4;
-    for (const QString& text :
-         {QStringLiteral("Key = F# Harmonic Minor."),
-          QStringLiteral("Scale-steps = 5, 6, 7, 1, 2, 3, 4, 5, 6, 7, 8."),
-          QStringLiteral("Select Key and scale-steps from Menu or click middle C."),
-          QStringLiteral("That is correct: minor 10 (or Aug9)")})
-        QVERIFY2(fits(w.Key, text, lineRoom), qPrintable(text));
-    QVERIFY(fits(w.Label2, w.Label2->text(), w.Label2->width()));
-    QVERIFY2(fits(w.Score, QStringLiteral("100.00%"), w.Score->width() - 8), qPrintable(QStringLiteral("%1 px font, %2 wide, text %3").arg(w.Score->font().pixelSize()).arg(w.Score->width()).arg(QFontMetrics(w.Score->font()).horizontalAdvance("100.00%"))));
-    for (TGradButton* button : {w.StartButton, w.AnsDisplay, w.RepeatNotes})
-        QVERIFY2(fits(button, button->caption(), button->width() - 8),
-                 qPrintable(button->caption()));
+    // Every text each control can show fits it.
+    const QStringList faults = textsThatOverflow(w);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+    // Every menu fits the menu bar, also with the longer titles the menus take on.
+    QVERIFY2(layoutchecks::menusOutOfSight(w.menuBar()).isEmpty(),
+             qPrintable(layoutchecks::menusOutOfSight(w.menuBar()).join(", ")));
     t.trigger(QStringLiteral("Intervals"));
+    t.window->trainer().NoteNamesClick();
+    w.showState();
+    QApplication::processEvents();
+    QVERIFY2(layoutchecks::menusOutOfSight(w.menuBar()).isEmpty(),
+             qPrintable(layoutchecks::menusOutOfSight(w.menuBar()).join(", ")));
     for (const char* name : {"B1", "C4", "E4"}) {
         TGradButton* key = w.keyButton(QString::fromLatin1(name));
-        QVERIFY2(fits(key, key->caption(), key->width()), name);
+        QVERIFY2(!layoutchecks::excess(key->font(), key->caption(), key->width()), name);
     }
+
+    // The about box fits the screen, its OK button in reach; the font's licence scrolls in it.
+    ModalAnswerer answerer;
+    bool fits = false;
+    QString licence;
+    answerer.inspect = [&](QDialog* dialog) {
+        fits = layoutchecks::fitsItsScreen(dialog);
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
+            licence = box->detailedText();
+    };
+    t.trigger(QStringLiteral("About1"));
+    QCOMPARE(answerer.seen.size(), 1);
+    QVERIFY(fits);
+    QVERIFY(licence.contains(QStringLiteral("SIL OPEN FONT LICENSE")));
+    QVERIFY(!answerer.seen[0].text.contains(QStringLiteral("PREAMBLE")));
 }
 
 QTEST_MAIN(TestTForm1)

@@ -7,12 +7,7 @@
 
 namespace {
 
-struct Entry {
-    QString context;
-    QString source;
-    QString translation;
-    QString type;
-};
+using Entry = TsEntry;
 
 // The %1 .. %99 markers of a text, each once.
 QSet<QString> placeMarkers(const QString& text) {
@@ -98,8 +93,13 @@ QStringList tsProblems(const QString& path) {
 }
 
 int tsEntryCount(const QString& path) {
+    return static_cast<int>(tsEntries(path).size());
+}
+
+QList<TsEntry> tsEntries(const QString& path) {
     QList<Entry> entries;
     QString failure;
-    readEntries(path, entries, failure);
-    return static_cast<int>(entries.size());
+    if (!readEntries(path, entries, failure))
+        return {};
+    return entries;
 }

@@ -12,3 +12,14 @@ QStringList tsProblems(const QString& path);
 
 // The number of translated entries in the file.
 int tsEntryCount(const QString& path);
+
+// One text of a translator's file, as it stands there.
+struct TsEntry {
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "unfinished", "vanished", "obsolete" or empty
+};
+
+// Every entry of the file, in file order; none when it cannot be read.
+QList<TsEntry> tsEntries(const QString& path);

@@ -9,6 +9,8 @@
 // and shadow, the middle columns are two identical slices of the straight part.
 //
 // Usage: lume-images OUTPUT_FOLDER
+#include "CommandLine.h"
+
 #include <QDir>
 #include <QImage>
 #include <QLinearGradient>
@@ -126,12 +128,24 @@ QImage cut(const QImage& wide) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QTextStream err(stderr);
-    if (argc != 2) {
-        err << "Usage: lume-images OUTPUT_FOLDER\n";
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    QTextStream out(stdout), err(stderr);
+    CommandLine line(QStringLiteral("lume-images"),
+                     QStringLiteral("Draws the four images of the answer button into a folder: "
+                                    "BUTTON2A.png and BUTTON1A.png (raised, on grey and on white), "
+                                    "BUTTON2B.png and BUTTON1B.png (pressed)."));
+    line.addUsage(QStringLiteral("OUTPUT_FOLDER"));
+    line.addPositional(QStringLiteral("OUTPUT_FOLDER"),
+                       QStringLiteral("An existing folder; its images of those names are "
+                                      "replaced."));
+    line.addExitStatus(0, QStringLiteral("The four images were written."));
+    line.addExitStatus(1, QStringLiteral("The folder does not exist, or an image could not be "
+                                         "written."));
+    line.addExitStatus(2, QStringLiteral("A wrong command line."));
+    if (const std::optional<int> status = line.parse(CommandLine::arguments(argc, argv), out, err))
+        return *status;
+    if (line.positionalArguments().isEmpty())
+        return line.fail(err, QStringLiteral("the output folder is missing"));
+    const QDir folder(line.positionalArguments().constFirst());
     if (!folder.exists()) {
         err << "No such folder: " << folder.path() << "\n";
         return 1;
@@ -147,9 +161,9 @@ int main(int argc, char** argv) {
                               {"BUTTON1A.png", false, white},
                               {"BUTTON2B.png", true, grey},
                               {"BUTTON1B.png", true, white}};
-    for (const Output& out : outputs) {
-        const QImage image = cut(drawWide(out.pressed, out.ground));
-        const QString path = folder.filePath(QString::fromLatin1(out.name));
+    for (const Output& output : outputs) {
+        const QImage image = cut(drawWide(output.pressed, output.ground));
+        const QString path = folder.filePath(QString::fromLatin1(output.name));
         if (!image.save(path, "PNG")) {
             err << "Cannot write " << path << "\n";
             return 1;

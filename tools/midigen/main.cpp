@@ -3,12 +3,14 @@
 //   midigen stream [options] STRING            the stream buffer, one event a line
 //   midigen render [options] STRING -o OUT.wav the stream rendered by the built-in synthesizer
 
+#include "CommandLine.h"
 #include "MidiResult.h"
 #include "NoteStringParser.h"
 #include "OfflineRender.h"
 #include "StreamBuilder.h"
 
 #include <QString>
+#include <QTextStream>
 
 #include <algorithm>
 #include <charconv>
@@ -25,35 +27,60 @@ namespace {
 constexpr int NoEvent = 1;
 constexpr int BadUsage = 2;
 
-const char* const usageText =
-    "Usage: midigen events [options] STRING\n"
-    "       midigen stream [options] STRING\n"
-    "       midigen render [options] STRING -o FILE.wav\n"
-    "\n"
-    "Turns a note string (TIME;SOUND;DURATION tokens separated by commas, ticks of 10 ms)\n"
-    "into MIDI events.\n"
-    "  events  prints the sorted events, one a line: TIME KIND VALUE CHANNEL\n"
-    "          (KIND 6 program change, 8 note on, 9 note off; CHANNEL 0..15, 9 is\n"
-    "          percussion), then whether a pitch bend may glide the string\n"
-    "  stream  prints the stream buffer, one 12-byte event a line: DELTA STREAMID EVENT\n"
-    "  render  renders the stream through the built-in synthesizer into a WAV file\n"
-    "\n"
-    "Options (values out of range are brought to the nearer bound):\n"
-    "  --channel 1..16       MIDI channel (10 is percussion; default 1)\n"
-    "  --instrument N        0..174 or a name such as mgHandClap (default 0, piano)\n"
-    "  --octave 0..10        starting octave (default 4)\n"
-    "  --duration N          note length in ticks when the string gives none (default 50)\n"
-    "  --volume 0..100       (default 100)\n"
-    "  --pan -100..100       (default 0)\n"
-    "  --reverb 0..100       (default 0)\n"
-    "  --chorus 0..100       (default 0)\n"
-    "  --modulation 0..100   (default 0)\n"
-    "  --sustain             sustain pedal down\n"
-    "  --pitchbend -120..120 bend target in tenths of a semitone (default 0)\n"
-    "  --pbdelay 0..100      percent of the note before the bend starts (default 0)\n"
-    "  --pbduration 0..100   percent of the rest over which it glides (default 100)\n"
-    "  --loops N             times the stream is played when rendered (default 1)\n"
-    "  -o FILE.wav           where render writes (render only)\n";
+// What a note string is, and what each command prints.
+const char* const aboutText =
+    "Turns a note string (TIME;SOUND;DURATION tokens separated by commas, ticks of 10 ms) into "
+    "MIDI events.";
+
+struct NumberOption {
+    const char* name;
+    const char* valueName;
+    const char* description;
+};
+
+// Values out of range are brought to the nearer bound.
+const NumberOption numberOptions[] = {
+    {"channel", "1..16", "MIDI channel (10 is percussion; default 1)."},
+    {"instrument", "N", "0..174 or a name such as mgHandClap (default 0, piano)."},
+    {"octave", "0..10", "Starting octave (default 4)."},
+    {"duration", "N", "Note length in ticks when the string gives none (default 50)."},
+    {"volume", "0..100", "Volume (default 100)."},
+    {"pan", "-100..100", "Pan (default 0)."},
+    {"reverb", "0..100", "Reverb (default 0)."},
+    {"chorus", "0..100", "Chorus (default 0)."},
+    {"modulation", "0..100", "Modulation (default 0)."},
+    {"pitchbend", "-120..120", "Bend target in tenths of a semitone (default 0)."},
+    {"pbdelay", "0..100", "Percent of the note before the bend starts (default 0)."},
+    {"pbduration", "0..100", "Percent of the rest over which it glides (default 100)."},
+    {"loops", "N", "Times the stream is played when rendered (default 1)."},
+};
+
+void describe(CommandLine& line) {
+    line.addUsage(QStringLiteral("events [options] STRING"));
+    line.addUsage(QStringLiteral("stream [options] STRING"));
+    line.addUsage(QStringLiteral("render [options] STRING -o FILE.wav"));
+    line.addParagraph(QStringLiteral("Values out of range are brought to the nearer bound."));
+    line.addPositional(
+        QStringLiteral("COMMAND"),
+        QStringLiteral("events: print the sorted events, one a line: TIME KIND VALUE CHANNEL "
+                       "(KIND 6 program change, 8 note on, 9 note off; CHANNEL 0..15, 9 is "
+                       "percussion), then whether a pitch bend may glide the string.\n"
+                       "stream: print the stream buffer, one 12-byte event a line: DELTA "
+                       "STREAMID EVENT.\n"
+                       "render: render the stream through the built-in synthesizer into a WAV "
+                       "file."));
+    line.addPositional(QStringLiteral("STRING"), QStringLiteral("The note string."));
+    for (const NumberOption& option : numberOptions)
+        line.addOption({QString::fromLatin1(option.name), QString::fromLatin1(option.description),
+                        QString::fromLatin1(option.valueName)});
+    line.addOption({QStringLiteral("sustain"), QStringLiteral("Sustain pedal down.")});
+    line.addOption({QStringLiteral("o"), QStringLiteral("Where render writes (render only)."),
+                    QStringLiteral("FILE.wav")});
+    line.addExitStatus(0, QStringLiteral("Done."));
+    line.addExitStatus(1, QStringLiteral("The string gives no event, or the WAV file could not "
+                                         "be written."));
+    line.addExitStatus(2, QStringLiteral("A wrong command line."));
+}
 
 struct Request {
     std::string command;
@@ -63,11 +90,6 @@ struct Request {
     midigen::StreamSettings settings;
     uint32_t loops = 1;
 };
-
-int usage() {
-    std::fputs(usageText, stderr);
-    return BadUsage;
-}
 
 std::optional<long long> readNumber(std::string_view text) {
     if (text.empty())
@@ -89,95 +111,86 @@ template <typename T> T clampNumber(long long value, long long low, long long hi
     return static_cast<T>(std::clamp(value, low, high));
 }
 
-// Reads the options and the string; false when they do not make sense.
-bool parseArguments(int argc, char* argv[], Request& request) {
-    if (argc < 2)
-        return false;
-    request.command = argv[1];
-    if (request.command != "events" && request.command != "stream" && request.command != "render")
-        return false;
-    bool haveNotes = false;
-    bool optionsEnded = false;
-    for (int i = 2; i < argc; ++i) {
-        std::string argument = argv[i];
-        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            if (haveNotes)
-                return false;
-            request.notes = argument;
-            haveNotes = true;
+// Sets the option `name` to the number `n`, brought into its range.
+void setNumber(const QString& name, long long n, Request& request) {
+    auto& s = request.settings;
+    if (name == QLatin1String("channel")) {
+        request.context.channel = clampNumber<int>(n, 1, 16) - 1;
+        s.channel = request.context.channel;
+    } else if (name == QLatin1String("instrument")) {
+        request.context.instrument = clampNumber<int>(n, 0, midigen::InstrumentCount - 1);
+        s.instrument = request.context.instrument;
+    } else if (name == QLatin1String("octave")) {
+        request.context.octave = clampNumber<int>(n, 0, 10);
+    } else if (name == QLatin1String("duration")) {
+        request.context.duration = clampNumber<uint32_t>(n, 0, UINT32_MAX);
+    } else if (name == QLatin1String("volume")) {
+        s.volume = clampNumber<int>(n, 0, 100);
+    } else if (name == QLatin1String("pan")) {
+        s.pan = clampNumber<int>(n, -100, 100);
+    } else if (name == QLatin1String("reverb")) {
+        s.reverb = clampNumber<int>(n, 0, 100);
+    } else if (name == QLatin1String("chorus")) {
+        s.chorus = clampNumber<int>(n, 0, 100);
+    } else if (name == QLatin1String("modulation")) {
+        s.modulation = clampNumber<int>(n, 0, 100);
+    } else if (name == QLatin1String("pitchbend")) {
+        s.pitchBend = clampNumber<int>(n, -120, 120);
+    } else if (name == QLatin1String("pbdelay")) {
+        s.pbDelay = clampNumber<int>(n, 0, 100);
+    } else if (name == QLatin1String("pbduration")) {
+        s.pbDuration = clampNumber<int>(n, 0, 100);
+    } else if (name == QLatin1String("loops")) {
+        request.loops = clampNumber<uint32_t>(n, 0, UINT32_MAX);
+    }
+}
+
+// Reads the command, the options and the string; on a mistake, an empty request after writing
+// why to `why`.
+std::optional<Request> readRequest(const CommandLine& line, QString& why) {
+    const QStringList positional = line.positionalArguments();
+    Request request;
+    request.command = positional.value(0).toStdString();
+    if (request.command != "events" && request.command != "stream" && request.command != "render") {
+        why = QStringLiteral("the command must be events, stream or render, not '%1'")
+                  .arg(positional.value(0));
+        return std::nullopt;
+    }
+    if (positional.size() < 2) {
+        why = QStringLiteral("%1 needs the note string").arg(positional.value(0));
+        return std::nullopt;
+    }
+    request.notes = positional.at(1).toStdString();
+    request.settings.sustain = line.isSet(QStringLiteral("sustain"));
+    for (const NumberOption& option : numberOptions) {
+        const QString name = QString::fromLatin1(option.name);
+        if (!line.isSet(name))
             continue;
-        }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (argument == "--sustain") {
-            request.settings.sustain = true;
-            continue;
-        }
-        std::string value;
-        const size_t equals = argument.find('=');
-        if (argument.starts_with("--") && equals != std::string::npos) {
-            value = argument.substr(equals + 1);
-            argument.resize(equals);
-        } else if (i + 1 < argc) {
-            value = argv[++i];
-        } else {
-            return false;
-        }
-        if (argument == "-o") {
-            if (request.command != "render" || value.empty())
-                return false;
-            request.output = value;
-            continue;
-        }
-        if (argument == "--instrument") {
-            if (const std::optional<int> named = midigen::instrumentByName(value)) {
+        const QString value = line.value(name);
+        if (name == QLatin1String("instrument")) {
+            if (const std::optional<int> named = midigen::instrumentByName(value.toStdString())) {
                 request.context.instrument = *named;
                 request.settings.instrument = *named;
                 continue;
             }
         }
-        const std::optional<long long> number = readNumber(value);
-        if (!number)
-            return false;
-        const long long n = *number;
-        auto& s = request.settings;
-        if (argument == "--channel") {
-            request.context.channel = clampNumber<int>(n, 1, 16) - 1;
-            s.channel = request.context.channel;
-        } else if (argument == "--instrument") {
-            request.context.instrument = clampNumber<int>(n, 0, midigen::InstrumentCount - 1);
-            s.instrument = request.context.instrument;
-        } else if (argument == "--octave") {
-            request.context.octave = clampNumber<int>(n, 0, 10);
-        } else if (argument == "--duration") {
-            request.context.duration = clampNumber<uint32_t>(n, 0, UINT32_MAX);
-        } else if (argument == "--volume") {
-            s.volume = clampNumber<int>(n, 0, 100);
-        } else if (argument == "--pan") {
-            s.pan = clampNumber<int>(n, -100, 100);
-        } else if (argument == "--reverb") {
-            s.reverb = clampNumber<int>(n, 0, 100);
-        } else if (argument == "--chorus") {
-            s.chorus = clampNumber<int>(n, 0, 100);
-        } else if (argument == "--modulation") {
-            s.modulation = clampNumber<int>(n, 0, 100);
-        } else if (argument == "--pitchbend") {
-            s.pitchBend = clampNumber<int>(n, -120, 120);
-        } else if (argument == "--pbdelay") {
-            s.pbDelay = clampNumber<int>(n, 0, 100);
-        } else if (argument == "--pbduration") {
-            s.pbDuration = clampNumber<int>(n, 0, 100);
-        } else if (argument == "--loops") {
-            request.loops = clampNumber<uint32_t>(n, 0, UINT32_MAX);
-        } else {
-            return false;
+        const std::optional<long long> number = readNumber(value.toStdString());
+        if (!number) {
+            why = QStringLiteral("--%1 needs a whole number, not '%2'").arg(name, value);
+            return std::nullopt;
         }
+        setNumber(name, *number, request);
     }
-    if (!haveNotes)
-        return false;
-    return request.command != "render" || !request.output.empty();
+    request.output = line.value(QStringLiteral("o")).toStdString();
+    if (request.command != "render" && line.isSet(QStringLiteral("o"))) {
+        why = QStringLiteral("-o goes with render only");
+        return std::nullopt;
+    }
+    if (request.command == "render" && request.output.empty()) {
+        why = QStringLiteral("render needs -o FILE.wav");
+        return std::nullopt;
+    }
+    return request;
 }
 
 int render(const Request& request, const std::vector<midigen::BufferEvent>& buffer) {
@@ -212,9 +225,21 @@ int render(const Request& request, const std::vector<midigen::BufferEvent>& buff
 } // namespace
 
 int main(int argc, char* argv[]) {
-    Request request;
-    if (!parseArguments(argc, argv, request))
-        return usage();
+    QTextStream out(stdout), err(stderr);
+    CommandLine line(QStringLiteral("midigen"), QString::fromLatin1(aboutText));
+    describe(line);
+    if (argc < 2) {
+        // Alone, it shows what it takes.
+        err << line.helpText();
+        return BadUsage;
+    }
+    if (const std::optional<int> status = line.parse(CommandLine::arguments(argc, argv), out, err))
+        return *status;
+    QString why;
+    const std::optional<Request> read = readRequest(line, why);
+    if (!read)
+        return line.fail(err, why);
+    const Request& request = *read;
 
     const midigen::ParsedNoteString parsed =
         midigen::ParseNoteString(request.notes, request.context);

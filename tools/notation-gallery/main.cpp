@@ -3,6 +3,7 @@
 // into one PNG for a musician to review.
 
 #include "BeatRhythm.h"
+#include "CommandLine.h"
 #include "PartitaText.h"
 #include "SmuflFont.h"
 #include "StaffPainter.h"
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTextStream>
 
 #include <cstdio>
 #include <vector>
@@ -267,13 +269,26 @@ void drawNotes(QPainter& p, int& y) {
 } // namespace
 
 int main(int argc, char** argv) {
+    QTextStream out(stdout), err(stderr);
+    CommandLine line(QStringLiteral("notation-gallery"),
+                     QStringLiteral("Draws every rhythm glyph of both meters, the rows and pattern "
+                                    "buttons at their real size, and the grand staff in all 24 "
+                                    "keys into one PNG image, for a musician to review."));
+    line.addUsage(QStringLiteral("OUT.png"));
+    line.addPositional(QStringLiteral("OUT.png"), QStringLiteral("The image to write."));
+    line.addExitStatus(0, QStringLiteral("The image was written."));
+    line.addExitStatus(1, QStringLiteral("The music font could not be loaded, or the image could "
+                                         "not be written."));
+    line.addExitStatus(2, QStringLiteral("A wrong command line."));
+    if (const std::optional<int> status = line.parse(CommandLine::arguments(argc, argv), out, err))
+        return *status;
+    if (line.positionalArguments().isEmpty())
+        return line.fail(err, QStringLiteral("the image to write is missing"));
+    const QString path = line.positionalArguments().constFirst();
+
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: notation-gallery OUT.png\n");
-        return 2;
-    }
     if (!notation::SmuflFont::bravura().isLoaded()) {
         std::fprintf(stderr, "notation-gallery: the music font could not be loaded\n");
         return 1;
@@ -294,9 +309,9 @@ int main(int argc, char** argv) {
         drawKeys(p, y);
         drawNotes(p, y);
     }
-    const QImage out = page.copy(0, 0, kPageWidth, y + kMargin);
-    if (!out.save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "notation-gallery: cannot write %s\n", argv[1]);
+    const QImage gallery = page.copy(0, 0, kPageWidth, y + kMargin);
+    if (!gallery.save(path)) {
+        std::fprintf(stderr, "notation-gallery: cannot write %s\n", qPrintable(path));
         return 1;
     }
     return 0;
