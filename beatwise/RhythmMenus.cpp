@@ -53,6 +53,7 @@ RhythmMenuItem windowCommand(const char* name, const char* caption, WindowComman
     item.name = QString::fromLatin1(name);
     item.caption = fixed(caption);
     item.command = what;
+    item.separated = what == WindowCommand::Exit;
     return item;
 }
 

@@ -18,7 +18,6 @@
 #include "ExportCommand.h"
 #include "QuestionsCommand.h"
 #include "RhythmScriptCommand.h"
-#include "TElasticForm.h"
 #include "TRhytm7.h"
 #include "WindowProgram.h"
 
@@ -55,6 +54,5 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Beatwise");
     WindowProgram program(QStringLiteral("beatwise"), QStringLiteral("Beatwise"), *options);
     TRhytm7 window;
-    return program.run(
-        window, [&window] { return window.isMaximized() && window.ElasticForm1->isCaptured(); });
+    return program.run(window);
 }

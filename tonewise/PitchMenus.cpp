@@ -45,6 +45,7 @@ PitchMenuItem windowCommand(const char* name, const char* caption, WindowCommand
     item.name = QString::fromLatin1(name);
     item.caption = fixed(caption);
     item.command = what;
+    item.separated = what == WindowCommand::Exit || what == WindowCommand::About;
     return item;
 }
 

@@ -23,6 +23,7 @@ template <typename State, typename Engine> struct MenuItem {
     std::function<void(Engine&)> triggered;    // a command item
     std::function<void(Engine&)> opened;       // a submenu, when it opens
     WindowCommand command = WindowCommand::None;
+    bool separated = false; // a line above it in its menu
     std::vector<MenuItem> children;
 
     bool isSubmenu() const { return !children.empty(); }

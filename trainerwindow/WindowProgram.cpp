@@ -4,8 +4,11 @@
 #include "FirstPaint.h"
 #include "ProgramLanguage.h"
 #include "ProgramSound.h"
+#include "TrainerWindow.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -45,4 +48,16 @@ int WindowProgram::run(QWidget& window, const std::function<bool()>& ready) {
     if (!takesPicture())
         midi::announceSoundProblems(&window, title_);
     return QApplication::exec();
+}
+
+int WindowProgram::run(TrainerWindow& window) {
+    QTimer dismissBoxes;
+    if (takesPicture() || probesStartUp()) {
+        QObject::connect(&dismissBoxes, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        dismissBoxes.start(20);
+    }
+    return run(window, [&window] { return window.startedUp(); });
 }

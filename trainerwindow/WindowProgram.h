@@ -9,6 +9,7 @@
 
 class ProgramLanguage;
 class QWidget;
+class TrainerWindow;
 
 // How each trainer's window program starts, after its application object: the window's
 // language (--lang), the sound (--audio-file; none at all for --screenshot), and the picture and
@@ -30,6 +31,10 @@ public:
     // printed at the window's first paint and the program ends; with --screenshot the picture is
     // saved once `ready()` holds after a paint, and the program ends.
     int run(QWidget& window, const std::function<bool()>& ready);
+    // A trainer's window, ready for its picture once it is maximised and scaled. While a picture
+    // or the start-up time is taken, every box the window opens is answered as a student would,
+    // so that the window shows itself ready for the first question.
+    int run(TrainerWindow& window);
 
 private:
     QString program_;
