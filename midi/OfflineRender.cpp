@@ -7,6 +7,8 @@
 #include "internal/StreamPlayer.h"
 #include "internal/SynthCore.h"
 
+#include <QDir>
+
 #include <cmath>
 #include <functional>
 
@@ -117,7 +119,8 @@ int renderStreamToWav(const std::vector<StreamEvent>& events, const QString& pat
         return Error;
     }
     std::vector<int16_t> pcm;
-    return renderLoop(
+    bool written = true;
+    const int result = renderLoop(
         events, options,
         [&](const float* left, const float* right, int frames) {
             pcm.resize(static_cast<size_t>(frames) * 2);
@@ -127,9 +130,27 @@ int renderStreamToWav(const std::vector<StreamEvent>& events, const QString& pat
                 pcm[2 * i + 1] =
                     static_cast<int16_t>(std::lround(std::clamp(right[i], -1.0f, 1.0f) * 32767.0f));
             }
-            return writer.append(pcm.data(), static_cast<size_t>(frames));
+            written = writer.append(pcm.data(), static_cast<size_t>(frames));
+            return written;
         },
         error);
+    // What failed to reach the disk says why (a full disk, for one), also when it was the end.
+    const auto couldNotWrite = [&](const QString& why) {
+        if (error)
+            *error = QStringLiteral("%1 could not be written: %2")
+                         .arg(QDir::toNativeSeparators(path), why);
+    };
+    if (result != Ok) {
+        if (!written)
+            couldNotWrite(writer.errorString());
+        return result;
+    }
+    QString finishError;
+    if (!writer.finish(&finishError)) {
+        couldNotWrite(finishError);
+        return Error;
+    }
+    return Ok;
 }
 
 } // namespace midi

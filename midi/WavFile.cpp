@@ -1,5 +1,7 @@
 #include "WavFile.h"
 
+#include "WavReader.h"
+
 #include <QDataStream>
 #include <QSaveFile>
 #include <algorithm>
@@ -40,37 +42,13 @@ bool writeWav(const QString& path, const WavData& wav) {
 }
 
 bool readWav(const QString& path, WavData& wav) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    WavReader reader;
+    if (!reader.open(path) || !reader.format().isPcm16())
         return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return false;
-    auto word16 = [&](qsizetype at) {
-        return quint16(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
-    };
-    auto word32 = [&](qsizetype at) { return quint32(word16(at) | quint32(word16(at + 2)) << 16); };
-    qsizetype at = 12;
-    bool haveFormat = false;
-    while (at + 8 <= bytes.size()) {
-        const QByteArray id = bytes.mid(at, 4);
-        const quint32 size = word32(at + 4);
-        const qsizetype body = at + 8;
-        if (id == "fmt " && body + 16 <= bytes.size()) {
-            if (word16(body) != 1 || word16(body + 14) != 16)
-                return false; // only 16-bit PCM
-            wav.channels = word16(body + 2);
-            wav.sampleRate = static_cast<int>(word32(body + 4));
-            haveFormat = true;
-        } else if (id == "data" && haveFormat) {
-            const qsizetype available = std::min<qsizetype>(size, bytes.size() - body);
-            wav.samples.resize(static_cast<size_t>(available / 2));
-            std::memcpy(wav.samples.data(), bytes.constData() + body, wav.samples.size() * 2);
-            return wav.channels > 0;
-        }
-        at = body + size + (size & 1);
-    }
-    return false;
+    wav.sampleRate = reader.format().sampleRate;
+    wav.channels = reader.format().channels;
+    reader.readPcm16(static_cast<size_t>(reader.framesLeft()), wav.samples);
+    return true;
 }
 
 std::vector<int16_t> toPcm16(const std::vector<float>& samples) {
@@ -105,10 +83,7 @@ WavStreamWriter::WavStreamWriter(const QString& path, int sampleRate, int channe
     : file_(path), sampleRate_(sampleRate), channels_(channels) {}
 
 WavStreamWriter::~WavStreamWriter() {
-    if (file_.isOpen()) {
-        updateHeader();
-        file_.close();
-    }
+    finish(nullptr);
 }
 
 bool WavStreamWriter::open(QString* error) {
@@ -127,18 +102,50 @@ bool WavStreamWriter::open(QString* error) {
 
 bool WavStreamWriter::append(const int16_t* interleaved, size_t frames) {
     const qint64 bytes = static_cast<qint64>(frames * channels_ * sizeof(int16_t));
-    if (file_.write(reinterpret_cast<const char*>(interleaved), bytes) != bytes)
+    if (failed_ || file_.write(reinterpret_cast<const char*>(interleaved), bytes) != bytes) {
+        fail();
         return false;
+    }
     frames_ += frames;
     return true;
 }
 
-void WavStreamWriter::updateHeader() {
+void WavStreamWriter::fail() {
+    if (failed_)
+        return;
+    failed_ = true;
+    failure_ = file_.errorString();
+    // A write that the disk took only in part leaves no reason of its own; writing the rest once
+    // more gives the system's (a full disk, for one).
+    file_.unsetError();
+    if (!file_.flush())
+        failure_ = file_.errorString();
+}
+
+bool WavStreamWriter::writeHeader() {
     const qint64 end = file_.pos();
-    file_.seek(0);
-    file_.write(header(sampleRate_, channels_, frames_));
-    file_.seek(end);
-    file_.flush();
+    const QByteArray bytes = header(sampleRate_, channels_, frames_);
+    return file_.seek(0) && file_.write(bytes) == bytes.size() && file_.seek(end) && file_.flush();
+}
+
+void WavStreamWriter::updateHeader() {
+    if (!failed_)
+        writeHeader();
+}
+
+bool WavStreamWriter::finish(QString* error) {
+    if (file_.isOpen()) {
+        if (!failed_ && !writeHeader())
+            fail();
+        file_.close();
+        if (!failed_ && file_.error() != QFileDevice::NoError) {
+            failed_ = true;
+            failure_ = file_.errorString();
+        }
+    }
+    if (failed_ && error)
+        *error = failure_;
+    return !failed_;
 }
 
 } // namespace midi

@@ -16,6 +16,7 @@ struct WavData {
 };
 
 bool writeWav(const QString& path, const WavData& wav);
+// Reads a 16-bit PCM file whole (WavReader reads other kinds, and piece by piece).
 bool readWav(const QString& path, WavData& wav);
 
 // Writes a WAV file piece by piece, keeping its header valid as it grows.
@@ -25,15 +26,26 @@ public:
     ~WavStreamWriter(); // finishes the header
 
     bool open(QString* error);
+    // False when the samples could not be written; errorString() says why.
     bool append(const int16_t* interleaved, size_t frames);
     void updateHeader();
+    // Writes the final header and closes the file. False when anything written since the file
+    // was opened did not reach the disk (a full disk), with `error` saying why.
+    bool finish(QString* error);
+    // Why writing failed, in the system's words.
+    QString errorString() const { return failure_; }
     quint64 framesWritten() const { return frames_; }
 
 private:
+    bool writeHeader();
+    void fail();
+
     QFile file_;
     int sampleRate_;
     int channels_;
     quint64 frames_ = 0;
+    bool failed_ = false;
+    QString failure_;
 };
 
 // Converts interleaved float samples (-1..1) to 16-bit.

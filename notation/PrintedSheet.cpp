@@ -1,11 +1,13 @@
 #include "PrintedSheet.h"
 
 #include <QDir>
+#include <QSaveFile>
 
 namespace notation {
 
 PrintedSheet::PrintedSheet(const QString& path, const QString& title, const QString& creator)
-    : path_(path), title_(title), pdf_(path) {
+    : path_(path), title_(title), pdf_(&document_) {
+    document_.open(QIODevice::WriteOnly);
     pdf_.setTitle(title);
     pdf_.setCreator(creator);
     pdf_.setResolution(96);
@@ -39,6 +41,24 @@ qreal PrintedSheet::page(const QString& subtitle) {
 QString PrintedSheet::finish() {
     if (!painter_.isActive() || !painter_.end())
         return QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path_));
+    const auto couldNotWrite = [this](const QString& why) {
+        return QStringLiteral("%1 could not be written: %2")
+            .arg(QDir::toNativeSeparators(path_), why);
+    };
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return couldNotWrite(file.errorString());
+    // A write that the disk takes only in part is followed by one for the rest, which fails with
+    // the system's reason (a full disk, for one).
+    const QByteArray& pdf = document_.data();
+    for (qsizetype done = 0; done < pdf.size();) {
+        const qint64 written = file.write(pdf.constData() + done, pdf.size() - done);
+        if (written <= 0)
+            return couldNotWrite(file.errorString());
+        done += written;
+    }
+    if (!file.commit())
+        return couldNotWrite(file.errorString());
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
@@ -13,7 +14,7 @@ class PrintedSheet {
 public:
     PrintedSheet(const QString& path, const QString& title, const QString& creator);
 
-    // Opens the file; false when it cannot be written.
+    // Starts drawing; false when the sheet cannot be drawn.
     bool begin();
     QPainter& painter() { return painter_; }
     qreal width() const { return pdf_.width(); }
@@ -25,12 +26,15 @@ public:
     // A text in the sheet's font at that pixel size.
     static QFont font(int pixelSize, bool bold = false);
 
-    // Finishes the file; an empty text, or what failed as a sentence.
+    // Writes the file; an empty text, or what failed as a sentence (a full disk, for one).
     QString finish();
 
 private:
     QString path_;
     QString title_;
+    // The page is made in memory and written in one piece at the end, so that a write that
+    // fails is seen and reported: the PDF writer itself does not tell.
+    QBuffer document_;
     QPdfWriter pdf_;
     QPainter painter_;
     bool started_ = false;

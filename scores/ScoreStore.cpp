@@ -1,37 +1,27 @@
 #include "ScoreStore.h"
 
 #include "AtomicFile.h"
-#include "RtfReader.h"
+#include "FileIdentity.h"
 #include "RtfWriter.h"
+#include "ScoreFileLoader.h"
+#include "ScoreFileLock.h"
+#include "ScorePath.h"
 #include "StudentName.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QTemporaryFile>
-#include <QThread>
 
 #include <cerrno>
 #include <cstring>
-
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 namespace scores {
 
 namespace {
-
-// A writer holds the lock only while it rewrites one file (a few milliseconds), so the others
-// look again often, at a fixed short interval: a growing interval would leave a waiting program
-// asleep long after the file became free. The whole wait covers a full computer lab saving at
-// once.
-constexpr int kLockRetryMs = 20;
-constexpr int kLockWaitMs = 60000;
-
-// No score file comes near this; anything larger is not one.
-constexpr qint64 kMaxScoreFileBytes = 16 * 1024 * 1024;
 
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -46,27 +36,6 @@ ScoreFileResult failure(const QString& error) {
     result.status = ScoreFileResult::Status::Failed;
     result.error = error;
     return result;
-}
-
-// The file a score path stands for. A symbolic link is followed only while it stays in the
-// score folder; `error` says why a link that leads elsewhere is not used.
-QString resolvedTarget(const QString& path, const QString& folder, QString& error) {
-    QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    int depth = 0;
-    for (; depth < 32 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    const QString home = QFileInfo(folder).canonicalFilePath();
-    const QString where = QFileInfo(info.absolutePath()).canonicalFilePath();
-    if (depth == 32 || home.isEmpty() || where != home) {
-        error = QCoreApplication::translate(
-                    "ScoreFiles", "The score file %1 is a link to a place outside the score folder "
-                                  "%2, so it was not used.")
-                    .arg(native(path), native(folder));
-        return {};
-    }
-    return QDir(home).absoluteFilePath(info.fileName());
 }
 
 // Why the file at `path` may not be written, in the platform's words; empty when it may (or is
@@ -93,140 +62,80 @@ QString nameBeside(const QString& path, const QString& label, int n) {
     return QStringLiteral("%1 (%2 %3).rtf").arg(stem, label).arg(n);
 }
 
+bool takenName(const QString& path) {
+    return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
+
 // The first free name beside `path`, counting from `first`.
 QString freeNameBeside(const QString& path, const QString& label, int first) {
     for (int n = first;; ++n) {
         const QString candidate = nameBeside(path, label, n);
-        if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink())
+        if (!takenName(candidate))
             return candidate;
     }
 }
 
-struct LoadedFile {
-    bool exists = false;
-    QString readError; // the file exists but could not be read from the disk
-    QByteArray bytes;  // what it holds on the disk
-    RtfReadResult rtf; // what it holds as a document
-};
-
-LoadedFile load(const QString& path) {
-    LoadedFile loaded;
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return loaded;
-    loaded.exists = true;
-    // Devices, pipes and folders are never opened: reading them could block or never end.
-    if (!info.isFile()) {
-        loaded.readError = QCoreApplication::translate(
-                               "ScoreFiles", "The score file %1 is not an ordinary file, so it was "
-                                             "not used.")
-                               .arg(native(path));
-        return loaded;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.readError =
-            QCoreApplication::translate("ScoreFiles", "The score file %1 could not be read: %2")
-                .arg(native(path), file.errorString());
-        return loaded;
-    }
-    loaded.bytes = file.read(kMaxScoreFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        loaded.readError =
-            QCoreApplication::translate("ScoreFiles", "The score file %1 could not be read: %2")
-                .arg(native(path), file.errorString());
-        return loaded;
-    }
-    if (loaded.bytes.size() > kMaxScoreFileBytes) {
-        loaded.readError = QCoreApplication::translate(
-                               "ScoreFiles", "The score file %1 is larger than %2 MB, far larger "
-                                             "than any score file, so it was not used.")
-                               .arg(native(path))
-                               .arg(kMaxScoreFileBytes / (1024 * 1024));
-        loaded.bytes.clear();
-        return loaded;
-    }
-    loaded.rtf = RtfReader::read(loaded.bytes);
-    return loaded;
+// Creates the score folder and its parents when they are missing; returns why not, in the
+// platform's words, or an empty text.
+QString folderCreationError(const QString& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(
+        std::filesystem::path(QFile::encodeName(folder).toStdString()), error);
+    if (!error && QFileInfo(folder).isDir())
+        return {};
+    return error ? QString::fromLocal8Bit(error.message().c_str()) : systemError(ENOTDIR);
 }
-
-// Why nothing can be written into `folder`, in the platform's words, found by writing a small
-// file there; empty when writing works.
-QString folderWriteError(const QString& folder) {
-    QTemporaryFile probe(folder + QLatin1String("/.probe-XXXXXX"));
-    if (!probe.open())
-        return probe.errorString();
-    const QByteArray block(512, ' ');
-    errno = 0;
-    if (probe.write(block) != block.size() || !probe.flush()) {
-        const int code = errno;
-        return code != 0 ? systemError(code) : probe.errorString();
-    }
-    return {};
-}
-
-// Holds the student's lock for one change; the other programs wait for it.
-class FileLock {
-public:
-    explicit FileLock(const QString& scoreFile)
-        : lock_(QFileInfo(scoreFile).absolutePath() + QLatin1String("/.") +
-                QFileInfo(scoreFile).fileName() + QLatin1String(".lock")) {}
-
-    QString acquire(const QString& scoreFile) {
-        QElapsedTimer waited;
-        waited.start();
-        for (;;) {
-            if (lock_.tryLock(0))
-                return {};
-            if (lock_.error() != QLockFile::LockFailedError)
-                break;
-            if (waited.hasExpired(kLockWaitMs))
-                return QCoreApplication::translate(
-                           "ScoreFiles", "The score file %1 is being written by another program. "
-                                         "Please try again in a moment.")
-                    .arg(native(scoreFile));
-            QThread::msleep(kLockRetryMs);
-        }
-        QString why = folderWriteError(QFileInfo(scoreFile).absolutePath());
-        if (why.isEmpty())
-            why = lock_.error() == QLockFile::PermissionError
-                      ? systemError(EACCES)
-                      : QCoreApplication::translate("ScoreFiles", "unknown error");
-        return QCoreApplication::translate("ScoreFiles",
-                                           "The score file %1 could not be locked for writing: %2.")
-            .arg(native(scoreFile), why);
-    }
-
-private:
-    QLockFile lock_;
-};
 
 // A student's score file, held locked while it is read and replaced.
 struct LockedScoreFile {
     QString path;
-    std::unique_ptr<FileLock> lock;
+    std::unique_ptr<ScoreFileLock> lock;
     QString error; // why the file could not be reached; empty when it is locked
 };
 
 // Where the lines go while the student's file cannot be read: the last side file "Name (n).rtf"
 // that holds readable scores, so that one quiz after another lands in the same place, or else a
-// new one.
-QString sideFileFor(const QString& path) {
+// new one. A side file is read by the same rules as the student's file: a name whose link leads
+// out of the folder, to a folder or round in a circle is passed over.
+QString sideFileFor(const QString& path, const QString& folder) {
     QString lastReadable;
     for (int n = 2;; ++n) {
         const QString candidate = nameBeside(path, QString(), n);
-        if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink())
+        if (!takenName(candidate))
             return lastReadable.isEmpty() ? candidate : lastReadable;
-        const LoadedFile side = load(candidate);
-        if (side.readError.isEmpty() && side.rtf.ok && writeProtection(candidate).isEmpty())
-            lastReadable = candidate;
+        QString linkError;
+        const QString target = ScorePath::resolve(candidate, folder, linkError);
+        if (!linkError.isEmpty())
+            continue;
+        const LoadedScoreFile side = ScoreFileLoader::load(target);
+        if (side.readError.isEmpty() && side.rtf.ok && writeProtection(target).isEmpty())
+            lastReadable = target;
     }
 }
 
 // Whether the document on the disk is one this program wrote: what it would write for the same
 // lines. An empty file is nobody's work.
-bool writtenHere(const LoadedFile& file) {
+bool writtenHere(const LoadedScoreFile& file) {
     return file.bytes.trimmed().isEmpty() || RtfWriter::write(file.rtf.lines) == file.bytes;
+}
+
+// Writes the student's lines as `path`, unless the document would be larger than any reader
+// takes: then every later read and append would fail.
+QString writeLines(const QString& path, const QStringList& lines) {
+    const QByteArray document = RtfWriter::write(lines);
+    if (document.size() > ScoreFileLoader::kMaxBytes)
+        return QCoreApplication::translate(
+                   "ScoreFiles", "The new scores would make the score file %1 larger than %2 MB, "
+                                 "the most a score file may hold, so they were not added. The "
+                                 "score file was left as it was.")
+            .arg(native(path))
+            .arg(ScoreFileLoader::kMaxBytes / (1024 * 1024));
+    if (const QString error = AtomicFile::write(path, document); !error.isEmpty())
+        return QCoreApplication::translate(
+                   "ScoreFiles",
+                   "The scores could not be saved: %1. The score file was left as it was.")
+            .arg(error);
+    return {};
 }
 
 } // namespace
@@ -251,18 +160,58 @@ static LockedScoreFile lockStudentFile(const ScoreStore& store, const QString& f
     LockedScoreFile file;
     if (file.error = StudentName::refusal(name); !file.error.isEmpty())
         return file;
-    if (!QDir().mkpath(folder)) {
-        file.error =
-            QCoreApplication::translate("ScoreFiles", "The score folder %1 could not be created.")
-                .arg(native(folder));
+    if (const QString why = folderCreationError(folder); !why.isEmpty()) {
+        file.error = QCoreApplication::translate("ScoreFiles",
+                                                 "The score folder %1 could not be created: %2.")
+                         .arg(native(folder), why);
         return file;
     }
-    file.path = resolvedTarget(store.pathFor(name), folder, file.error);
+    file.path = ScorePath::resolve(store.pathFor(name), folder, file.error);
     if (!file.error.isEmpty())
         return file;
-    file.lock = std::make_unique<FileLock>(file.path);
-    file.error = file.lock->acquire(file.path);
+    file.lock = std::make_unique<ScoreFileLock>(file.path);
+    file.error = file.lock->acquire();
     return file;
+}
+
+// Never rewrites what could not be read completely: the line goes to a file beside it.
+static ScoreFileResult appendBeside(const QString& path, const QString& folder,
+                                    const QString& unreadableBecause, const QString& line) {
+    ScoreFileResult result;
+    result.unreadablePath = path;
+    result.path = sideFileFor(path, folder);
+    result.lines = ScoreFileLoader::load(result.path).rtf.lines;
+    result.lines.append(line);
+    if (const QString error = writeLines(result.path, result.lines); !error.isEmpty())
+        return failure(error);
+    result.notice =
+        QCoreApplication::translate("ScoreFiles", "The score file %1 could not be read (%2), so it "
+                                                  "was left as it was. The new scores were written "
+                                                  "to %3.")
+            .arg(native(path), unreadableBecause, native(result.path));
+    result.status = ScoreFileResult::Status::Ok;
+    return result;
+}
+
+// Another program (a word processor) saved the file, perhaps with formatting and notes that our
+// plain lines cannot carry: the file as it was is kept beside it first. Returns an error text.
+static QString keepOriginal(const QString& path, const LoadedScoreFile& existing,
+                            ScoreFileResult& result) {
+    const QString original = freeNameBeside(path, QStringLiteral("original"), 1);
+    if (const QString error = AtomicFile::write(original, existing.bytes); !error.isEmpty())
+        return QCoreApplication::translate("ScoreFiles",
+                                           "The score file %1 was saved by another program, and a "
+                                           "copy of it could not be kept before the new scores "
+                                           "were added: %2. The score file was left as it was.")
+            .arg(native(path), error);
+    result.keptAsPath = original;
+    result.notice =
+        QCoreApplication::translate("ScoreFiles", "The score file %1 was last saved by another "
+                                                  "program. The new scores were added as plain "
+                                                  "lines, and the file as it was, with all its "
+                                                  "formatting, was kept as %2.")
+            .arg(native(path), native(original));
+    return {};
 }
 
 ScoreFileResult ScoreStore::appendLine(const QString& name, const QString& line) const {
@@ -271,62 +220,27 @@ ScoreFileResult ScoreStore::appendLine(const QString& name, const QString& line)
         return failure(locked.error);
     const QString& path = locked.path;
 
-    ScoreFileResult result;
-    result.path = path;
-    const LoadedFile existing = load(path);
+    const LoadedScoreFile existing = ScoreFileLoader::load(path);
     if (!existing.readError.isEmpty())
         return failure(existing.readError);
-    if (existing.exists && existing.rtf.ok && !writeProtection(path).isEmpty())
+    if (existing.exists && !existing.rtf.ok)
+        return appendBeside(path, folder_, existing.rtf.error, line);
+    if (existing.exists && !writeProtection(path).isEmpty())
         return failure(QCoreApplication::translate(
                            "ScoreFiles", "The score file %1 is read-only (%2), so the new scores "
                                          "could not be added to it.")
                            .arg(native(path), writeProtection(path)));
 
-    if (existing.exists && !existing.rtf.ok) {
-        // Never rewrite what could not be read completely: the scores go to a file beside it.
-        result.unreadablePath = path;
-        result.path = sideFileFor(path);
-        const LoadedFile side = load(result.path);
-        result.lines = side.rtf.lines;
-        result.lines.append(line);
-        result.notice =
-            QCoreApplication::translate("ScoreFiles",
-                                        "The score file %1 could not be read (%2), so it was left "
-                                        "as it was. The new scores were written to %3.")
-                .arg(native(path), existing.rtf.error, native(result.path));
-    } else {
-        result.lines = existing.rtf.lines;
-        result.lines.append(line);
-        if (existing.exists && !writtenHere(existing)) {
-            // Another program (a word processor) saved it, perhaps with formatting and notes
-            // that our plain lines cannot carry: the file as it was is kept beside it first.
-            const QString original = freeNameBeside(path, QStringLiteral("original"), 1);
-            if (const QString error = AtomicFile::write(original, existing.bytes); !error.isEmpty())
-                return failure(
-                    QCoreApplication::translate("ScoreFiles",
-                                                "The score file %1 was saved by another program, "
-                                                "and a copy of it could not be kept before the new "
-                                                "scores were added: %2. The score file was left "
-                                                "as it was.")
-                        .arg(native(path), error));
-            result.keptAsPath = original;
-            result.notice =
-                QCoreApplication::translate("ScoreFiles",
-                                            "The score file %1 was last saved by another program. "
-                                            "The new scores were added as plain lines, and the "
-                                            "file as it was, with all its formatting, was kept "
-                                            "as %2.")
-                    .arg(native(path), native(original));
-        }
+    ScoreFileResult result;
+    result.path = path;
+    result.lines = existing.rtf.lines;
+    result.lines.append(line);
+    if (existing.exists && !writtenHere(existing)) {
+        if (const QString error = keepOriginal(path, existing, result); !error.isEmpty())
+            return failure(error);
     }
-
-    if (const QString error = AtomicFile::write(result.path, RtfWriter::write(result.lines));
-        !error.isEmpty()) {
-        return failure(QCoreApplication::translate(
-                           "ScoreFiles", "The scores could not be saved: %1. The score file was "
-                                         "left as it was.")
-                           .arg(error));
-    }
+    if (const QString error = writeLines(path, result.lines); !error.isEmpty())
+        return failure(error);
     result.status = ScoreFileResult::Status::Ok;
     return result;
 }
@@ -346,7 +260,7 @@ ScoreFileResult ScoreStore::erase(const QString& name) const {
 
     ScoreFileResult result;
     result.path = path;
-    const LoadedFile existing = load(path);
+    const LoadedScoreFile existing = ScoreFileLoader::load(path);
     if (existing.exists && (!existing.readError.isEmpty() || !existing.rtf.ok)) {
         // The student asked for a new test, but a file we cannot read may be someone's work:
         // it is kept under another name rather than destroyed.
@@ -376,18 +290,27 @@ ScoreFileResult ScoreStore::erase(const QString& name) const {
 ScoreFileResult ScoreStore::read(const QString& name) const {
     if (const QString refusal = StudentName::refusal(name); !refusal.isEmpty())
         return failure(refusal);
+    ScoreFileResult result = readFile(pathFor(name));
+    if (result.status == ScoreFileResult::Status::Missing)
+        result.error =
+            QCoreApplication::translate("ScoreFiles", "There is no score file for \"%1\" (%2).")
+                .arg(name, native(pathFor(name)));
+    return result;
+}
+
+ScoreFileResult ScoreStore::readFile(const QString& scorePath) const {
     QString linkError;
-    const QString path = resolvedTarget(pathFor(name), folder_, linkError);
+    const QString path = ScorePath::resolve(scorePath, folder_, linkError);
     if (!linkError.isEmpty())
         return failure(linkError);
-    const LoadedFile existing = load(path);
+    const LoadedScoreFile existing = ScoreFileLoader::load(path);
     ScoreFileResult result;
     result.path = path;
     if (!existing.exists) {
         result.status = ScoreFileResult::Status::Missing;
         result.error =
-            QCoreApplication::translate("ScoreFiles", "There is no score file for \"%1\" (%2).")
-                .arg(name, native(pathFor(name)));
+            QCoreApplication::translate("ScoreFiles", "The score file %1 could not be read: %2")
+                .arg(native(scorePath), systemError(ENOENT));
     } else if (!existing.readError.isEmpty()) {
         result.status = ScoreFileResult::Status::Failed;
         result.error = existing.readError;
@@ -417,10 +340,10 @@ ScoreFileResult ScoreStore::copyReadOnly(const QString& sourcePath, const QStrin
                            "ScoreFiles", "The score was NOT copied: the folder %1 is not there "
                                          "(is the disk in the drive?).")
                            .arg(native(targetFolder)));
-    // The copy would take the student's own file's place and make it read-only.
-    const QString sourceFolder =
-        QFileInfo(QFileInfo(sourcePath).absolutePath()).canonicalFilePath();
-    if (QFileInfo(targetFolder).canonicalFilePath() == sourceFolder)
+    // The copy would take the student's own file's place and make it read-only. The folder may
+    // be reached by another path too (a link, a second mount of it): what counts is whether it is
+    // the same folder on the disk.
+    if (FileIdentity::same(targetFolder, QFileInfo(sourcePath).absolutePath()))
         return failure(QCoreApplication::translate(
                            "ScoreFiles", "The score was NOT copied: %1 is the score folder itself. "
                                          "Please choose another folder, such as one on a removable "

@@ -55,9 +55,14 @@ public:
     // The lines of the student's file.
     ScoreFileResult read(const QString& name) const;
 
+    // The lines of the score file at `path` in the score folder, whatever its name, read by the
+    // same rules as a student's file: an ordinary file no larger than any score file, reached
+    // through links only within the folder. For the teachers' tools that read the whole folder.
+    ScoreFileResult readFile(const QString& path) const;
+
     // Copies the score file `sourcePath` into `targetFolder` under its own file name, replacing
     // an earlier copy (read-only or not), and makes the copy read-only. The score folder itself
-    // is refused.
+    // is refused, by whatever path it is reached.
     static ScoreFileResult copyReadOnly(const QString& sourcePath, const QString& targetFolder);
 
 private:

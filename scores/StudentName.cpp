@@ -24,6 +24,27 @@ bool isReservedDeviceName(const QString& name) {
     return false;
 }
 
+// Characters that show nothing, or change the direction of what follows, let two different
+// names look the same: "Smith" with a zero-width space in it, or with its letters turned round.
+bool isInvisible(char32_t c) {
+    if (QChar::category(c) == QChar::Other_Format)
+        return true;
+    switch (c) {
+    case 0x034F: // combining grapheme joiner
+    case 0x115F: // Hangul fillers, drawn as nothing
+    case 0x1160:
+    case 0x3164:
+    case 0xFFA0:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString codePointName(char32_t c) {
+    return QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
+}
+
 bool isControl(char32_t c) {
     switch (QChar::category(c)) {
     case QChar::Other_Control:
@@ -67,6 +88,13 @@ QString reason(const QString& name) {
             return QCoreApplication::translate(
                 "ScoreFiles", "it contains a control character (such as a tab or line break)");
     }
+    for (char32_t c : points) {
+        if (isInvisible(c))
+            return QCoreApplication::translate(
+                       "ScoreFiles", "it contains an invisible or direction-changing character "
+                                     "(%1), which would make it look like another name")
+                .arg(codePointName(c));
+    }
     for (QChar c : name) {
         if (QStringLiteral("<>:\"|?*").contains(c))
             return QCoreApplication::translate("ScoreFiles",
@@ -86,7 +114,8 @@ QString reason(const QString& name) {
     // The file name also carries ".rtf" and, while it is written, a lock and a temporary suffix;
     // file systems count bytes, and characters beyond the Latin alphabet take several.
     if (const qsizetype bytes = name.toUtf8().size(); bytes > StudentName::kMaxBytes)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "ScoreFiles",
                    "it is too long for a file name: it takes %1 bytes, and at most %2 fit")
             .arg(bytes)
             .arg(StudentName::kMaxBytes);

@@ -3,7 +3,8 @@
 #   scripts/package.sh           set up (when needed), build the programs and make the package
 #   scripts/package.sh --check   also install the package into a clean Debian 12 root and start
 #                                both programs there, offscreen, each saving a picture of its
-#                                window; fails if either picture is missing
+#                                window, and qor-results; fails if either picture is missing or
+#                                qor-results does not start
 # The clean root is made once with debootstrap from the Debian archive this machine's apt uses
 # and kept under /var/cache/beatwise-tonewise; every check works on a fresh copy of it.
 set -euo pipefail
@@ -32,7 +33,8 @@ install_missing() {
 
 # --- the package -------------------------------------------------------------------------------
 BEATWISE_TARGET=beatwise bash "$root/scripts/setup.sh" --tests
-cmake --build "$build_dir" --target tonewise midigen manpages changelog >"$build_dir/package-build.log" 2>&1 || {
+cmake --build "$build_dir" --target tonewise midigen qor-results manpages changelog \
+    >"$build_dir/package-build.log" 2>&1 || {
     cat "$build_dir/package-build.log" >&2
     exit 1
 }
@@ -146,5 +148,12 @@ for id in org.beatwise.Beatwise org.beatwise.Tonewise; do
         status=1
     fi
 done
+# The teachers' tool, as installed.
+if version="$(in_root qor-results --version 2>&1)" && [ "${version%% *}" = qor-results ]; then
+    echo "qor-results: started from the package ($version)"
+else
+    echo "qor-results: did not start from the package: $version" >&2
+    status=1
+fi
 [ "$status" = 0 ] && echo "Package check passed."
 exit "$status"

@@ -21,7 +21,7 @@ run_packages=(
 )
 test_packages=(googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev
     desktop-file-utils appstream file pulseaudio pulseaudio-utils
-    poppler-utils lintian)
+    poppler-utils lintian espeak-ng)
 
 packages=("${run_packages[@]}")
 [ "$with_tests" = 1 ] && packages+=("${test_packages[@]}")

@@ -141,10 +141,6 @@
         <translation>Die Ergebnisdatei %1 konnte nicht zum Schreiben gesperrt werden: %2.</translation>
     </message>
     <message>
-        <source>The score folder %1 could not be created.</source>
-        <translation>Der Ergebnisordner %1 konnte nicht angelegt werden.</translation>
-    </message>
-    <message>
         <source>The score file %1 is read-only (%2), so the new scores could not be added to it.</source>
         <translation>Die Ergebnisdatei %1 ist schreibgeschützt (%2), deshalb konnten die neuen Ergebnisse nicht hinzugefügt werden.</translation>
     </message>
@@ -247,6 +243,34 @@
     <message>
         <source>This name cannot be used for a score file: %1. Please type your last name OR student ID again.</source>
         <translation>Dieser Name kann nicht für eine Ergebnisdatei verwendet werden: %1. Gib bitte deinen Nachnamen ODER deine Schülernummer noch einmal ein.</translation>
+    </message>
+    <message>
+        <source>The score file %1 could not be locked for writing: %2, the name of its lock file, is taken by a folder or another item that is not a lock file. Once it is removed, scores can be saved again.</source>
+        <translation>Die Ergebnisdatei %1 konnte nicht zum Schreiben gesperrt werden: %2, der Name ihrer Sperrdatei, ist von einem Ordner oder etwas anderem belegt, das keine Sperrdatei ist. Sobald es entfernt ist, können wieder Ergebnisse gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link that leads round in a circle (%2), so it was not used.</source>
+        <translation>Die Ergebnisdatei %1 ist ein Verweis, der im Kreis führt (%2), und wurde deshalb nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link to the folder %2, not to a file, so it was not used.</source>
+        <translation>Die Ergebnisdatei %1 ist ein Verweis auf den Ordner %2, nicht auf eine Datei, und wurde deshalb nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The new scores would make the score file %1 larger than %2 MB, the most a score file may hold, so they were not added. The score file was left as it was.</source>
+        <translation>Mit den neuen Ergebnissen würde die Ergebnisdatei %1 größer als %2 MB, mehr als eine Ergebnisdatei fassen darf; sie wurden deshalb nicht hinzugefügt. Die Ergebnisdatei blieb, wie sie war.</translation>
+    </message>
+    <message>
+        <source>The score folder %1 could not be created: %2.</source>
+        <translation>Der Ergebnisordner %1 konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>it contains an invisible or direction-changing character (%1), which would make it look like another name</source>
+        <translation>er enthält ein unsichtbares oder die Schreibrichtung änderndes Zeichen (%1), durch das er wie ein anderer Name aussehen könnte</translation>
+    </message>
+    <message>
+        <source>it is too long for a file name: it takes %1 bytes, and at most %2 fit</source>
+        <translation>er ist zu lang für einen Dateinamen: er belegt %1 Bytes, und höchstens %2 passen</translation>
     </message>
 </context>
 <context>

@@ -141,10 +141,6 @@
         <translation>No se pudo bloquear el archivo de puntuaciones %1 para escribir en él: %2.</translation>
     </message>
     <message>
-        <source>The score folder %1 could not be created.</source>
-        <translation>No se pudo crear la carpeta de puntuaciones %1.</translation>
-    </message>
-    <message>
         <source>The score file %1 is read-only (%2), so the new scores could not be added to it.</source>
         <translation>El archivo de puntuaciones %1 es de solo lectura (%2), así que no se le pudieron añadir las nuevas puntuaciones.</translation>
     </message>
@@ -247,6 +243,34 @@
     <message>
         <source>This name cannot be used for a score file: %1. Please type your last name OR student ID again.</source>
         <translation>Este nombre no se puede usar para un archivo de puntuaciones: %1. Escribe de nuevo tu apellido O tu número de estudiante.</translation>
+    </message>
+    <message>
+        <source>The score file %1 could not be locked for writing: %2, the name of its lock file, is taken by a folder or another item that is not a lock file. Once it is removed, scores can be saved again.</source>
+        <translation>No se pudo bloquear el archivo de puntuaciones %1 para escribir en él: %2, el nombre de su archivo de bloqueo, lo ocupa una carpeta u otro elemento que no es un archivo de bloqueo. Cuando se quite, se podrán volver a guardar puntuaciones.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link that leads round in a circle (%2), so it was not used.</source>
+        <translation>El archivo de puntuaciones %1 es un enlace que da vueltas en círculo (%2), así que no se usó.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link to the folder %2, not to a file, so it was not used.</source>
+        <translation>El archivo de puntuaciones %1 es un enlace a la carpeta %2, no a un archivo, así que no se usó.</translation>
+    </message>
+    <message>
+        <source>The new scores would make the score file %1 larger than %2 MB, the most a score file may hold, so they were not added. The score file was left as it was.</source>
+        <translation>Las nuevas puntuaciones harían que el archivo de puntuaciones %1 ocupara más de %2 MB, lo máximo que puede ocupar un archivo de puntuaciones, así que no se añadieron. El archivo de puntuaciones se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>The score folder %1 could not be created: %2.</source>
+        <translation>No se pudo crear la carpeta de puntuaciones %1: %2.</translation>
+    </message>
+    <message>
+        <source>it contains an invisible or direction-changing character (%1), which would make it look like another name</source>
+        <translation>contiene un carácter invisible o que cambia la dirección del texto (%1), con el que podría parecer otro nombre</translation>
+    </message>
+    <message>
+        <source>it is too long for a file name: it takes %1 bytes, and at most %2 fit</source>
+        <translation>es demasiado largo para un nombre de archivo: ocupa %1 bytes, y caben como máximo %2</translation>
     </message>
 </context>
 <context>

@@ -141,10 +141,6 @@
         <translation>Le fichier de résultats %1 n’a pas pu être verrouillé en écriture&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>The score folder %1 could not be created.</source>
-        <translation>Le dossier des résultats %1 n’a pas pu être créé.</translation>
-    </message>
-    <message>
         <source>The score file %1 is read-only (%2), so the new scores could not be added to it.</source>
         <translation>Le fichier de résultats %1 est en lecture seule (%2)&#xa0;; les nouveaux résultats n’ont donc pas pu y être ajoutés.</translation>
     </message>
@@ -247,6 +243,34 @@
     <message>
         <source>This name cannot be used for a score file: %1. Please type your last name OR student ID again.</source>
         <translation>Ce nom ne peut pas servir de nom de fichier de résultats&#xa0;: %1. Tapez de nouveau votre nom de famille OU votre numéro d’élève.</translation>
+    </message>
+    <message>
+        <source>The score file %1 could not be locked for writing: %2, the name of its lock file, is taken by a folder or another item that is not a lock file. Once it is removed, scores can be saved again.</source>
+        <translation>Le fichier de résultats %1 n’a pas pu être verrouillé en écriture&#xa0;: %2, le nom de son fichier de verrou, est pris par un dossier ou un autre élément qui n’est pas un fichier de verrou. Une fois celui-ci supprimé, les résultats pourront de nouveau être enregistrés.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link that leads round in a circle (%2), so it was not used.</source>
+        <translation>Le fichier de résultats %1 est un lien qui tourne en rond (%2)&#xa0;; il n’a donc pas été utilisé.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link to the folder %2, not to a file, so it was not used.</source>
+        <translation>Le fichier de résultats %1 est un lien vers le dossier %2, et non vers un fichier&#xa0;; il n’a donc pas été utilisé.</translation>
+    </message>
+    <message>
+        <source>The new scores would make the score file %1 larger than %2 MB, the most a score file may hold, so they were not added. The score file was left as it was.</source>
+        <translation>Les nouveaux résultats porteraient le fichier de résultats %1 au-delà de %2 Mo, le maximum qu’un fichier de résultats peut contenir&#xa0;; ils n’ont donc pas été ajoutés. Le fichier de résultats a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The score folder %1 could not be created: %2.</source>
+        <translation>Le dossier des résultats %1 n’a pas pu être créé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>it contains an invisible or direction-changing character (%1), which would make it look like another name</source>
+        <translation>il contient un caractère invisible ou qui change le sens du texte (%1), qui pourrait le faire ressembler à un autre nom</translation>
+    </message>
+    <message>
+        <source>it is too long for a file name: it takes %1 bytes, and at most %2 fit</source>
+        <translation>il est trop long pour un nom de fichier&#xa0;: il occupe %1 octets, et %2 au plus tiennent</translation>
     </message>
 </context>
 <context>

@@ -141,10 +141,6 @@
         <translation>Não foi possível bloquear o arquivo de pontuações %1 para gravação: %2.</translation>
     </message>
     <message>
-        <source>The score folder %1 could not be created.</source>
-        <translation>Não foi possível criar a pasta de pontuações %1.</translation>
-    </message>
-    <message>
         <source>The score file %1 is read-only (%2), so the new scores could not be added to it.</source>
         <translation>O arquivo de pontuações %1 é somente leitura (%2), por isso as novas pontuações não puderam ser adicionadas a ele.</translation>
     </message>
@@ -247,6 +243,34 @@
     <message>
         <source>This name cannot be used for a score file: %1. Please type your last name OR student ID again.</source>
         <translation>Este nome não pode ser usado para um arquivo de pontuações: %1. Digite de novo seu sobrenome OU sua matrícula.</translation>
+    </message>
+    <message>
+        <source>The score file %1 could not be locked for writing: %2, the name of its lock file, is taken by a folder or another item that is not a lock file. Once it is removed, scores can be saved again.</source>
+        <translation>Não foi possível bloquear o arquivo de pontuações %1 para gravação: %2, o nome do seu arquivo de bloqueio, está ocupado por uma pasta ou outro item que não é um arquivo de bloqueio. Quando ele for removido, as pontuações poderão ser salvas de novo.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link that leads round in a circle (%2), so it was not used.</source>
+        <translation>O arquivo de pontuações %1 é um link que anda em círculo (%2), por isso não foi usado.</translation>
+    </message>
+    <message>
+        <source>The score file %1 is a link to the folder %2, not to a file, so it was not used.</source>
+        <translation>O arquivo de pontuações %1 é um link para a pasta %2, não para um arquivo, por isso não foi usado.</translation>
+    </message>
+    <message>
+        <source>The new scores would make the score file %1 larger than %2 MB, the most a score file may hold, so they were not added. The score file was left as it was.</source>
+        <translation>As novas pontuações fariam o arquivo de pontuações %1 passar de %2 MB, o máximo que um arquivo de pontuações pode ter, por isso não foram adicionadas. O arquivo de pontuações ficou como estava.</translation>
+    </message>
+    <message>
+        <source>The score folder %1 could not be created: %2.</source>
+        <translation>Não foi possível criar a pasta de pontuações %1: %2.</translation>
+    </message>
+    <message>
+        <source>it contains an invisible or direction-changing character (%1), which would make it look like another name</source>
+        <translation>contém um caractere invisível ou que muda a direção do texto (%1), que o faria parecer outro nome</translation>
+    </message>
+    <message>
+        <source>it is too long for a file name: it takes %1 bytes, and at most %2 fit</source>
+        <translation>é longo demais para um nome de arquivo: ocupa %1 bytes, e cabem no máximo %2</translation>
     </message>
 </context>
 <context>

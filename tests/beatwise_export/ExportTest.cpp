@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -15,9 +16,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <map>
 
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utime.h>
 
 namespace {
@@ -163,6 +171,65 @@ TEST_F(Export, SheetsHaveTheirPagesAndTexts) {
         const bool answers = QString::fromLatin1(sheet) == "answers.pdf";
         EXPECT_EQ(text.out.contains("Beatwise rhythm worksheet: answers"), answers);
         EXPECT_EQ(text.out.contains("Name:"), !answers);
+    }
+}
+
+// Runs beatwise with `arguments` while `disk` is a small file system of `size` ("200k"), in a
+// mount namespace of its own that goes away with it. Gives the exit status, or -77 when this
+// system does not let the test mount one; what the program wrote on its error output goes to
+// `errFile`, and `leftFile` gets what the program left on the small disk.
+int onSmallDisk(const QString& disk, const char* size, const QStringList& arguments,
+                const QString& errFile, const QString& leftFile) {
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const QByteArray mountPoint = QFile::encodeName(disk);
+        const QByteArray options = QByteArray("size=") + size;
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, options.constData()) != 0)
+            ::_exit(77);
+        QProcess program;
+        program.setStandardErrorFile(errFile);
+        program.start(QStringLiteral(BEATWISE_PROGRAM), arguments);
+        const bool finished = program.waitForFinished(120000);
+        QFile left(leftFile);
+        if (left.open(QIODevice::WriteOnly))
+            left.write(QDir(disk)
+                           .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                           .join(QLatin1Char('\n'))
+                           .toUtf8());
+        left.close();
+        ::_exit(finished && program.exitStatus() == QProcess::NormalExit ? program.exitCode() : 99);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status) == 77 ? -77 : WEXITSTATUS(status);
+}
+
+TEST_F(Export, AFullDiskIsReportedWithItsReasonAndLeavesNothingBehind) {
+    const QString disk = dir("stick");
+    ASSERT_TRUE(QDir().mkpath(disk));
+    const QString noSpace = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    // 200 kB fills up with the first question's sound; 1360 kB takes the sound of one question
+    // at 96 beats per minute (1.3 MB) but not its two sheets.
+    for (const char* size : {"200k", "1360k"}) {
+        const int status =
+            onSmallDisk(disk, size, {"--export", "1", "--tempo", "96", "-o", disk + "/set"},
+                        dir("err.txt"), dir("left.txt"));
+        if (status == -77)
+            GTEST_SKIP() << "this system does not let the test mount a small file system (that "
+                            "needs root and a system that allows mounts)";
+        EXPECT_EQ(status, 2) << size;
+        QFile err(dir("err.txt"));
+        ASSERT_TRUE(err.open(QIODevice::ReadOnly));
+        const QString message = QString::fromUtf8(err.readAll());
+        EXPECT_TRUE(message.contains(noSpace)) << size << ": " << message.toStdString();
+        QFile left(dir("left.txt"));
+        ASSERT_TRUE(left.open(QIODevice::ReadOnly));
+        EXPECT_EQ(left.readAll(), QByteArray()) << size;
     }
 }
 

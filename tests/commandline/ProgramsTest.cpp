@@ -17,11 +17,10 @@ struct Program {
     const char* path;
 };
 
-const Program kPrograms[] = {{"beatwise", BEATWISE_PROGRAM},
-                             {"tonewise", TONEWISE_PROGRAM},
-                             {"midigen", MIDIGEN_PROGRAM},
-                             {"notation-gallery", NOTATION_GALLERY_PROGRAM},
-                             {"lume-images", LUME_IMAGES_PROGRAM}};
+const Program kPrograms[] = {
+    {"beatwise", BEATWISE_PROGRAM},       {"tonewise", TONEWISE_PROGRAM},
+    {"midigen", MIDIGEN_PROGRAM},         {"notation-gallery", NOTATION_GALLERY_PROGRAM},
+    {"lume-images", LUME_IMAGES_PROGRAM}, {"qor-results", QOR_RESULTS_PROGRAM}};
 
 struct Ended {
     bool ended = false;

@@ -48,15 +48,17 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 # Linked libraries (found by dpkg-shlibdeps) and what is loaded at run time.
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 librtmidi6 libstdc++6 \
     qt6-qpa-plugins fluid-soundfont-gm qt6-translations-l10n fonts-liberation fonts-dejavu-core; do
-    echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -Fqx "$needed" ||
+    grep -Fqx "$needed" <<<"$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')" ||
         fail "Depends lacks $needed: $depends"
 done
 
 contents="$(dpkg-deb -c "$deb" | awk '{ print $6 }')"
 expect_file() {
-    echo "$contents" | grep -qx "\./$1" || fail "the package lacks /$1"
+    # A here-string, not a pipe: grep -q stops at its first match, and under pipefail the
+    # writer's broken pipe would count as a missing file.
+    grep -qx "\./$1" <<<"$contents" || fail "the package lacks /$1"
 }
-for program in beatwise tonewise midigen; do
+for program in beatwise tonewise midigen qor-results; do
     expect_file "usr/bin/$program"
     expect_file "usr/share/man/man1/$program.1.gz"
 done

@@ -14,6 +14,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 #include <QXmlStreamReader>
 
@@ -153,12 +154,15 @@ TEST_F(ClassFolder, EveryQuizLineOfBothTrainersBecomesOneCsvRow) {
     EXPECT_TRUE(results.unrecognised.isEmpty());
     EXPECT_TRUE(results.unreadable.isEmpty());
 
+    const QLocale system;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const QVector<Row> rows = parseCsv(resultsCsv(results));
+    QLocale::setDefault(system);
     ASSERT_FALSE(rows.isEmpty());
     const Row header = rows.first();
     EXPECT_EQ(header.join(','), "student,program,record,quiz,question,date,time,meter_or_key,level,"
                                 "exercise,tempo,score_percent,questions,average_hearings,"
-                                "items_per_question,file,line");
+                                "items_per_question,file,line,date_time_iso");
     ASSERT_EQ(rows.size() - 1,
               fileLineCount("Jones") + fileLineCount("Lee") + fileLineCount("Smith"));
     for (const Row& row : rows)
@@ -193,6 +197,9 @@ TEST_F(ClassFolder, EveryQuizLineOfBothTrainersBecomesOneCsvRow) {
     EXPECT_EQ(column(firstRhythm, "average_hearings"), "1.00");
     EXPECT_EQ(column(firstRhythm, "file"), "Smith.rtf");
     EXPECT_EQ(column(firstRhythm, "line"), "1");
+    EXPECT_EQ(column(firstRhythm, "date_time_iso"), "2026-07-12T10:15:30")
+        << "neither 07/12/2026 nor 1/5/2026 shows the order: the language settings (US English) "
+           "put the month first";
 
     // The pitch questions carry their quiz's date, steps and items from its closing line.
     for (int i : {1, 2}) {

@@ -1,9 +1,9 @@
 #include "ClassResults.h"
 
-#include "RtfReader.h"
+#include "FolderListing.h"
+#include "ScoreStore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace qor {
@@ -66,27 +66,22 @@ void ClassResults::addFile(const QString& student, const QString& file, const QS
 }
 
 bool ClassResults::addFolder(const QString& folder, QString* error) {
-    const QDir dir(folder);
-    if (!dir.exists()) {
+    QStringList names;
+    if (const QString why = FolderListing::scoreFileNames(folder, names); !why.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The folder %1 does not exist.")
-                         .arg(QDir::toNativeSeparators(folder));
+            *error = why;
         return false;
     }
-    const QFileInfoList files = dir.entryInfoList(
-        {QStringLiteral("*.rtf")}, QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& info : files) {
-        QFile in(info.absoluteFilePath());
-        if (!in.open(QIODevice::ReadOnly)) {
-            unreadable.push_back({info.fileName(), in.errorString()});
+    const scores::ScoreStore store(folder);
+    for (const QString& name : names) {
+        const QString path = QDir(folder).absoluteFilePath(name);
+        scoreFiles << path;
+        const scores::ScoreFileResult read = store.readFile(path);
+        if (!read.ok()) {
+            unreadable.push_back({name, read.error});
             continue;
         }
-        const scores::RtfReadResult read = scores::RtfReader::read(in.readAll());
-        if (!read.ok) {
-            unreadable.push_back({info.fileName(), read.error});
-            continue;
-        }
-        addFile(info.completeBaseName(), info.fileName(), read.lines);
+        addFile(QFileInfo(name).completeBaseName(), name, read.lines);
     }
     return true;
 }

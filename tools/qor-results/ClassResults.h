@@ -25,13 +25,16 @@ struct ClassResults {
     QVector<QuizRecord> records;
     QVector<UnrecognisedLine> unrecognised;
     QVector<UnreadableFile> unreadable;
+    QStringList scoreFiles; // every "*.rtf" of the folder, read or not, as absolute paths
 
     // Adds one student's score file, given as its lines. Pitch questions are joined to the quiz
     // they belong to: the closing line that follows them gives them its date, steps and items.
     void addFile(const QString& student, const QString& file, const QStringList& lines);
 
-    // Reads every "*.rtf" file of `folder` with the score files' RTF reader. Returns false with
-    // `error` set when the folder itself cannot be listed.
+    // Reads every "*.rtf" file of `folder` by the rules the programs read score files with (only
+    // ordinary files no larger than any score file, links only within the folder); each file
+    // that is not read is listed in `unreadable` with the reason. Returns false with `error` set
+    // when the folder itself is missing, is not a folder or cannot be listed.
     bool addFolder(const QString& folder, QString* error);
 
     QStringList students() const;

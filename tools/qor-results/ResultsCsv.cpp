@@ -1,14 +1,23 @@
 #include "ResultsCsv.h"
 
+#include "QuizDateTime.h"
 #include "ResultsSummary.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace qor {
 
 namespace {
 
-QString field(const QString& text) {
+// A spreadsheet takes a cell that begins with one of these as a formula (a student may be named
+// "=HYPERLINK(...)"); a leading apostrophe makes it show the cell as the text it is.
+bool readAsFormula(const QString& text) {
+    return !text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front());
+}
+
+QString field(const QString& value) {
+    const QString text = readAsFormula(value) ? QLatin1Char('\'') + value : value;
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
         return text;
@@ -54,9 +63,18 @@ QByteArray resultsCsv(const ClassResults& results) {
                                 QStringLiteral("average_hearings"),
                                 QStringLiteral("items_per_question"),
                                 QStringLiteral("file"),
-                                QStringLiteral("line")};
+                                QStringLiteral("line"),
+                                QStringLiteral("date_time_iso")};
     QString csv = header.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    QStringList dates;
+    for (const QuizRecord& r : results.records)
+        dates << r.date;
+    const DayMonthOrder order = QuizDateTime::orderOf(dates);
+    QHash<QString, QDate> calendarDates; // a class has few dates, each on many lines
     for (const QuizRecord& r : results.records) {
+        auto day = calendarDates.constFind(r.date);
+        if (day == calendarDates.constEnd())
+            day = calendarDates.insert(r.date, QuizDateTime::date(r.date, order));
         const QStringList row = {r.student,
                                  programName(r.program),
                                  recordName(r.kind),
@@ -73,7 +91,8 @@ QByteArray resultsCsv(const ClassResults& results) {
                                  r.hearings,
                                  r.items,
                                  r.file,
-                                 QString::number(r.line)};
+                                 QString::number(r.line),
+                                 QuizDateTime::iso(*day, r.time)};
         QStringList fields;
         for (const QString& text : row)
             fields << field(text);

@@ -1,6 +1,7 @@
 #include "ResultsHtml.h"
 
 #include "ResultsSummary.h"
+#include "VisibleText.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -9,8 +10,10 @@ namespace qor {
 
 namespace {
 
+// Control characters have no place in the page (they would make it malformed); they and the
+// invisible ones are shown as escapes, as on the terminal.
 QString esc(const QString& text) {
-    return text.toHtmlEscaped();
+    return VisibleText::shown(text).toHtmlEscaped();
 }
 
 const char* programClass(Program program) {

@@ -1,5 +1,8 @@
 #include "ResultsSummary.h"
 
+#include "VisibleText.h"
+
+#include <QHash>
 #include <QTextStream>
 
 namespace qor {
@@ -26,38 +29,41 @@ QString programName(Program program) {
 }
 
 QVector<StudentSummary> summarise(const ClassResults& results) {
+    // One pass over the records, each finding its student's summary by name.
     QVector<StudentSummary> summaries;
-    for (const QString& student : results.students()) {
-        StudentSummary summary;
-        summary.student = student;
-        for (const QuizRecord& record : results.records) {
-            if (record.student != student)
-                continue;
-            ProgramSummary& program =
-                record.program == Program::Beatwise ? summary.beatwise : summary.tonewise;
-            if (record.kind == RecordKind::PitchQuizNotDone)
-                ++program.notCompleted;
-            if (!isQuizResult(record))
-                continue;
-            ++program.quizzes;
-            program.latest = &record;
-            if (!program.best ||
-                record.scoreValue().value_or(-1) > program.best->scoreValue().value_or(-1))
-                program.best = &record;
-            summary.results.push_back(&record);
+    QHash<QString, qsizetype> summaryOf;
+    for (const QuizRecord& record : results.records) {
+        auto found = summaryOf.constFind(record.student);
+        if (found == summaryOf.constEnd()) {
+            found = summaryOf.insert(record.student, summaries.size());
+            summaries.push_back(StudentSummary{record.student, {}, {}, {}});
         }
-        summaries.push_back(summary);
+        StudentSummary& summary = summaries[*found];
+        ProgramSummary& program =
+            record.program == Program::Beatwise ? summary.beatwise : summary.tonewise;
+        if (record.kind == RecordKind::PitchQuizNotDone)
+            ++program.notCompleted;
+        if (!isQuizResult(record))
+            continue;
+        ++program.quizzes;
+        program.latest = &record;
+        if (!program.best ||
+            record.scoreValue().value_or(-1) > program.best->scoreValue().value_or(-1))
+            program.best = &record;
+        summary.results.push_back(&record);
     }
     return summaries;
 }
 
 namespace {
 
+// Everything taken from the files is shown harmlessly: the summary goes to a terminal.
 QString resultText(const QuizRecord* record) {
     if (!record)
         return QStringLiteral("-");
     const QString when = QStringList{record->date, record->time}.join(QLatin1Char(' ')).trimmed();
-    return QStringLiteral("%1% (%2, %3)").arg(record->score, when, quizSettings(*record));
+    return VisibleText::shown(
+        QStringLiteral("%1% (%2, %3)").arg(record->score, when, quizSettings(*record)));
 }
 
 } // namespace
@@ -66,7 +72,7 @@ QString summaryText(const ClassResults& results) {
     QString text;
     QTextStream out(&text);
     for (const StudentSummary& summary : summarise(results)) {
-        out << summary.student << '\n';
+        out << VisibleText::shown(summary.student) << '\n';
         for (const Program program : {Program::Beatwise, Program::Tonewise}) {
             const ProgramSummary& of = summary.of(program);
             if (of.quizzes == 0 && of.notCompleted == 0)

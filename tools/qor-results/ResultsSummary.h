@@ -33,7 +33,8 @@ struct StudentSummary {
 // One summary per student, in the order of `results.students()`; pointers into `results`.
 QVector<StudentSummary> summarise(const ClassResults& results);
 
-// The summary as plain text for a terminal.
+// The summary as plain text for a terminal, control and invisible characters of the files shown
+// as escapes.
 QString summaryText(const ClassResults& results);
 
 } // namespace qor
