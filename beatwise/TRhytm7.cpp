@@ -127,15 +127,8 @@ QLabel* TRhytm7::label(const QString& name, const QString& text, const QPoint& p
 }
 
 void TRhytm7::buildControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kFaceColor);
-    client->setPalette(palette);
-    client->setFont(pixelFont(QStringLiteral("Arial"), 11));
-    resize(kDesignClientWidth, kDesignClientHeight);
+    QWidget* client = buildClientArea(kFaceColor, pixelFont(QStringLiteral("Arial"), 11),
+                                      QSize(kDesignClientWidth, kDesignClientHeight));
 
     ShowRes = new RhythmRow(client);
     ShowRes->setObjectName(QStringLiteral("ShowRes"));
@@ -170,7 +163,11 @@ void TRhytm7::buildControls() {
             [this] { call(&RhythmTrainer::AnsDisplayClick); });
 
     buildPatternButtons();
+    buildScoreControls();
+    buildMetronome();
+}
 
+void TRhytm7::buildScoreControls() {
     Label2 = label(QStringLiteral("Label2"), tr("Score:"), {424, 208});
     Score = display(QStringLiteral("Score"), QRect(488, 200, 110, 32));
     Label3 = label(QStringLiteral("Label3"), tr("Questions:"), {424, 248});
@@ -185,9 +182,11 @@ void TRhytm7::buildControls() {
                                  QRect(336, 344, 110, 30), kGreen, kLime);
     connect(EraseAllChds, &TGradBtn::clicked, this,
             [this] { call(&RhythmTrainer::EraseAllChdsClick); });
+}
 
+void TRhytm7::buildMetronome() {
     Label1 = label(QStringLiteral("Label1"), tr("Metronome"), {536, 72});
-    Speed = new StepSpinEdit(client);
+    Speed = new StepSpinEdit(centralWidget());
     Speed->setObjectName(QStringLiteral("Speed"));
     Speed->setGeometry(536, 104, 56, 30);
     Speed->setRange(Tempo::kMinimum, Tempo::kMaximum);

@@ -123,6 +123,8 @@ private:
                const scores::ScoreStore& scoreStore);
     void buildControls();
     void buildPatternButtons();
+    void buildScoreControls();
+    void buildMetronome();
     void buildMenus();
     void takeMenuMembers();
     TGradBtn* commandButton(const QString& name, const QString& caption, const QRect& bounds,

@@ -147,15 +147,8 @@ TGradButton* TForm1::commandButton(const QString& name, const QString& caption, 
 }
 
 void TForm1::buildControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kSilver);
-    client->setPalette(palette);
-    client->setFont(pixelFont(QStringLiteral("Arial"), 12));
-    resize(kDesignClientWidth, kDesignClientHeight);
+    QWidget* client = buildClientArea(kSilver, pixelFont(QStringLiteral("Arial"), 12),
+                                      QSize(kDesignClientWidth, kDesignClientHeight));
 
     auto line = [client](const QString& name, int top) {
         auto* edit = new QLineEdit(client);
@@ -179,19 +172,7 @@ void TForm1::buildControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(64, 208, 105, 21);
     Items = display(QStringLiteral("Items"), QRect(64, 232, 83, 30), 16);
-
-    StartButton = commandButton(QStringLiteral("StartButton"), QStringLiteral("Start-Reset Score"),
-                                QRect(16, 168, 132, 30), kLime);
-    connect(StartButton, &TGradButton::clicked, this,
-            [this] { forward([this] { trainer_->StartButtonClick(); }); });
-    AnsDisplay = commandButton(QStringLiteral("AnsDisplay"), QStringLiteral("Next Answer?"),
-                               QRect(480, 120, 132, 30), kYellow);
-    connect(AnsDisplay, &TGradButton::clicked, this,
-            [this] { forward([this] { trainer_->AnsDisplayClick(); }); });
-    RepeatNotes = commandButton(QStringLiteral("RepeatNotes"), QStringLiteral("Repeat Notes"),
-                                QRect(480, 168, 132, 30), kAqua);
-    connect(RepeatNotes, &TGradButton::clicked, this,
-            [this] { forward([this] { trainer_->RepeatNotesClick(); }); });
+    buildButtons();
 
     PaintBox1 = new StaffView(client);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
@@ -209,6 +190,21 @@ void TForm1::buildControls() {
     QuestList->setObjectName(QStringLiteral("QuestList"));
     QuestList->setGeometry(152, 120, 41, 57);
     QuestList->setVisible(false);
+}
+
+void TForm1::buildButtons() {
+    StartButton = commandButton(QStringLiteral("StartButton"), QStringLiteral("Start-Reset Score"),
+                                QRect(16, 168, 132, 30), kLime);
+    connect(StartButton, &TGradButton::clicked, this,
+            [this] { forward([this] { trainer_->StartButtonClick(); }); });
+    AnsDisplay = commandButton(QStringLiteral("AnsDisplay"), QStringLiteral("Next Answer?"),
+                               QRect(480, 120, 132, 30), kYellow);
+    connect(AnsDisplay, &TGradButton::clicked, this,
+            [this] { forward([this] { trainer_->AnsDisplayClick(); }); });
+    RepeatNotes = commandButton(QStringLiteral("RepeatNotes"), QStringLiteral("Repeat Notes"),
+                                QRect(480, 168, 132, 30), kAqua);
+    connect(RepeatNotes, &TGradButton::clicked, this,
+            [this] { forward([this] { trainer_->RepeatNotesClick(); }); });
 }
 
 void TForm1::buildKeyboard() {

@@ -103,6 +103,7 @@ private:
     void build(TMidiOutput& output, Random& random, Clock& clock, TimerFactory& timers,
                const scores::ScoreStore& scoreStore);
     void buildControls();
+    void buildButtons();
     void buildKeyboard();
     void buildMenus();
     TGradButton* commandButton(const QString& name, const QString& caption, const QRect& bounds,

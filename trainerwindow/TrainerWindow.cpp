@@ -23,6 +23,20 @@ bool TrainerWindow::startedUp() const {
     return isMaximized() && ElasticForm1 && ElasticForm1->isCaptured();
 }
 
+QWidget* TrainerWindow::buildClientArea(const QColor& colour, const QFont& font,
+                                        const QSize& size) {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, colour);
+    client->setPalette(palette);
+    client->setFont(font);
+    resize(size);
+    return client;
+}
+
 void TrainerWindow::buildScaler(const Design& design) {
     ElasticForm1 = new TElasticForm(this);
     ElasticForm1->setObjectName(QStringLiteral("ElasticForm1"));

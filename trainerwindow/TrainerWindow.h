@@ -55,6 +55,8 @@ protected:
     // Runs a handler at the event boundary.
     void forward(const std::function<void()>& handler) { boundary_.run(handler); }
 
+    // The client area: a plain ground of `colour` in the window's `font`, at its designed size.
+    QWidget* buildClientArea(const QColor& colour, const QFont& font, const QSize& size);
     void buildScaler(const Design& design);
     template <typename State, typename Engine>
     void buildMenuBar(const std::vector<MenuItem<State, Engine>>& tree, const State& state,
