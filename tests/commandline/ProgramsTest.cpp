@@ -20,7 +20,8 @@ struct Program {
 const Program kPrograms[] = {
     {"beatwise", BEATWISE_PROGRAM},       {"tonewise", TONEWISE_PROGRAM},
     {"midigen", MIDIGEN_PROGRAM},         {"notation-gallery", NOTATION_GALLERY_PROGRAM},
-    {"lume-images", LUME_IMAGES_PROGRAM}, {"qor-results", QOR_RESULTS_PROGRAM}};
+    {"lume-images", LUME_IMAGES_PROGRAM}, {"qor-results", QOR_RESULTS_PROGRAM},
+    {"code-size", CODE_SIZE_PROGRAM}};
 
 struct Ended {
     bool ended = false;
@@ -105,6 +106,8 @@ TEST(TrainerCommandLines, MistakesEndWithoutAWindow) {
         {BEATWISE_PROGRAM, {"lesson"}},
         {BEATWISE_PROGRAM, {"--questions", "3", "--audio-file", "a.wav"}},
         {BEATWISE_PROGRAM, {"--export", "3"}},
+        {BEATWISE_PROGRAM, {"--script", "lesson.txt", "--tempo", "72"}},
+        {BEATWISE_PROGRAM, {"--script", "lesson.txt", "--seed", "x"}},
         {BEATWISE_PROGRAM, {"--screenshot"}},
         {TONEWISE_PROGRAM, {"--key", "C Major"}},
         {TONEWISE_PROGRAM, {"--script"}},
