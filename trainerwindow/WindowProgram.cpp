@@ -28,6 +28,17 @@ WindowProgram::WindowProgram(const QString& program, const QString& title,
     } else {
         midi::setUpSound(options.audioFile);
     }
+    if (takesPicture() || probesStartUp()) {
+        // The boxes a window opens, even while it is being made (Tonewise's start-up box), are
+        // answered as a student would, so that the picture (or the time to the first paint)
+        // shows the window ready for the first question.
+        dismissBoxes_ = std::make_unique<QTimer>();
+        QObject::connect(dismissBoxes_.get(), &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        dismissBoxes_->start(20);
+    }
 }
 
 WindowProgram::~WindowProgram() = default;
@@ -51,13 +62,5 @@ int WindowProgram::run(QWidget& window, const std::function<bool()>& ready) {
 }
 
 int WindowProgram::run(TrainerWindow& window) {
-    QTimer dismissBoxes;
-    if (takesPicture() || probesStartUp()) {
-        QObject::connect(&dismissBoxes, &QTimer::timeout, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->accept();
-        });
-        dismissBoxes.start(20);
-    }
     return run(window, [&window] { return window.startedUp(); });
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 class ProgramLanguage;
+class QTimer;
 class QWidget;
 class TrainerWindow;
 
@@ -32,8 +33,8 @@ public:
     // saved once `ready()` holds after a paint, and the program ends.
     int run(QWidget& window, const std::function<bool()>& ready);
     // A trainer's window, ready for its picture once it is maximised and scaled. While a picture
-    // or the start-up time is taken, every box the window opens is answered as a student would,
-    // so that the window shows itself ready for the first question.
+    // or the start-up time is taken, every box the window opens from the moment the program
+    // starts is answered as a student would.
     int run(TrainerWindow& window);
 
 private:
@@ -41,4 +42,5 @@ private:
     QString title_;
     WindowOptions options_;
     std::unique_ptr<ProgramLanguage> language_; // installed for as long as the program runs
+    std::unique_ptr<QTimer> dismissBoxes_;
 };

@@ -1,10 +1,13 @@
 // Every program and tool answers --help and --version, and refuses a wrong command line with one
 // line and status 2, without opening a window and without needing a display.
 
+#include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -143,3 +146,21 @@ TEST(TrainerCommandLines, QuestionsAreWrittenAsTheyAreDrawn) {
 }
 
 } // namespace
+
+// Each trainer's window starts, answers the boxes it opens while it is being made (Tonewise's
+// start-up box), and saves its picture.
+TEST(TrainerWindows, EachStartsAndSavesItsPicture) {
+    QTemporaryDir folder;
+    for (const auto& [path, screens] :
+         {std::pair{BEATWISE_PROGRAM, "beatwise_window"}, {TONEWISE_PROGRAM, "tonewise_window"}}) {
+        const QString picture = folder.filePath(QStringLiteral("window.png"));
+        QFile::remove(picture);
+        const Ended started =
+            run(path, {QStringLiteral("--screenshot"), picture},
+                QStringLiteral("offscreen:configfile=%1/tests/%2/screens/1280x800.json")
+                    .arg(QStringLiteral(SOURCE_DIR), QString::fromLatin1(screens)));
+        ASSERT_TRUE(started.ended) << path << " never took its picture";
+        EXPECT_EQ(started.status, 0) << started.err.toStdString();
+        EXPECT_EQ(QImage(picture).size(), QSize(1280, 800)) << path;
+    }
+}
