@@ -18,6 +18,38 @@ namespace {
 
 using Consumer = std::function<bool(const float* left, const float* right, int frames)>;
 
+// Opens a stream of the player and queues `events` on it at the options' time division.
+void queueStream(StreamPlayer& player, const std::vector<StreamEvent>& events,
+                 const RenderOptions& options) {
+    const int stream = player.reserveStream();
+    using Kind = PlayerCommand::Kind;
+    const auto streamCommand = [stream](Kind kind, uint32_t value = 0, uint32_t value2 = 0) {
+        PlayerCommand command;
+        command.kind = kind;
+        command.stream = static_cast<uint8_t>(stream);
+        command.value = value;
+        command.value2 = value2;
+        return command;
+    };
+    PlayerCommand queued = streamCommand(Kind::Queue, 1);
+    queued.events = events.data();
+    queued.count = events.size();
+    for (const PlayerCommand& command :
+         {streamCommand(Kind::Open),
+          streamCommand(Kind::Timing, options.ticksPerQuarter, options.microsecondsPerQuarter),
+          queued, streamCommand(Kind::Restart)})
+        player.send(command);
+}
+
+// The frame of the stream's last event.
+int64_t lastEventFrame(const std::vector<StreamEvent>& events, const RenderOptions& options) {
+    uint64_t ticks = 0;
+    for (const StreamEvent& event : events)
+        ticks += event.delta;
+    return static_cast<int64_t>(static_cast<long double>(ticks) * options.microsecondsPerQuarter /
+                                options.ticksPerQuarter * options.sampleRate / 1e6L);
+}
+
 int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& options,
                const Consumer& consume, QString* error) {
     auto fail = [error](int code, const QString& text) {
@@ -46,32 +78,10 @@ int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& opti
 
     // The same path as the audio thread: commands into a player, played block by block.
     StreamPlayer player(options.sampleRate);
-    const int stream = player.reserveStream();
-    using Kind = PlayerCommand::Kind;
-    const auto streamCommand = [stream](Kind kind, uint32_t value = 0, uint32_t value2 = 0) {
-        PlayerCommand command;
-        command.kind = kind;
-        command.stream = static_cast<uint8_t>(stream);
-        command.value = value;
-        command.value2 = value2;
-        return command;
-    };
-    PlayerCommand queued = streamCommand(Kind::Queue, 1);
-    queued.events = events.data();
-    queued.count = events.size();
-    for (const PlayerCommand& command :
-         {streamCommand(Kind::Open),
-          streamCommand(Kind::Timing, options.ticksPerQuarter, options.microsecondsPerQuarter),
-          queued, streamCommand(Kind::Restart)})
-        player.send(command);
+    queueStream(player, events, options);
 
     // The whole length is known before rendering: refuse what would take hours.
-    uint64_t ticks = 0;
-    for (const StreamEvent& event : events)
-        ticks += event.delta;
-    const int64_t last =
-        static_cast<int64_t>(static_cast<long double>(ticks) * options.microsecondsPerQuarter /
-                             options.ticksPerQuarter * options.sampleRate / 1e6L);
+    const int64_t last = lastEventFrame(events, options);
     const int64_t tail = std::llround(std::max(0.0, options.tailSeconds) * options.sampleRate);
     if (last + tail > static_cast<int64_t>(options.maxSeconds * options.sampleRate))
         return fail(InvalidParam, QStringLiteral("The stream is too long to render."));
