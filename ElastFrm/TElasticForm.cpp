@@ -557,6 +557,43 @@ void TElasticForm::fitLabel(QLabel* label, const TFrame&, const QSize& scaled) c
         label->resize(scaled.expandedTo(measured));
 }
 
+void TElasticForm::rescaleControls() {
+    const double h =
+        elasticHorizontal_ ? static_cast<double>(lastClientSize_.width()) / refW_ : 1.0;
+    const double v = elasticVertical_ ? static_cast<double>(lastClientSize_.height()) / refH_ : 1.0;
+    for (TFrame& frame : frames_) {
+        QWidget* control = frame.control;
+        if (!control)
+            continue;
+        const int left = Near(frame.left * h);
+        const int width = Near(h * frame.width);
+        const int top = Near(frame.top * v);
+        const int height = Near(v * frame.height);
+        control->setGeometry(left, top, width, height);
+
+        if (elasticFont_) {
+            if (!frame.isGrid || gridFontResize_)
+                applyFont(control, frame, R(fontRatio_ * frame.fontSize));
+            else
+                applyFont(control, frame, frame.fontSize);
+            rescaleExtraFonts(frame, control);
+        }
+        if (frame.isGrid)
+            rescaleGrid(frame, static_cast<QTableView*>(control), h, v);
+        else if (auto* label = qobject_cast<QLabel*>(control))
+            fitLabel(label, frame, QSize(width, height));
+    }
+}
+
+void TElasticForm::restoreFocus(QWidget* focused) {
+    if (focused && QApplication::focusWidget() != focused && focused->isVisible()) {
+        focused->setFocus();
+    } else if (!focused && !efActiveControl_.isEmpty() && form_->isActiveWindow()) {
+        if (auto* named = form_->findChild<QWidget*>(efActiveControl_))
+            named->setFocus();
+    }
+}
+
 void TElasticForm::rescale() {
     rescaling_ = true;
     QWidget* client = clientArea();
@@ -588,41 +625,11 @@ void TElasticForm::rescale() {
 
     const bool updates = client->updatesEnabled();
     client->setUpdatesEnabled(false);
-    const double h =
-        elasticHorizontal_ ? static_cast<double>(lastClientSize_.width()) / refW_ : 1.0;
-    const double v = elasticVertical_ ? static_cast<double>(lastClientSize_.height()) / refH_ : 1.0;
-    for (TFrame& frame : frames_) {
-        QWidget* control = frame.control;
-        if (!control)
-            continue;
-        const int left = Near(frame.left * h);
-        const int width = Near(h * frame.width);
-        const int top = Near(frame.top * v);
-        const int height = Near(v * frame.height);
-        control->setGeometry(left, top, width, height);
-
-        if (elasticFont_) {
-            if (!frame.isGrid || gridFontResize_)
-                applyFont(control, frame, R(fontRatio_ * frame.fontSize));
-            else
-                applyFont(control, frame, frame.fontSize);
-            rescaleExtraFonts(frame, control);
-        }
-        if (frame.isGrid)
-            rescaleGrid(frame, static_cast<QTableView*>(control), h, v);
-        else if (auto* label = qobject_cast<QLabel*>(control))
-            fitLabel(label, frame, QSize(width, height));
-    }
+    rescaleControls();
     client->setUpdatesEnabled(updates);
     if (bkGrndImage_)
         applyBackground();
-
-    if (focused && QApplication::focusWidget() != focused && focused->isVisible()) {
-        focused->setFocus();
-    } else if (!focused && !efActiveControl_.isEmpty() && form_->isActiveWindow()) {
-        if (auto* named = form_->findChild<QWidget*>(efActiveControl_))
-            named->setFocus();
-    }
+    restoreFocus(focused);
     rescaling_ = false;
     emit afterResize(this);
 }

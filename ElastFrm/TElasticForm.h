@@ -216,6 +216,10 @@ private:
     double fontScreenRatio() const;
     void rescaleIfChanged();
     void rescale();
+    // Every control to its designed place and font at the current size.
+    void rescaleControls();
+    // The focus back on `focused`, or on the active control when none had it.
+    void restoreFocus(QWidget* focused);
     void capture();
     void captureColumns(TFrame& frame, QTableView* grid, double scale) const;
     void collectControls(QWidget* parent, std::vector<QWidget*>& controls) const;

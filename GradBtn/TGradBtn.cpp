@@ -164,82 +164,84 @@ struct PresetScheme {
     std::optional<bool> swapColors{};
 };
 
+// The look of each preset.
+const PresetScheme kNone{.begin = QColor(0, 0, 128),
+                         .end = QColor(0, 255, 255),
+                         .disabled = QColor(128, 128, 128),
+                         .fontColor = Qt::black,
+                         .swapColors = true};
+const PresetScheme kGoldCoast{.begin = QColor(255, 255, 0),
+                              .end = QColor(128, 128, 0),
+                              .disabled = QColor(187, 187, 0),
+                              .pointSize = 10,
+                              .family = "Arial",
+                              .fontColor = QColor(187, 187, 0),
+                              .bold = true,
+                              .gradient = TGradBtn::gsVertical,
+                              .shade = TGradBtn::stHeavy,
+                              .txtHilite = QColor(255, 255, 191),
+                              .txtShadow = QColor(113, 113, 0),
+                              .btnHilite = QColor(255, 255, 179),
+                              .btnShadow = QColor(97, 97, 97)};
+const PresetScheme kLimeBox{.begin = Qt::black,
+                            .end = QColor(0, 255, 0),
+                            .disabled = QColor(128, 128, 0),
+                            .family = "Courier",
+                            .fontColor = QColor(0, 128, 0),
+                            .gradient = TGradBtn::gsRectangle,
+                            .txtHilite = QColor(172, 255, 172),
+                            .txtShadow = QColor(0, 64, 0)};
+const PresetScheme kAluminum{.begin = QColor(206, 206, 206),
+                             .end = QColor(95, 95, 95),
+                             .disabled = QColor(128, 128, 128),
+                             .pointSize = 10,
+                             .family = "Times New Roman",
+                             .fontColor = Qt::black,
+                             .bold = true,
+                             .gradient = TGradBtn::gsVertical,
+                             .shade = TGradBtn::stHeavy,
+                             .text = TGradBtn::tsInset,
+                             .btnHilite = Qt::white,
+                             .btnShadow = Qt::black};
+const PresetScheme kSunRise{.begin = QColor(255, 255, 0),
+                            .end = QColor(255, 0, 0),
+                            .disabled = QColor(128, 128, 128),
+                            .fontColor = QColor(64, 0, 0),
+                            .bold = true,
+                            .gradient = TGradBtn::gsHorizontal,
+                            .shade = TGradBtn::stHeavy,
+                            .txtHilite = QColor(230, 231, 207),
+                            .txtShadow = QColor(176, 88, 0)};
+const PresetScheme kBrassedOff{.begin = QColor(255, 255, 206),
+                               .end = QColor(194, 194, 146),
+                               .disabled = QColor(128, 128, 0),
+                               .pointSize = 9,
+                               .family = "Verdana",
+                               .fontColor = QColor(128, 0, 0),
+                               .gradient = TGradBtn::gsElliptic,
+                               .text = TGradBtn::tsNormal,
+                               .txtHilite = QColor(255, 255, 239),
+                               .txtShadow = QColor(194, 194, 146),
+                               .btnHilite = QColor(255, 255, 239),
+                               .btnShadow = QColor(194, 194, 146),
+                               .swapColors = false};
+
 const PresetScheme& presetScheme(TGradBtn::TPreset preset) {
-    static const PresetScheme none{.begin = QColor(0, 0, 128),
-                                   .end = QColor(0, 255, 255),
-                                   .disabled = QColor(128, 128, 128),
-                                   .fontColor = Qt::black,
-                                   .swapColors = true};
-    static const PresetScheme goldCoast{.begin = QColor(255, 255, 0),
-                                        .end = QColor(128, 128, 0),
-                                        .disabled = QColor(187, 187, 0),
-                                        .pointSize = 10,
-                                        .family = "Arial",
-                                        .fontColor = QColor(187, 187, 0),
-                                        .bold = true,
-                                        .gradient = TGradBtn::gsVertical,
-                                        .shade = TGradBtn::stHeavy,
-                                        .txtHilite = QColor(255, 255, 191),
-                                        .txtShadow = QColor(113, 113, 0),
-                                        .btnHilite = QColor(255, 255, 179),
-                                        .btnShadow = QColor(97, 97, 97)};
-    static const PresetScheme limeBox{.begin = Qt::black,
-                                      .end = QColor(0, 255, 0),
-                                      .disabled = QColor(128, 128, 0),
-                                      .family = "Courier",
-                                      .fontColor = QColor(0, 128, 0),
-                                      .gradient = TGradBtn::gsRectangle,
-                                      .txtHilite = QColor(172, 255, 172),
-                                      .txtShadow = QColor(0, 64, 0)};
-    static const PresetScheme aluminum{.begin = QColor(206, 206, 206),
-                                       .end = QColor(95, 95, 95),
-                                       .disabled = QColor(128, 128, 128),
-                                       .pointSize = 10,
-                                       .family = "Times New Roman",
-                                       .fontColor = Qt::black,
-                                       .bold = true,
-                                       .gradient = TGradBtn::gsVertical,
-                                       .shade = TGradBtn::stHeavy,
-                                       .text = TGradBtn::tsInset,
-                                       .btnHilite = Qt::white,
-                                       .btnShadow = Qt::black};
-    static const PresetScheme sunRise{.begin = QColor(255, 255, 0),
-                                      .end = QColor(255, 0, 0),
-                                      .disabled = QColor(128, 128, 128),
-                                      .fontColor = QColor(64, 0, 0),
-                                      .bold = true,
-                                      .gradient = TGradBtn::gsHorizontal,
-                                      .shade = TGradBtn::stHeavy,
-                                      .txtHilite = QColor(230, 231, 207),
-                                      .txtShadow = QColor(176, 88, 0)};
-    static const PresetScheme brassedOff{.begin = QColor(255, 255, 206),
-                                         .end = QColor(194, 194, 146),
-                                         .disabled = QColor(128, 128, 0),
-                                         .pointSize = 9,
-                                         .family = "Verdana",
-                                         .fontColor = QColor(128, 0, 0),
-                                         .gradient = TGradBtn::gsElliptic,
-                                         .text = TGradBtn::tsNormal,
-                                         .txtHilite = QColor(255, 255, 239),
-                                         .txtShadow = QColor(194, 194, 146),
-                                         .btnHilite = QColor(255, 255, 239),
-                                         .btnShadow = QColor(194, 194, 146),
-                                         .swapColors = false};
     switch (preset) {
     case TGradBtn::GoldCoast:
-        return goldCoast;
+        return kGoldCoast;
     case TGradBtn::LimeBox:
-        return limeBox;
+        return kLimeBox;
     case TGradBtn::Aluminum:
-        return aluminum;
+        return kAluminum;
     case TGradBtn::SunRise:
-        return sunRise;
+        return kSunRise;
     case TGradBtn::BrassedOff:
-        return brassedOff;
+        return kBrassedOff;
     case TGradBtn::None:
         break;
     }
-    return none;
+    return kNone;
 }
 
 QColor orSystem(const QColor& colour, const QColor& system) {
@@ -463,80 +465,89 @@ void TGradBtn::paintFace(QPainter& painter) const {
     paintCaption(painter);
 }
 
-void TGradBtn::paintGradient(QPainter& painter) const {
-    const int w = width();
-    const int h = height();
-    const QColor& begin = beginColor_;
-    const QColor& end = endColor_;
+namespace {
 
-    switch (gradientStyle_) {
-    case gsHorizontal:
-        for (int i = 0; i <= 255; ++i) {
-            const int x0 = i * w / 256;
-            const int x1 = (i + 1) * w / 256;
-            painter.fillRect(QRect(x0, 0, x1 - x0, h), gradientColor(begin, end, i, 255));
-        }
-        break;
-    case gsVertical:
-        for (int i = 0; i <= 255; ++i) {
-            const int y0 = i * h / 256;
-            const int y1 = (i + 1) * h / 256;
-            painter.fillRect(QRect(0, y0, w, y1 - y0), gradientColor(begin, end, i, 255));
-        }
-        break;
-    case gsElliptic: {
-        painter.setPen(Qt::NoPen);
-        const int d = w + 2 * (w / 3);
-        const int e = h + 2 * (h / 3);
-        for (int i = 0; i <= 50; ++i) {
-            painter.setBrush(gradientColor(begin, end, i, 50));
-            const int left = -(w / 3) + d * i / 100;
-            const int top = -(h / 3) + e * i / 100;
-            const int right = w + w / 3 - d * i / 100;
-            const int bottom = h + h / 3 - e * i / 100;
-            painter.drawEllipse(filledBox(left, top, right, bottom));
-        }
-        painter.setBrush(Qt::NoBrush);
-        break;
+// 256 bands from one side to the other: left to right, or top to bottom.
+void paintBands(QPainter& painter, int w, int h, const QColor& begin, const QColor& end,
+                bool acrossTheWidth) {
+    for (int i = 0; i <= 255; ++i) {
+        const int from = i * (acrossTheWidth ? w : h) / 256;
+        const int to = (i + 1) * (acrossTheWidth ? w : h) / 256;
+        const QRect band =
+            acrossTheWidth ? QRect(from, 0, to - from, h) : QRect(0, from, w, to - from);
+        painter.fillRect(band, gradientColor(begin, end, i, 255));
     }
-    case gsRectangle: {
-        double left = 0, top = 0, right = w + 2, bottom = h + 2;
-        const double dx = w / 2.0 / 255.0;
-        const double dy = h / 2.0 / 255.0;
-        for (int i = 0; i <= 255; ++i) {
-            left += dx;
-            top += dy;
-            right -= dx;
-            bottom -= dy;
-            painter.fillRect(filledBox(static_cast<int>(left), static_cast<int>(top),
-                                       static_cast<int>(right), static_cast<int>(bottom)),
-                             gradientColor(begin, end, i, 255));
-        }
-        break;
+}
+
+// Ellipses shrinking towards the centre, reaching a third beyond the face at first.
+void paintEllipses(QPainter& painter, int w, int h, const QColor& begin, const QColor& end) {
+    painter.setPen(Qt::NoPen);
+    const int d = w + 2 * (w / 3);
+    const int e = h + 2 * (h / 3);
+    for (int i = 0; i <= 50; ++i) {
+        painter.setBrush(gradientColor(begin, end, i, 50));
+        const int left = -(w / 3) + d * i / 100;
+        const int top = -(h / 3) + e * i / 100;
+        const int right = w + w / 3 - d * i / 100;
+        const int bottom = h + h / 3 - e * i / 100;
+        painter.drawEllipse(filledBox(left, top, right, bottom));
     }
-    case gsVertCenter: {
-        // Under 2 pixels high there is no step to take: the face stays in the begin colour.
-        const int half = h / 2;
-        if (half == 0)
-            break;
-        for (int i = 0; i <= half; ++i) {
-            const QColor c = gradientColor(begin, end, i, half);
+    painter.setBrush(Qt::NoBrush);
+}
+
+// Rectangles shrinking towards the centre.
+void paintRectangles(QPainter& painter, int w, int h, const QColor& begin, const QColor& end) {
+    double left = 0, top = 0, right = w + 2, bottom = h + 2;
+    const double dx = w / 2.0 / 255.0;
+    const double dy = h / 2.0 / 255.0;
+    for (int i = 0; i <= 255; ++i) {
+        left += dx;
+        top += dy;
+        right -= dx;
+        bottom -= dy;
+        painter.fillRect(filledBox(static_cast<int>(left), static_cast<int>(top),
+                                   static_cast<int>(right), static_cast<int>(bottom)),
+                         gradientColor(begin, end, i, 255));
+    }
+}
+
+// Lines from both edges to the middle: of the height (rows) or of the width (columns).
+void paintFromBothEdges(QPainter& painter, int w, int h, const QColor& begin, const QColor& end,
+                        bool rows) {
+    // Under 2 pixels there is no step to take: the face stays in the begin colour.
+    const int half = (rows ? h : w) / 2;
+    if (half == 0)
+        return;
+    for (int i = 0; i <= half; ++i) {
+        const QColor c = gradientColor(begin, end, i, half);
+        if (rows) {
             painter.fillRect(QRect(0, i, w, 1), c);
             painter.fillRect(QRect(0, h - 1 - i, w, 1), c);
-        }
-        break;
-    }
-    case gsHorizCenter: {
-        const int half = w / 2;
-        if (half == 0)
-            break;
-        for (int i = 0; i <= half; ++i) {
-            const QColor c = gradientColor(begin, end, i, half);
+        } else {
             painter.fillRect(QRect(i, 0, 1, h), c);
             painter.fillRect(QRect(w - 1 - i, 0, 1, h), c);
         }
-        break;
     }
+}
+
+} // namespace
+
+void TGradBtn::paintGradient(QPainter& painter) const {
+    const int w = width();
+    const int h = height();
+    switch (gradientStyle_) {
+    case gsHorizontal:
+        return paintBands(painter, w, h, beginColor_, endColor_, true);
+    case gsVertical:
+        return paintBands(painter, w, h, beginColor_, endColor_, false);
+    case gsElliptic:
+        return paintEllipses(painter, w, h, beginColor_, endColor_);
+    case gsRectangle:
+        return paintRectangles(painter, w, h, beginColor_, endColor_);
+    case gsVertCenter:
+        return paintFromBothEdges(painter, w, h, beginColor_, endColor_, true);
+    case gsHorizCenter:
+        return paintFromBothEdges(painter, w, h, beginColor_, endColor_, false);
     }
 }
 

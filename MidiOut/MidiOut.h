@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Failure.h"
 #include "MidiDevices.h"
 #include "OutputPort.h"
 
@@ -14,14 +15,10 @@
 #include <stdexcept>
 
 // Every failure of the MIDI output device, with a text for the student or teacher.
-class EmidioutputError : public std::runtime_error {
+class EmidioutputError : public Failure {
 public:
-    explicit EmidioutputError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
+    explicit EmidioutputError(const QString& message) : Failure(message) {}
+    const QString& message() const { return text(); }
 };
 
 // One MIDI message for SendEvent: a short message, or a long one when `longData` is set.

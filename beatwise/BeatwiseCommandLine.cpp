@@ -9,6 +9,8 @@ namespace {
 
 const QString kQuestions = QStringLiteral("questions");
 const QString kExport = QStringLiteral("export");
+const QString kScript = QStringLiteral("script");
+const QString kScores = QStringLiteral("scores");
 const QString kFolder = QStringLiteral("o");
 const QStringList kQuestionOptions = {QStringLiteral("meter"), QStringLiteral("level"),
                                       QStringLiteral("tempo"), QStringLiteral("seed")};
@@ -24,6 +26,7 @@ BeatwiseCommandLine::BeatwiseCommandLine()
     addUsage(QStringLiteral("--screenshot PATH | --startup-probe"));
     addUsage(QStringLiteral("--questions N [--meter simple|compound] [--level L] [--tempo T] "
                             "[--seed S]"));
+    addUsage(QStringLiteral("--script FILE [--seed S] [--scores FOLDER]"));
     addUsage(QStringLiteral("--export N [--meter simple|compound] [--level L] [--tempo T] "
                             "[--seed S] -o DIR"));
     WindowOptions::addTo(*this);
@@ -32,6 +35,16 @@ BeatwiseCommandLine::BeatwiseCommandLine()
                               "line, without a window: the question row's glyphs, the patterns "
                               "and the note string that plays them."),
                QStringLiteral("N")});
+    addOption({kScript,
+               QStringLiteral("Run the trainer without a window and without sound, on a virtual "
+                              "clock, from the script FILE (\"-\" reads standard input), and "
+                              "print a transcript of what it does (with --seed: the same "
+                              "questions for the same seed, 1 by default)."),
+               QStringLiteral("FILE")});
+    addOption({kScores,
+               QStringLiteral("The folder where --script writes score files (default: the usual "
+                              "score folder)."),
+               QStringLiteral("FOLDER")});
     addOption({kExport,
                QStringLiteral("Write a set of N questions (1 to 99) into the new folder DIR: "
                               "question-01.wav ... as the trainer plays them, worksheet.pdf and "
@@ -42,13 +55,16 @@ BeatwiseCommandLine::BeatwiseCommandLine()
     addExitStatus(0, QStringLiteral("Done: the window was closed, or everything asked for was "
                                     "written."));
     addExitStatus(1, QStringLiteral("--screenshot could not save the picture."));
-    addExitStatus(2, QStringLiteral("A wrong command line, or a folder --export cannot write "
-                                    "(nothing is left behind)."));
+    addExitStatus(2, QStringLiteral("A wrong command line; a script that cannot be read or carried "
+                                    "out; a folder --export cannot write (nothing is left "
+                                    "behind)."));
 }
 
 BeatwiseCommandLine::Mode BeatwiseCommandLine::mode() const {
     if (isSet(kQuestions))
         return Mode::Questions;
+    if (isSet(kScript))
+        return Mode::Script;
     if (isSet(kExport))
         return Mode::Export;
     return Mode::Window;
@@ -64,6 +80,10 @@ std::optional<int> BeatwiseCommandLine::read(const QStringList& arguments, QText
         if (!(stray = strayOption(QStringList{kQuestions} + kQuestionOptions)).isEmpty())
             return fail(err, QStringLiteral("%1 does not go with --questions").arg(stray));
         break;
+    case Mode::Script:
+        if (!(stray = strayOption({kScript, kScores, QStringLiteral("seed")})).isEmpty())
+            return fail(err, QStringLiteral("%1 does not go with --script").arg(stray));
+        break;
     case Mode::Export:
         if (!(stray = strayOption(QStringList{kExport, kFolder} + kQuestionOptions)).isEmpty())
             return fail(err, QStringLiteral("%1 does not go with --export").arg(stray));
@@ -72,10 +92,11 @@ std::optional<int> BeatwiseCommandLine::read(const QStringList& arguments, QText
         break;
     case Mode::Window:
         if (!(stray = strayOption(WindowOptions::names())).isEmpty())
-            return fail(err,
-                        stray == QLatin1String("-o")
-                            ? QStringLiteral("-o goes with --export")
-                            : QStringLiteral("%1 goes with --questions or --export").arg(stray));
+            return fail(
+                err,
+                stray == QLatin1String("-o")
+                    ? QStringLiteral("-o goes with --export")
+                    : QStringLiteral("%1 goes with --questions, --script or --export").arg(stray));
         break;
     }
     return std::nullopt;

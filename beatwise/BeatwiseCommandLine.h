@@ -2,10 +2,10 @@
 
 #include "CommandLine.h"
 
-// Beatwise's command line: the window and its options, --questions and --export.
+// Beatwise's command line: the window and its options, --questions, --script and --export.
 class BeatwiseCommandLine : public CommandLine {
 public:
-    enum class Mode { Window, Questions, Export };
+    enum class Mode { Window, Questions, Script, Export };
 
     BeatwiseCommandLine();
 

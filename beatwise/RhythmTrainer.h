@@ -1,10 +1,15 @@
 #pragma once
 
+#include "AnswerRow.h"
+#include "MeterAndLevel.h"
+#include "RhythmParts.h"
+#include "RhythmProgression.h"
+#include "RhythmQuestion.h"
+#include "RhythmQuiz.h"
 #include "RhythmState.h"
+#include "ScoreFile.h"
 
-#include <QCoreApplication>
-
-#include <optional>
+#include <QString>
 
 class Clock;
 class Dialogs;
@@ -15,31 +20,43 @@ namespace scores {
 class ScoreStore;
 }
 
-// The rhythm trainer's behaviour, free of any window: the pattern catalogue and levels, the
-// questions and their sound, answer entry and checking, auto-advance and the quiz with its
-// score file. The window binds each control to the handler of the same name and, after every
-// call, shows state().
-class RhythmTrainer {
-    Q_DECLARE_TR_FUNCTIONS(RhythmTrainer)
+// Told of what a handler does that a transcript follows besides the state.
+class RhythmTrainerListener {
+public:
+    virtual ~RhythmTrainerListener() = default;
+    // A record was appended to the student's score file `file`.
+    virtual void scoreLineAppended(const QString& /*file*/, const QString& /*line*/) {}
+};
 
+// The rhythm trainer's behaviour, free of any window. Its handlers keep the names of the
+// window's events and are a thin front: each hands its work to the part whose one job it is
+// (the meter and level, the question and its sound, the answer row, the progression, the quiz),
+// and a part that "clicks" another item calls the handler of that item here. The window binds
+// each control to the handler of the same name and, after every call, shows state().
+class RhythmTrainer {
 public:
     RhythmTrainer(Dialogs& dialogs, RhythmPlayer& player, Random& random, Clock& clock,
                   const scores::ScoreStore& scoreStore);
+    RhythmTrainer(const RhythmTrainer&) = delete;
+    RhythmTrainer& operator=(const RhythmTrainer&) = delete;
 
     const RhythmState& state() const { return state_; }
+    void setListener(RhythmTrainerListener* listener) { listener_ = listener; }
 
     // The window's creation: level 3, simple meter, the start-up values.
     void FormCreate();
+    // "Exit" and closing the window: the player stops.
+    void FormClose() { question_.stopIfPlaying(); }
 
     // --- Questions and sound -------------------------------------------------------------------
-    void StartButtonClick();     // "Next Question"
-    void RepetirClick();         // "Stop/Repeat"
-    void SpeedChange(int speed); // the "Metronome" changed to `speed`
-    void AllNotesOff1Click();    // Midi > "All Notes Off"
+    void StartButtonClick() { question_.StartButtonClick(); }     // "Next Question"
+    void RepetirClick() { question_.RepetirClick(); }             // "Stop/Repeat"
+    void SpeedChange(int speed) { question_.SpeedChange(speed); } // the "Metronome" changed
+    void AllNotesOff1Click() { question_.AllNotesOff1Click(); }   // Midi > "All Notes Off"
 
     // --- Meter and level ("Rhythm Patterns"); the meter handlers run when their submenu opens --
-    void SimpleClick();
-    void CompoundClick();
+    void SimpleClick() { meterAndLevel_.SimpleClick(); }
+    void CompoundClick() { meterAndLevel_.CompoundClick(); }
     void LevelXClick();  // "3 patterns" (both meters)
     void Level0Click();  // "4 patterns" (both meters)
     void Level1Click();  // "5 patterns" (both meters)
@@ -56,8 +73,7 @@ public:
     // The handler of the `level`-pattern item (3..15).
     void LevelClick(int level);
 
-    // --- Answer entry and checking
-    // ----------------------------------------------------------------
+    // --- Answer entry and checking --------------------------------------------------------------
     void qClick();
     void wClick();
     void uClick();
@@ -74,52 +90,41 @@ public:
     void bClick();
     void rClick();
     // The button of pattern `pattern` (0..14, in the order above).
-    void PatternClick(int pattern);
-    void ShowResMouseDown(int column); // a mouse button pressed on the answer row
-    void AnsDisplayClick();            // "Check Answer" / "Hide Answer"
-    void EraseAllChdsClick();          // "Erase All"
-    void RestScoreClick();             // "Reset Score"
-    void ClearAnswerRow();
+    void PatternClick(int pattern) { answerRow_.PatternClick(pattern); }
+    // A mouse button pressed on the answer row.
+    void ShowResMouseDown(int column) { answerRow_.ShowResMouseDown(column); }
+    void AnsDisplayClick() { answerRow_.AnsDisplayClick(); }  // "Check Answer" / "Hide Answer"
+    void EraseAllChdsClick() { answerRow_.ClearAnswerRow(); } // "Erase All"
+    void RestScoreClick() { answerRow_.RestScoreClick(); }    // "Reset Score"
+    void ClearAnswerRow() { answerRow_.ClearAnswerRow(); }
+    // A question started before the counters were reset no longer counts.
+    void forgetOpenQuestion() { answerRow_.forgetOpenQuestion(); }
 
-    // --- Auto-advance ("Advance" > "AutoAdvance")
-    // -------------------------------------------------
-    void On1Click();
-    void Off1Click();
-    void OfferNextLevel();
+    // --- Auto-advance ("Advance" > "AutoAdvance") ----------------------------------------------
+    void On1Click() { progression_.On1Click(); }
+    void Off1Click() { progression_.Off1Click(); }
+    void OfferNextLevel() { progression_.OfferNextLevel(); }
 
-    // --- Quiz ("File")
-    // ----------------------------------------------------------------------------
-    void PrepareQuizClick(); // "Quiz Mode" > "Prepare Quiz"
-    void Off2Click();        // "Quiz Mode" > "Off"
-    void ViewScores1Click(); // "View Scores"
+    // --- Quiz ("File") -------------------------------------------------------------------------
+    void PrepareQuizClick() { quiz_.PrepareQuizClick(); } // "Quiz Mode" > "Prepare Quiz"
+    void Off2Click() { quiz_.Off2Click(); }               // "Quiz Mode" > "Off"
+    void ViewScores1Click() { quiz_.ViewScores1Click(); } // "View Scores"
 
-    // --- Steps of building a beat, on CurrentPattern, BeatColumn and BeatNote
-    // ----------------------
-    void PatternGlyph();
-    void AppendBeatNotes();
+    // --- Steps of building a beat, on CurrentPattern, BeatColumn and BeatNote ------------------
+    void PatternGlyph() { question_.PatternGlyph(); }
+    void AppendBeatNotes() { question_.AppendBeatNotes(); }
 
     // The line a finished quiz adds to the score file.
-    QString quizLine() const;
+    QString quizLine() const { return quiz_.quizLine(); }
 
 private:
-    void selectLevel(int level, bool alwaysSimpleLabel);
-    void restoreLevelBeforeCompound();
-    void showPatternButtons(int level);
-    void stopIfPlaying();
-    void forgetOpenQuestion();
-    void computeDurations();
-    void appendFrameParts(Meter meter);
-    void appendBeatNotes(Meter meter);
-    void buildBeat(Meter meter);
-    QString joinedParts() const;
-    void finishQuiz();
-    void askThresholds();
-    static QString wholeNumberOr(const QString& text, const QString& fallback);
-
-    Dialogs& dialogs_;
-    RhythmPlayer& player_;
-    Random& random_;
-    Clock& clock_;
-    const scores::ScoreStore& scoreStore_;
     RhythmState state_;
+    ScoreFile scoreFile_;
+    RhythmParts parts_;
+    RhythmQuestion question_;
+    MeterAndLevel meterAndLevel_;
+    RhythmProgression progression_;
+    RhythmQuiz quiz_;
+    AnswerRow answerRow_;
+    RhythmTrainerListener* listener_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "TRhyAboutBox.h"
 
+#include "RhythmMenus.h"
 #include "SmuflFont.h"
 
 #include <QPlainTextEdit>
@@ -21,16 +22,5 @@ TRhyAboutBox::TRhyAboutBox(QWidget* parent)
 }
 
 QString TRhyAboutBox::description() {
-    return tr(
-        "Beatwise, the rhythm ear trainer.\n"
-        "\n"
-        "Listen to a row of seven one-beat rhythm patterns, framed by a two-beat count-in and "
-        "a closing beat, then rebuild it from the pattern buttons and check it beat by beat.\n"
-        "\n"
-        "Levels of 3 to 15 patterns in simple meter and 3 to 7 in compound meter, tempo 30 to "
-        "96 beats a minute, automatic advance, and quizzes that keep each student's results "
-        "in a score file.\n"
-        "\n"
-        "Sound: the built-in General MIDI synthesizer.\n"
-        "Music notation: Bravura, SIL Open Font License");
+    return rhythmAboutText();
 }

@@ -1,19 +1,16 @@
 #pragma once
 
-#include "RefreshingDialogs.h"
+#include "PatternAnswers.h"
+#include "RhythmMenus.h"
 #include "RhythmTrainer.h"
-
-#include <QMainWindow>
-#include <QPointer>
+#include "TrainerWindow.h"
 
 #include <array>
 #include <memory>
 
 class Clock;
 class Dialogs;
-class HelpWindow;
 class QAction;
-class QActionGroup;
 class QLabel;
 class QMenu;
 class QTextEdit;
@@ -21,7 +18,6 @@ class Random;
 class RhythmPlayer;
 class RhythmRow;
 class StepSpinEdit;
-class TElasticForm;
 class TGradBtn;
 class TLumeButton1;
 class TRhyAboutBox;
@@ -31,11 +27,13 @@ namespace scores {
 class ScoreStore;
 }
 
-// The rhythm trainer's main window. It builds the controls and menus at their designed places
-// (the form scaler stretches them with the window), forwards every event to the handler of the
-// same name in RhythmTrainer, and after each one shows the trainer's state: captions, marks,
-// enabled and visible flags, both rows with their frames, and the displays.
-class TRhytm7 : public QMainWindow {
+// The rhythm trainer's main window, in the trainer window shell. It builds the controls at their
+// designed places (the form scaler stretches them with the window) and the menus from the
+// trainer's menu tree, forwards every event to the handler of the same name in RhythmTrainer (a
+// pattern button's click as an answer through the trainer's answer sink), and after each one
+// shows the trainer's state: captions, marks, enabled and visible flags, both rows with their
+// frames, and the displays.
+class TRhytm7 : public TrainerWindow {
     Q_OBJECT
 public:
     // The designed client area and screen.
@@ -50,8 +48,8 @@ public:
             const scores::ScoreStore& scoreStore, QWidget* parent = nullptr);
     ~TRhytm7() override;
 
-    const RhythmTrainer& trainer() const { return trainer_; }
-    const RhythmState& state() const { return trainer_.state(); }
+    const RhythmTrainer& trainer() const { return *trainer_; }
+    const RhythmState& state() const { return trainer_->state(); }
     // The program's own boxes; null when the window was given its dialogs.
     Dialogs* ownDialogs() const;
 
@@ -81,9 +79,8 @@ public:
     TGradBtn* RestScore = nullptr;    // "Reset Score"
     TGradBtn* EraseAllChds = nullptr; // "Erase All"
     StepSpinEdit* Speed = nullptr;
-    TElasticForm* ElasticForm1 = nullptr;
 
-    // --- Menus -------------------------------------------------------------------------------
+    // --- Menus, built from the trainer's menu tree ----------------------------------------------
     QMenu* FileMenu = nullptr;
     QMenu* QuizMode = nullptr;
     QAction* Off2 = nullptr;
@@ -109,11 +106,12 @@ public:
 
     TRhyAboutBox* RhyAboutBox = nullptr;
     TScoreRecord* ScoreRecord = nullptr;
-    HelpWindow* helpWindow() const;
 
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void showControls() override;
+    void runWindowCommand(WindowCommand command) override;
+    void firstActivation() override { FormActivate(); }
+    void closing() override { FormClose(); }
 
 private:
     struct OwnParts;
@@ -121,32 +119,24 @@ private:
 
     TRhytm7(std::unique_ptr<OwnParts>&& parts, QWidget* parent);
 
-    void build();
+    void build(RhythmPlayer& player, Random& random, Clock& clock,
+               const scores::ScoreStore& scoreStore);
     void buildControls();
+    void buildPatternButtons();
+    void buildScoreControls();
+    void buildMetronome();
     void buildMenus();
-    void buildScaler();
+    void takeMenuMembers();
     TGradBtn* commandButton(const QString& name, const QString& caption, const QRect& bounds,
                             const QColor& begin, const QColor& end);
     QTextEdit* display(const QString& name, const QRect& bounds);
     QLabel* label(const QString& name, const QString& text, const QPoint& position);
-
-    // Runs one handler at the event boundary: a failure is shown in a box, and the window then
-    // shows the state.
-    template <typename Call> void forward(Call&& call);
     void call(Handler handler);
     void patternClick(int pattern);
-    void showState();
 
     std::unique_ptr<OwnParts> parts_;
-    // Every box the trainer opens goes through these, which first show the trainer's state.
-    RefreshingDialogs dialogs_;
-    RhythmPlayer& player_;
-    RhythmTrainer trainer_;
-    QActionGroup* quizGroup_ = nullptr;
-    QActionGroup* meterGroup_ = nullptr;
-    QActionGroup* simpleLevelGroup_ = nullptr;
-    QActionGroup* compoundLevelGroup_ = nullptr;
-    QActionGroup* advanceGroup_ = nullptr;
-    QPointer<HelpWindow> help_;
-    bool activated_ = false;
+    std::unique_ptr<RhythmTrainer> trainer_;
+    std::unique_ptr<PatternAnswers> answers_;
+    std::unique_ptr<BoundAnswers<PatternAnswer>> windowAnswers_;
+    std::vector<RhythmMenuItem> menuTree_;
 };

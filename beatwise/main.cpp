@@ -4,6 +4,7 @@
 //   beatwise --screenshot PATH | --startup-probe   a picture of the window, or the time to its
 //                                                  first paint
 //   beatwise --questions N ...       prints questions without a window (see QuestionsCommand.h)
+//   beatwise --script FILE ...       runs the trainer from a script (see RhythmScriptCommand.h)
 //   beatwise --export N ... -o DIR   writes questions as WAV files with a worksheet and its
 //                                    answers as PDF (see ExportCommand.h)
 //   beatwise --help | --version
@@ -16,7 +17,7 @@
 #include "BeatwiseCommandLine.h"
 #include "ExportCommand.h"
 #include "QuestionsCommand.h"
-#include "TElasticForm.h"
+#include "RhythmScriptCommand.h"
 #include "TRhytm7.h"
 #include "WindowProgram.h"
 
@@ -34,6 +35,10 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         return runQuestionsCommand(line, out, err);
     }
+    if (line.mode() == BeatwiseCommandLine::Mode::Script) {
+        QCoreApplication app(argc, argv);
+        return runRhythmScriptCommand(line, out, err);
+    }
     if (line.mode() == BeatwiseCommandLine::Mode::Export) {
         // Drawing the sheets needs no screen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -49,6 +54,5 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Beatwise");
     WindowProgram program(QStringLiteral("beatwise"), QStringLiteral("Beatwise"), *options);
     TRhytm7 window;
-    return program.run(
-        window, [&window] { return window.isMaximized() && window.ElasticForm1->isCaptured(); });
+    return program.run(window);
 }

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "Failure.h"
+
 #include <QString>
-#include <stdexcept>
 
 namespace impgrid {
 
-// A grid file could not be read or written; what() is a sentence for the user, naming the file
-// and, when reading, the line.
-class GridFileError : public std::runtime_error {
+// A grid file could not be read or written; the text is a sentence for the user, naming the
+// file and, when reading, the line.
+class GridFileError : public Failure {
 public:
-    explicit GridFileError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    explicit GridFileError(const QString& message) : Failure(message) {}
 
-    QString message() const { return QString::fromStdString(what()); }
+    QString message() const { return text(); }
 };
 
 } // namespace impgrid

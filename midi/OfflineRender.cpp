@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
 
 namespace midi {
 
@@ -39,40 +40,9 @@ void pinSelected(SynthCore& synth, const PresetCatalogue& catalogue,
     }
 }
 
-int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& options,
-               const Consumer& consume, QString* error) {
-    auto fail = [error](int code, const QString& text) {
-        if (error)
-            *error = text;
-        return code;
-    };
-    if (options.sampleRate < 8000 || options.sampleRate > 192000)
-        return fail(InvalidParam, QStringLiteral("The sample rate must be 8000 to 192000."));
-
-    QString backendError;
-    SoundBackend* backend = soundBackend(&backendError);
-    if (backend == nullptr)
-        return fail(NoDriver,
-                    QStringLiteral("The synthesizer could not be started (%1).").arg(backendError));
-    const std::unique_ptr<SynthCore> core = backend->createSynth(options.sampleRate);
-    if (!core || !core->valid())
-        return fail(NoDriver, QStringLiteral("The synthesizer could not be created."));
-    SynthCore& synth = *core;
-    const QString soundFont =
-        options.soundFont.isEmpty() ? findGeneralMidiSoundFont() : options.soundFont;
-    if (soundFont.isEmpty())
-        return fail(NoSoundFont, QStringLiteral("No General MIDI SoundFont is installed "
-                                                "(install the package fluid-soundfont-gm)."));
-    QString loadError;
-    if (!synth.loadSoundFont(soundFont, &loadError))
-        return fail(NoSoundFont, loadError);
-
-    if (options.ticksPerQuarter == 0 || options.ticksPerQuarter > 0x7FFF ||
-        options.microsecondsPerQuarter == 0)
-        return fail(InvalidParam, QStringLiteral("The time division and tempo must be above 0."));
-
-    // The same path as the audio thread: commands into a player, played block by block.
-    StreamPlayer player(options.sampleRate);
+// Opens a stream of the player and queues `events` on it at the options' time division.
+void queueStream(StreamPlayer& player, const std::vector<StreamEvent>& events,
+                 const RenderOptions& options) {
     const int stream = player.reserveStream();
     using Kind = PlayerCommand::Kind;
     const auto streamCommand = [stream](Kind kind, uint32_t value = 0, uint32_t value2 = 0) {
@@ -91,14 +61,74 @@ int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& opti
           streamCommand(Kind::Timing, options.ticksPerQuarter, options.microsecondsPerQuarter),
           queued, streamCommand(Kind::Restart)})
         player.send(command);
+}
 
-    // The whole length is known before rendering: refuse what would take hours.
+// The frame of the stream's last event.
+int64_t lastEventFrame(const std::vector<StreamEvent>& events, const RenderOptions& options) {
     uint64_t ticks = 0;
     for (const StreamEvent& event : events)
         ticks += event.delta;
-    const int64_t last =
-        static_cast<int64_t>(static_cast<long double>(ticks) * options.microsecondsPerQuarter /
-                             options.ticksPerQuarter * options.sampleRate / 1e6L);
+    return static_cast<int64_t>(static_cast<long double>(ticks) * options.microsecondsPerQuarter /
+                                options.ticksPerQuarter * options.sampleRate / 1e6L);
+}
+
+// Creates the synthesizer through the sound module and loads the SoundFont into it; on failure
+// returns null with the result code and the reason in `code` and `why`.
+std::unique_ptr<SynthCore> startSynth(const RenderOptions& options, int& code, QString& why) {
+    QString backendError;
+    SoundBackend* backend = soundBackend(&backendError);
+    if (backend == nullptr) {
+        code = NoDriver;
+        why = QStringLiteral("The synthesizer could not be started (%1).").arg(backendError);
+        return nullptr;
+    }
+    std::unique_ptr<SynthCore> synth = backend->createSynth(options.sampleRate);
+    if (!synth || !synth->valid()) {
+        code = NoDriver;
+        why = QStringLiteral("The synthesizer could not be created.");
+        return nullptr;
+    }
+    const QString soundFont =
+        options.soundFont.isEmpty() ? findGeneralMidiSoundFont() : options.soundFont;
+    code = NoSoundFont;
+    if (soundFont.isEmpty()) {
+        why = QStringLiteral("No General MIDI SoundFont is installed "
+                             "(install the package fluid-soundfont-gm).");
+        return nullptr;
+    }
+    if (!synth->loadSoundFont(soundFont, &why))
+        return nullptr;
+    code = Ok;
+    return synth;
+}
+
+int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& options,
+               const Consumer& consume, QString* error) {
+    auto fail = [error](int code, const QString& text) {
+        if (error)
+            *error = text;
+        return code;
+    };
+    if (options.sampleRate < 8000 || options.sampleRate > 192000)
+        return fail(InvalidParam, QStringLiteral("The sample rate must be 8000 to 192000."));
+
+    int startCode = Ok;
+    QString startError;
+    const std::unique_ptr<SynthCore> core = startSynth(options, startCode, startError);
+    if (!core)
+        return fail(startCode, startError);
+    SynthCore& synth = *core;
+
+    if (options.ticksPerQuarter == 0 || options.ticksPerQuarter > 0x7FFF ||
+        options.microsecondsPerQuarter == 0)
+        return fail(InvalidParam, QStringLiteral("The time division and tempo must be above 0."));
+
+    // The same path as the audio thread: commands into a player, played block by block.
+    StreamPlayer player(options.sampleRate);
+    queueStream(player, events, options);
+
+    // The whole length is known before rendering: refuse what would take hours.
+    const int64_t last = lastEventFrame(events, options);
     const int64_t tail = std::llround(std::max(0.0, options.tailSeconds) * options.sampleRate);
     if (last + tail > static_cast<int64_t>(options.maxSeconds * options.sampleRate))
         return fail(InvalidParam, QStringLiteral("The stream is too long to render."));

@@ -106,6 +106,44 @@ QRectF Engraving::inkBounds() const {
     return bounds;
 }
 
+namespace {
+
+// A rest at `x`, dotted or not; where the next sign may begin.
+qreal placeRest(Engraving& engraving, const SmuflFont& font, const RhythmEvent& event, qreal x,
+                bool dotted) {
+    const Glyph rest = event.length == 1 ? Glyph::Rest16th : Glyph::Rest8th;
+    engraving.glyphs.push_back({rest, QPointF(x, 0)});
+    qreal right = x + font.boundingBox(rest).right();
+    if (dotted) {
+        const qreal dotX = right + kDotGap;
+        engraving.glyphs.push_back({Glyph::AugmentationDot, QPointF(dotX, kRestDotHeight)});
+        right = dotX + font.boundingBox(Glyph::AugmentationDot).width();
+    }
+    return right + (dotted ? kClearance : kRestClearance);
+}
+
+// A note head with its stem, dotted or not; where the next sign may begin.
+qreal placeNote(Engraving& engraving, const SmuflFont& font, const BeatNote& note, bool dotted) {
+    const QPointF stemAnchor = font.anchor(Glyph::NoteheadBlack, QStringLiteral("stemUpSE"));
+    const qreal noteheadRight = font.boundingBox(Glyph::NoteheadBlack).right();
+    engraving.glyphs.push_back({Glyph::NoteheadBlack, QPointF(note.x, 0)});
+    engraving.stems.push_back({note.stemRight, kStemTop, stemAnchor.y()});
+    if (!dotted)
+        return note.x + noteheadRight + kNoteClearance;
+    const qreal dotX = note.x + noteheadRight + kDotGap;
+    engraving.glyphs.push_back({Glyph::AugmentationDot, QPointF(dotX, 0)});
+    return dotX + font.boundingBox(Glyph::AugmentationDot).width() + kClearance;
+}
+
+// The flag of a lone eighth or sixteenth; where the next sign may begin.
+qreal placeFlag(Engraving& engraving, const SmuflFont& font, const BeatNote& note) {
+    const Engraving::PlacedGlyph flag = flagFor(engraving, font, note);
+    engraving.glyphs.push_back(flag);
+    return flag.origin.x() + font.boundingBox(flag.glyph).right() + kClearance;
+}
+
+} // namespace
+
 Engraving BeatEngraver::engrave(const BeatRhythm& rhythm) {
     const SmuflFont& font = SmuflFont::bravura();
     Engraving engraving;
@@ -116,8 +154,6 @@ Engraving BeatEngraver::engrave(const BeatRhythm& rhythm) {
     const qreal sixteenth =
         rhythm.meter == Meter::Simple ? kSimpleSixteenthWidth : kCompoundSixteenthWidth;
     const QPointF stemAnchor = font.anchor(Glyph::NoteheadBlack, QStringLiteral("stemUpSE"));
-    const qreal noteheadRight = font.boundingBox(Glyph::NoteheadBlack).right();
-    const qreal dotWidth = font.boundingBox(Glyph::AugmentationDot).width();
     const auto& events = rhythm.events;
     const auto count = events.size();
 
@@ -142,35 +178,16 @@ Engraving BeatEngraver::engrave(const BeatRhythm& rhythm) {
 
         const bool dotted = event.length == 3 || event.length == 6;
         if (event.rest) {
-            const Glyph rest = event.length == 1 ? Glyph::Rest16th : Glyph::Rest8th;
-            engraving.glyphs.push_back({rest, QPointF(x, 0)});
-            qreal right = x + font.boundingBox(rest).right();
-            if (dotted) {
-                const qreal dotX = right + kDotGap;
-                engraving.glyphs.push_back({Glyph::AugmentationDot, QPointF(dotX, kRestDotHeight)});
-                right = dotX + dotWidth;
-            }
-            occupiedTo = right + (dotted ? kClearance : kRestClearance);
+            occupiedTo = placeRest(engraving, font, event, x, dotted);
             if (!groups.back().empty())
                 groups.emplace_back();
             continue;
         }
 
-        engraving.glyphs.push_back({Glyph::NoteheadBlack, QPointF(x, 0)});
         const BeatNote note{event.start, x, event.length, x + stemAnchor.x()};
-        engraving.stems.push_back({note.stemRight, kStemTop, stemAnchor.y()});
-        occupiedTo = x + noteheadRight + kNoteClearance;
-        if (dotted) {
-            const qreal dotX = x + noteheadRight + kDotGap;
-            engraving.glyphs.push_back({Glyph::AugmentationDot, QPointF(dotX, 0)});
-            occupiedTo = dotX + dotWidth + kClearance;
-        }
-        if (flagged(i)) {
-            const Engraving::PlacedGlyph flag = flagFor(engraving, font, note);
-            engraving.glyphs.push_back(flag);
-            const qreal flagRight = flag.origin.x() + font.boundingBox(flag.glyph).right();
-            occupiedTo = std::max(occupiedTo, flagRight + kClearance);
-        }
+        occupiedTo = placeNote(engraving, font, note, dotted);
+        if (flagged(i))
+            occupiedTo = std::max(occupiedTo, placeFlag(engraving, font, note));
         if (!beamable(i)) {
             if (!groups.back().empty())
                 groups.emplace_back();

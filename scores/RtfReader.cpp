@@ -26,68 +26,70 @@ struct GroupState {
 };
 
 // Destinations whose text is not part of the document's body text.
+const char* const kSkippedDestinations[] = {"colortbl",
+                                            "stylesheet",
+                                            "info",
+                                            "pict",
+                                            "object",
+                                            "objdata",
+                                            "header",
+                                            "headerl",
+                                            "headerr",
+                                            "headerf",
+                                            "footer",
+                                            "footerl",
+                                            "footerr",
+                                            "footerf",
+                                            "footnote",
+                                            "annotation",
+                                            "listtable",
+                                            "listoverridetable",
+                                            "rsidtbl",
+                                            "generator",
+                                            "xmlnstbl",
+                                            "themedata",
+                                            "colorschememapping",
+                                            "latentstyles",
+                                            "datastore",
+                                            "revtbl",
+                                            "filetbl",
+                                            "pgdsctbl",
+                                            "fldinst",
+                                            "pntext",
+                                            "pntxta",
+                                            "pntxtb",
+                                            "listtext",
+                                            "userprops",
+                                            "docvar",
+                                            "nonshppict",
+                                            "shp",
+                                            "shpinst",
+                                            "shptxt",
+                                            "background",
+                                            "template",
+                                            "bkmkstart",
+                                            "bkmkend",
+                                            "xe",
+                                            "tc",
+                                            "atnid",
+                                            "atnauthor",
+                                            "atrfstart",
+                                            "atrfend",
+                                            "mmathPr",
+                                            "wgrffmtfilter",
+                                            "fchars",
+                                            "lchars",
+                                            "ftnsep",
+                                            "ftnsepc",
+                                            "ftncn",
+                                            "aftnsep",
+                                            "aftnsepc",
+                                            "aftncn",
+                                            "passwordhash"};
+
 bool isSkippedDestination(const QByteArray& word) {
-    static const QList<QByteArray> kSkipped = {"colortbl",
-                                               "stylesheet",
-                                               "info",
-                                               "pict",
-                                               "object",
-                                               "objdata",
-                                               "header",
-                                               "headerl",
-                                               "headerr",
-                                               "headerf",
-                                               "footer",
-                                               "footerl",
-                                               "footerr",
-                                               "footerf",
-                                               "footnote",
-                                               "annotation",
-                                               "listtable",
-                                               "listoverridetable",
-                                               "rsidtbl",
-                                               "generator",
-                                               "xmlnstbl",
-                                               "themedata",
-                                               "colorschememapping",
-                                               "latentstyles",
-                                               "datastore",
-                                               "revtbl",
-                                               "filetbl",
-                                               "pgdsctbl",
-                                               "fldinst",
-                                               "pntext",
-                                               "pntxta",
-                                               "pntxtb",
-                                               "listtext",
-                                               "userprops",
-                                               "docvar",
-                                               "nonshppict",
-                                               "shp",
-                                               "shpinst",
-                                               "shptxt",
-                                               "background",
-                                               "template",
-                                               "bkmkstart",
-                                               "bkmkend",
-                                               "xe",
-                                               "tc",
-                                               "atnid",
-                                               "atnauthor",
-                                               "atrfstart",
-                                               "atrfend",
-                                               "mmathPr",
-                                               "wgrffmtfilter",
-                                               "fchars",
-                                               "lchars",
-                                               "ftnsep",
-                                               "ftnsepc",
-                                               "ftncn",
-                                               "aftnsep",
-                                               "aftnsepc",
-                                               "aftncn",
-                                               "passwordhash"};
-    return kSkipped.contains(word);
+    return std::any_of(std::begin(kSkippedDestinations), std::end(kSkippedDestinations),
+                       [&word](const char* skipped) { return word == skipped; });
 }
 
 // Control words that stand for one character of text.
@@ -261,25 +263,9 @@ private:
         while (pos_ < doc_.size() && isLetter(doc_[pos_]) && pos_ - start < 32)
             ++pos_;
         const QByteArray word = doc_.mid(start, pos_ - start);
-
-        bool hasParameter = false;
-        bool negative = false;
-        qint64 value = 0;
-        if (pos_ < doc_.size() && doc_[pos_] == '-' && pos_ + 1 < doc_.size() &&
-            isDigit(doc_[pos_ + 1])) {
-            negative = true;
-            ++pos_;
-        }
-        while (pos_ < doc_.size() && isDigit(doc_[pos_])) {
-            hasParameter = true;
-            if (value < std::numeric_limits<int>::max())
-                value = value * 10 + (doc_[pos_] - '0');
-            ++pos_;
-        }
-        if (pos_ < doc_.size() && doc_[pos_] == ' ')
-            ++pos_;
-        value = std::min<qint64>(value, std::numeric_limits<int>::max());
-        const int parameter = static_cast<int>(negative ? -value : value);
+        const std::optional<int> given = readParameter();
+        const bool hasParameter = given.has_value();
+        const int parameter = given.value_or(0);
 
         if (word == "bin") {
             // Binary data: skipped byte for byte, wherever it stands.
@@ -312,6 +298,36 @@ private:
         if (g.destination == Destination::Skipped)
             return true;
 
+        bodyWord(word, hasParameter, parameter, g);
+        return true;
+    }
+
+    // The number after a control word, and the blank that ends it; nothing when there is none.
+    std::optional<int> readParameter() {
+        bool hasParameter = false;
+        bool negative = false;
+        qint64 value = 0;
+        if (pos_ < doc_.size() && doc_[pos_] == '-' && pos_ + 1 < doc_.size() &&
+            isDigit(doc_[pos_ + 1])) {
+            negative = true;
+            ++pos_;
+        }
+        while (pos_ < doc_.size() && isDigit(doc_[pos_])) {
+            hasParameter = true;
+            if (value < std::numeric_limits<int>::max())
+                value = value * 10 + (doc_[pos_] - '0');
+            ++pos_;
+        }
+        if (pos_ < doc_.size() && doc_[pos_] == ' ')
+            ++pos_;
+        if (!hasParameter)
+            return std::nullopt;
+        value = std::min<qint64>(value, std::numeric_limits<int>::max());
+        return static_cast<int>(negative ? -value : value);
+    }
+
+    // A control word of the document's body text.
+    void bodyWord(const QByteArray& word, bool hasParameter, int parameter, GroupState& g) {
         if (word == "par" || word == "line" || word == "row" || word == "nestrow") {
             endLine();
         } else if (word == "u" && hasParameter) {
@@ -338,7 +354,6 @@ private:
         } else if (const auto c = characterWord(word)) {
             textChar(*c);
         }
-        return true;
     }
 
     void fontTableWord(const QByteArray& word, bool hasParameter, int parameter) {

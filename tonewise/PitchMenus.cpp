@@ -28,8 +28,8 @@ PitchMenuItem command(const char* name, const char* caption, Action action, Chec
 }
 
 PitchMenuItem submenu(const char* name, std::function<QString(const PitchState&)> caption,
-                      std::vector<PitchMenuItem> children, Check enabled = {},
-                      Check checked = {}, Action opened = {}) {
+                      std::vector<PitchMenuItem> children, Check enabled = {}, Check checked = {},
+                      Action opened = {}) {
     PitchMenuItem item;
     item.name = QString::fromLatin1(name);
     item.caption = std::move(caption);
@@ -45,6 +45,7 @@ PitchMenuItem windowCommand(const char* name, const char* caption, WindowCommand
     item.name = QString::fromLatin1(name);
     item.caption = fixed(caption);
     item.command = what;
+    item.separated = what == WindowCommand::Exit || what == WindowCommand::About;
     return item;
 }
 
@@ -90,7 +91,8 @@ PitchMenuItem keyMenu() {
             keys.push_back(std::move(item));
         }
         PitchMenuItem sub = submenu(
-            "", [caption = signatures[static_cast<std::size_t>(i)].caption](const PitchState&) {
+            "",
+            [caption = signatures[static_cast<std::size_t>(i)].caption](const PitchState&) {
                 return caption;
             },
             std::move(keys), {}, [i](const PitchState& s) { return s.signatureSubmenuMark == i; },
@@ -158,14 +160,8 @@ PitchMenuItem advanceMenu() {
         [](const PitchState& s) { return s.advanceMenuEnabled; });
 }
 
-} // namespace
-
-std::vector<PitchMenuItem> pitchMenuBar() {
-    std::vector<PitchMenuItem> bar;
-    bar.push_back(fileMenu());
-    bar.push_back(keyMenu());
-    bar.push_back(levelMenu());
-    bar.push_back(submenu(
+PitchMenuItem octaveMenu() {
+    return submenu(
         "Claves1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Octave?")),
         {command("ClavedoSol", QT_TRANSLATE_NOOP("PitchMenus", "Treble Clef"),
                  &PitchTrainer::ClavedoSolClick,
@@ -173,8 +169,11 @@ std::vector<PitchMenuItem> pitchMenuBar() {
          command("ClavedoF", QT_TRANSLATE_NOOP("PitchMenus", "8va Lower"),
                  &PitchTrainer::ClavedoFClick,
                  [](const PitchState& s) { return s.octave == OctaveChoice::EightvaLower; })},
-        [](const PitchState& s) { return s.octaveMenuEnabled; }));
-    bar.push_back(submenu(
+        [](const PitchState& s) { return s.octaveMenuEnabled; });
+}
+
+PitchMenuItem practiceMenu() {
+    return submenu(
         "Intervals1", [](const PitchState& s) { return s.practiceMenu.caption; },
         {command("Scalesteps", QT_TRANSLATE_NOOP("PitchMenus", "Pitches"),
                  &PitchTrainer::ScalestepsClick,
@@ -182,8 +181,11 @@ std::vector<PitchMenuItem> pitchMenuBar() {
          command("Intervals", QT_TRANSLATE_NOOP("PitchMenus", "Intervals"),
                  &PitchTrainer::IntervalsClick,
                  [](const PitchState& s) { return s.practice == Practice::Intervals; })},
-        [](const PitchState& s) { return s.practiceMenu.enabled; }));
-    bar.push_back(submenu(
+        [](const PitchState& s) { return s.practiceMenu.enabled; });
+}
+
+PitchMenuItem noteNamesMenu() {
+    return submenu(
         "NoteNames1", [](const PitchState& s) { return s.noteNamesMenu.caption; },
         {submenu(
              "NoteNames", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Note Names On")),
@@ -197,10 +199,11 @@ std::vector<PitchMenuItem> pitchMenuBar() {
          command("NoteNamesOff", QT_TRANSLATE_NOOP("PitchMenus", "Note Names Off"),
                  &PitchTrainer::NoteNamesOffClick,
                  [](const PitchState& s) { return !s.noteNamesOn; })},
-        [](const PitchState& s) { return s.noteNamesMenu.enabled; }));
-    bar.push_back(midiMenu());
-    bar.push_back(advanceMenu());
-    bar.push_back(submenu(
+        [](const PitchState& s) { return s.noteNamesMenu.enabled; });
+}
+
+PitchMenuItem repeatLastNoteMenu() {
+    return submenu(
         "RepeatLastNote1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Repeat Last Note? ")),
         {command("DontPlay", QT_TRANSLATE_NOOP("PitchMenus", "Don't play again"),
                  &PitchTrainer::DontPlayClick,
@@ -210,46 +213,28 @@ std::vector<PitchMenuItem> pitchMenuBar() {
                  [](const PitchState& s) {
                      return s.repeatLastNote == RepeatLastNote::LastNoteAgain;
                  })},
-        [](const PitchState& s) { return s.repeatLastNoteMenuEnabled; }));
+        [](const PitchState& s) { return s.repeatLastNoteMenuEnabled; });
+}
 
+PitchMenuItem helpMenu() {
     PitchMenuItem hints;
     hints.name = QStringLiteral("HintsOn");
     hints.caption = [](const PitchState& s) { return s.hintsItem.caption; };
     hints.enabled = [](const PitchState& s) { return s.hintsItem.enabled; };
     hints.triggered = &PitchTrainer::HintsOnClick;
-    bar.push_back(
-        submenu("Help", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Help")),
-                {windowCommand("HelpTopics1", QT_TRANSLATE_NOOP("PitchMenus", "&Help Topics"),
-                               WindowCommand::HelpTopics),
-                 hints,
-                 windowCommand("About1", QT_TRANSLATE_NOOP("PitchMenus", "&About"),
-                               WindowCommand::About)}));
-    return bar;
+    return submenu(
+        "Help", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Help")),
+        {windowCommand("HelpTopics1", QT_TRANSLATE_NOOP("PitchMenus", "&Help Topics"),
+                       WindowCommand::HelpTopics),
+         hints,
+         windowCommand("About1", QT_TRANSLATE_NOOP("PitchMenus", "&About"), WindowCommand::About)});
 }
 
-QString plainCaption(const QString& caption) {
-    QString plain = caption;
-    plain.remove(QLatin1Char('&'));
-    return plain.trimmed();
-}
+} // namespace
 
-const PitchMenuItem* findMenuItem(const std::vector<PitchMenuItem>& bar, const PitchState& state,
-                                  const QStringList& path) {
-    const std::vector<PitchMenuItem>* level = &bar;
-    const PitchMenuItem* found = nullptr;
-    for (const QString& step : path) {
-        found = nullptr;
-        for (const PitchMenuItem& item : *level) {
-            if (plainCaption(item.caption(state)) == step.trimmed()) {
-                found = &item;
-                break;
-            }
-        }
-        if (!found)
-            return nullptr;
-        level = &found->children;
-    }
-    return found;
+std::vector<PitchMenuItem> pitchMenuBar() {
+    return {fileMenu(),      keyMenu(),  levelMenu(),   octaveMenu(),         practiceMenu(),
+            noteNamesMenu(), midiMenu(), advanceMenu(), repeatLastNoteMenu(), helpMenu()};
 }
 
 QString aboutText() {

@@ -1,16 +1,24 @@
 #pragma once
 
+#include "AnswerCheck.h"
+#include "KeyLevelSelection.h"
+#include "OutputChoice.h"
+#include "PitchDisplays.h"
+#include "PitchProgression.h"
+#include "PitchQuiz.h"
 #include "PitchState.h"
+#include "PitchTrainerListener.h"
+#include "PracticeOptions.h"
+#include "QuestionCycle.h"
+#include "ScoreFile.h"
+#include "StaffLayout.h"
 
 #include <QCoreApplication>
 #include <QStringView>
 
-#include <memory>
-
 class Clock;
 class Dialogs;
 class Random;
-class Timer;
 class TimerFactory;
 class TMidiOutput;
 
@@ -20,29 +28,16 @@ class ScoreStore;
 
 namespace tonewise {
 
-// Told of what changes while a handler runs, so that a view or a transcript can follow it
-// step by step.
-class PitchTrainerListener {
-public:
-    virtual ~PitchTrainerListener() = default;
-    virtual void fieldChanged(PitchField, const QString&) {}
-    // The staff was redrawn or a note added to it.
-    virtual void staffChanged() {}
-    // A record was appended to the student's score file `file`.
-    virtual void scoreLineAppended(const QString& /*file*/, const QString& /*line*/) {}
-    virtual void busyChanged(bool) {}
-    // A timer's handler has run: whatever it changed is now to be shown.
-    virtual void timerHandled() {}
-};
-
-// The pitch and interval trainer's behaviour, free of any window: questions on three one-shot
-// timers, answers and score, practice modes, auto-advance and auto-modulate, the quiz and its
-// score file, and the key, level and staff state these change. Every note goes out through
-// the MIDI output on channel 1. The window binds each control to the handler of the same name
-// and shows state() after every call.
+// The pitch and interval trainer's behaviour, free of any window. Its handlers keep the names
+// of the window's events and are a thin front: each hands its work to the part whose one job
+// it is (the question cycle, the answer check, the key and level, the practice options, the
+// progression, the quiz, the staff, the output), and a part that "clicks" another item calls
+// the handler of that item here. Every note goes out through the MIDI output on channel 1. The
+// window binds each control to the handler of the same name and shows state() after every call.
 //
-// MIDI failures (EmidioutputError) leave a handler at the failing message and reach its caller;
-// a timer's handler shows them in an error box itself.
+// Failures (a MIDI failure, a score file that cannot be read) are thrown as a Failure and leave
+// the handler where they happen; whoever runs the handler, timers' included, runs it through an
+// event boundary that tells the student.
 class PitchTrainer {
     Q_DECLARE_TR_FUNCTIONS(PitchTrainer)
 
@@ -50,9 +45,11 @@ public:
     PitchTrainer(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clock,
                  TimerFactory& timers, const scores::ScoreStore& scoreStore);
     ~PitchTrainer();
+    PitchTrainer(const PitchTrainer&) = delete;
+    PitchTrainer& operator=(const PitchTrainer&) = delete;
 
     const PitchState& state() const { return state_; }
-    void setListener(PitchTrainerListener* listener) { listener_ = listener; }
+    void setListener(PitchTrainerListener* listener) { displays_.setListener(listener); }
 
     // --- Start-up ------------------------------------------------------------------------------
     void FormCreate(); // counts the output devices, opens the output, shows the start-up box
@@ -60,29 +57,28 @@ public:
     void Exit1Click(); // "Exit" and closing the window: silence and close the output
 
     // --- Questions (timers and buttons) ---------------------------------------------------------
-    void StartButtonClick(); // "Start-Reset Score"
-    void ResponseClick();    // Timer1: the question tick
-    void PlayOldNote();      // Timer2: the reference note again, then the question note
-    void StimNoteOff();      // Timer3: "Sustain Off" ends the question note
-    void RepeatNotesClick(); // "Repeat Notes"
-    void RestartAfterChange();
+    void StartButtonClick() { cycle_.StartButtonClick(); } // "Start-Reset Score"
+    void ResponseClick() { cycle_.ResponseClick(); }       // Timer1: the question tick
+    void PlayOldNote() { cycle_.PlayOldNote(); } // Timer2: the reference note, then the question
+    void StimNoteOff() { cycle_.StimNoteOff(); } // Timer3: "Sustain Off" ends the question note
+    void RepeatNotesClick() { cycle_.RepeatNotesClick(); } // "Repeat Notes"
+    void RestartAfterChange() { cycle_.RestartAfterChange(); }
 
     // --- Answers ---------------------------------------------------------------------------------
     // The click handler of every keyboard key (F1Click ... B4Click, F1sharpClick ... Bb4Click):
     // `keyName` is the key's name ("C3", "F1sharp", "Bb4"); unknown names do nothing.
-    void KeyClick(QStringView keyName);
-    void CheckAnswer();
-    void UpdateScore();
-    void IntervalName();
-    void AnsDisplayClick(); // "Next Answer?"
-    void HintsOnClick();    // "Interval Hints On?" / "Interval Hints Off?"
+    void KeyClick(QStringView keyName) { check_.KeyClick(keyName); }
+    void CheckAnswer() { check_.CheckAnswer(); }
+    void UpdateScore() { check_.UpdateScore(); }
+    void IntervalName() { check_.IntervalName(); }
+    void AnsDisplayClick() { check_.AnsDisplayClick(); } // "Next Answer?"
+    void HintsOnClick() { practice_.HintsOnClick(); }    // "Interval Hints On?" / "... Off?"
 
-    // --- Keys (menu "Key") -------------------------------------------------------------------------
-    void SelectKey(int keyIndex);
-    void ReapplyLevel();
-    // The signature submenus "0 signature" ... "6 flats" (0 .. 12 in menu order) mark themselves
-    // when opened.
-    void SignatureSubmenuClick(int submenu);
+    // --- Keys (menu "Key")
+    // -------------------------------------------------------------------------
+    void SelectKey(int keyIndex) { keys_.SelectKey(keyIndex); }
+    void ReapplyLevel() { keys_.ReapplyLevel(); }
+    void SignatureSubmenuClick(int submenu) { keys_.SignatureSubmenuClick(submenu); }
     void CMajorClick();
     void AMinorClick();
     void FMajorClick();
@@ -108,8 +104,9 @@ public:
     void BbMinorClick();
     void EbMinorClick();
 
-    // --- Levels (menu "Scale Steps") ---------------------------------------------------------------
-    void LevelClick(int levelIndex); // 0 .. 20 in menu order
+    // --- Levels (menu "Scale Steps")
+    // ---------------------------------------------------------------
+    void LevelClick(int levelIndex) { keys_.LevelClick(levelIndex); } // 0 .. 20 in menu order
     void Level0Click();
     void Level1Click();
     void Level2Click();
@@ -132,90 +129,70 @@ public:
     void Mixed4Click();
     void Mixed5Click();
 
-    // --- Octave and note names ---------------------------------------------------------------------
-    void ClavedoSolClick(); // "Treble Clef"
-    void ClavedoFClick();   // "8va Lower"
-    void NoteNamesClick();  // the submenu "Note Names On" opened
-    void LettersClick();
-    void SyllablesClick();
-    void NoteNamesOffClick();
+    // --- Octave and note names
+    // ---------------------------------------------------------------------
+    void ClavedoSolClick() { practice_.ClavedoSolClick(); } // "Treble Clef"
+    void ClavedoFClick() { practice_.ClavedoFClick(); }     // "8va Lower"
+    void NoteNamesClick() { practice_.NoteNamesClick(); }   // the submenu "Note Names On" opened
+    void LettersClick() { practice_.LettersClick(); }
+    void SyllablesClick() { practice_.SyllablesClick(); }
+    void NoteNamesOffClick() { practice_.NoteNamesOffClick(); }
 
     // --- Practice modes and sound (menus "Practice Intervals?", "Repeat Last Note? ", "Midi") ---
-    void IntervalsClick();
-    void ScalestepsClick();
-    void DontPlayClick();
-    void LastNoteAgainClick();
-    void SustainOn1Click();
-    void SustainOff1Click();
-    void MIDIInstr1Click();
-    void Outputs1Click();
-    void cmbOutputChange(int index);
-    void OpenMidiOutput();
-    void CloseMidiOutput();
-    void AllNotesOffClick();
+    void IntervalsClick() { practice_.IntervalsClick(); }
+    void ScalestepsClick() { practice_.ScalestepsClick(); }
+    void DontPlayClick() { practice_.DontPlayClick(); }
+    void LastNoteAgainClick() { practice_.LastNoteAgainClick(); }
+    void SustainOn1Click() { practice_.SustainOn1Click(); }
+    void SustainOff1Click() { practice_.SustainOff1Click(); }
+    void MIDIInstr1Click() { output_.MIDIInstr1Click(); }
+    void Outputs1Click() { output_.Outputs1Click(); }
+    void cmbOutputChange(int index) { output_.cmbOutputChange(index); }
+    void OpenMidiOutput() { output_.OpenMidiOutput(); }
+    void CloseMidiOutput() { output_.CloseMidiOutput(); }
+    void AllNotesOffClick() { output_.AllNotesOffClick(); }
 
-    // --- Auto-advance and auto-modulate (menu "Advance?") ------------------------------------------
-    void On1Click();       // "Advance On"
-    void Off1Click();      // "Advance Off"
-    void AutoModOnClick(); // "Modulate On"
-    void AutoModOffClick(); // "Modulate Off"
-    void CheckAutoAdvance();
-    void CheckAutoModulate();
+    // --- Auto-advance and auto-modulate (menu "Advance?")
+    // ------------------------------------------
+    void On1Click() { progression_.On1Click(); }               // "Advance On"
+    void Off1Click() { progression_.Off1Click(); }             // "Advance Off"
+    void AutoModOnClick() { progression_.AutoModOnClick(); }   // "Modulate On"
+    void AutoModOffClick() { progression_.AutoModOffClick(); } // "Modulate Off"
+    void CheckAutoAdvance() { progression_.CheckAutoAdvance(); }
+    void CheckAutoModulate() { progression_.CheckAutoModulate(); }
 
-    // --- Quiz (menu "File") --------------------------------------------------------------------------
-    void QuizOnClick();       // "Prepare Quiz"
-    void QuizOffClick();      // "Off"
-    void ReviewScoresClick(); // "View Scores"
-    void QuizQuestionDone();
+    // --- Quiz (menu "File")
+    // --------------------------------------------------------------------------
+    void QuizOnClick() { quiz_.QuizOnClick(); }             // "Prepare Quiz"
+    void QuizOffClick() { quiz_.QuizOffClick(); }           // "Off"
+    void ReviewScoresClick() { quiz_.ReviewScoresClick(); } // "View Scores"
+    void QuizQuestionDone() { quiz_.QuizQuestionDone(); }
 
-    // --- The staff ------------------------------------------------------------------------------------
-    void DrawStaff();
-    void DrawNote();
-    void FormPaint(); // the window's repaint: staff, then the reference note unless at "Start"
+    // --- The staff
+    // ------------------------------------------------------------------------------------
+    void DrawStaff() { staff_.DrawStaff(); }
+    void DrawNote() { staff_.DrawNote(); }
+    void FormPaint() { staff_.FormPaint(); } // the window's repaint
 
     // Timer states, for the window and tests.
-    bool timer1Armed() const;
-    bool timer2Armed() const;
-    bool timer3Armed() const;
+    bool timer1Armed() const { return cycle_.timer1Armed(); }
+    bool timer2Armed() const { return cycle_.timer2Armed(); }
+    bool timer3Armed() const { return cycle_.timer3Armed(); }
 
 private:
-    void noteOn(int note);
-    void noteOff(int note);
-    void programChange(int program);
-    void armTimer1(int milliseconds);
-    void armTimer1();
-    void drawNewStep();
-    int drawStep();
-    void chooseNoteAccidental();
-    void applySpelledIndex();
-    void rebuildStepList(int levelIndex);
-    void showIntervalKeysOfLevel(const ScaleLevel& level);
-    void writeNoteNameCaptions();
-    void setField(PitchField field, const QString& text);
-    void setAnsShow(const QString& text) { setField(PitchField::AnsShow, text); }
-    void setScore(const QString& text) { setField(PitchField::Score, text); }
-    void setItems(const QString& text) { setField(PitchField::Items, text); }
-    bool atStart() const;
-    bool quizPrepared() const { return state_.quizMode == QuizMode::Prepared; }
-    bool thresholdsMet() const;
-    bool askThresholds(const QString& countTitle, const QString& percentTitle, bool& second);
-    bool appendScoreLine(const QString& line);
-    void finishQuiz();
-    KeyControl* keyControl(const QString& name);
-    void runTimerHandler(void (PitchTrainer::*handler)());
-
-    Dialogs& dialogs_;
-    TMidiOutput& output_;
-    Random& random_;
-    Clock& clock_;
-    const scores::ScoreStore& scoreStore_;
-    std::unique_ptr<Timer> timer1_;
-    std::unique_ptr<Timer> timer2_;
-    std::unique_ptr<Timer> timer3_;
-    PitchTrainerListener* listener_ = nullptr;
     PitchState state_;
-    QString copyFolder_;   // where the last copy of a score file went, remembered for the run
-    QString chosenOutput_; // the output device picked in the chooser; empty: the default one
+    PitchDisplays displays_{state_};
+    Dialogs& dialogs_;
+    ScoreFile scoreFile_;
+    PitchParts parts_;
+    OutputChoice output_;
+    StaffLayout staff_;
+    QuestionCycle cycle_;
+    AnswerCheck check_;
+    KeyLevelSelection keys_;
+    PracticeOptions practice_;
+    PitchProgression progression_;
+    PitchQuiz quiz_;
 };
 
 } // namespace tonewise

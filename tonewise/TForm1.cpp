@@ -1,14 +1,14 @@
 #include "TForm1.h"
 
+#include "BoundTimers.h"
 #include "ExerciseLines.h"
 #include "HelpWindow.h"
 #include "MersenneRandom.h"
 #include "MidiInput.h"
-#include "MidiKeyboard.h"
+#include "MidiKeyboardSource.h"
 #include "MidiOut.h"
 #include "ModalDialogs.h"
 #include "QtTimers.h"
-#include "RefreshingDialogs.h"
 #include "ScoreStore.h"
 #include "SmuflFont.h"
 #include "StaffView.h"
@@ -21,7 +21,6 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,11 +43,6 @@ const QColor kAqua(0, 255, 255);
 // writes it into score files, so only the window translates it.
 QString readable(const char* context, const QString& text) {
     return QCoreApplication::translate(context, text.toUtf8().constData());
-}
-
-// A menu caption as the student reads it.
-QString shownCaption(const PitchMenuItem& item, const PitchState& state) {
-    return readable("PitchMenus", item.caption(state));
 }
 
 QColor faceColour(KeyFace face, bool black) {
@@ -88,39 +82,49 @@ struct TForm1::OwnParts {
 TForm1::TForm1(QWidget* parent) : TForm1(std::make_unique<OwnParts>(), parent) {}
 
 TForm1::TForm1(std::unique_ptr<OwnParts>&& parts, QWidget* parent)
-    : QMainWindow(parent), parts_(std::move(parts)) {
+    : TrainerWindow(parts->dialogs, parent), parts_(std::move(parts)) {
     parts_->dialogs.setTitle(QStringLiteral("Tonewise"));
-    build(parts_->dialogs, parts_->MidiOutput1, parts_->random, parts_->clock, parts_->timers,
-          parts_->store);
+    build(parts_->MidiOutput1, parts_->random, parts_->clock, parts_->timers, parts_->store);
     parts_->dialogs.attach(this, ScoreRecord);
 }
 
 TForm1::TForm1(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clock,
                TimerFactory& timers, const scores::ScoreStore& scoreStore, QWidget* parent)
-    : QMainWindow(parent) {
-    build(dialogs, output, random, clock, timers, scoreStore);
+    : TrainerWindow(dialogs, parent) {
+    build(output, random, clock, timers, scoreStore);
 }
 
 TForm1::~TForm1() {
+    midiKeyboard_.reset();
     if (trainer_)
         trainer_->setListener(nullptr);
     if (busyCursor_)
         QApplication::restoreOverrideCursor();
 }
 
-void TForm1::build(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clock,
-                   TimerFactory& timers, const scores::ScoreStore& scoreStore) {
+void TForm1::build(TMidiOutput& output, Random& random, Clock& clock, TimerFactory& timers,
+                   const scores::ScoreStore& scoreStore) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Qor Pitch and Interval Identification"));
-    refreshingDialogs_ = std::make_unique<RefreshingDialogs>(dialogs, [this] { showState(); });
-    dialogs_ = refreshingDialogs_.get();
-    trainer_ = std::make_unique<PitchTrainer>(*dialogs_, output, random, clock, timers, scoreStore);
+    // The timers' handlers meet a failure as a click's do.
+    timers_ = std::make_unique<BoundTimers>(timers, boundary());
+    trainer_ =
+        std::make_unique<PitchTrainer>(dialogs(), output, random, clock, *timers_, scoreStore);
     trainer_->setListener(this);
+    answers_ = std::make_unique<PitchAnswers>(*trainer_);
+    // Every answer the window takes, from a click or a MIDI keyboard, goes through the event
+    // boundary; none while a box waits for the student.
+    windowAnswers_ = std::make_unique<BoundAnswers<PitchAnswer>>(
+        *answers_, boundary(), [] { return QApplication::activeModalWidget() == nullptr; });
     buildControls();
     buildKeyboard();
     buildMenus();
     ScoreRecord = new TScoreRecord(this);
-    buildScaler();
+    Design design;
+    design.form = QRect(222, 71, 637, 478);
+    design.client = QSize(kDesignClientWidth, kDesignClientHeight);
+    design.font = pixelFont(QStringLiteral("Arial"), 12);
+    buildScaler(design);
     forward([this] { trainer_->FormCreate(); });
 }
 
@@ -143,15 +147,8 @@ TGradButton* TForm1::commandButton(const QString& name, const QString& caption, 
 }
 
 void TForm1::buildControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kSilver);
-    client->setPalette(palette);
-    client->setFont(pixelFont(QStringLiteral("Arial"), 12));
-    resize(kDesignClientWidth, kDesignClientHeight);
+    QWidget* client = buildClientArea(kSilver, pixelFont(QStringLiteral("Arial"), 12),
+                                      QSize(kDesignClientWidth, kDesignClientHeight));
 
     auto line = [client](const QString& name, int top) {
         auto* edit = new QLineEdit(client);
@@ -175,19 +172,7 @@ void TForm1::buildControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(64, 208, 105, 21);
     Items = display(QStringLiteral("Items"), QRect(64, 232, 83, 30), 16);
-
-    StartButton = commandButton(QStringLiteral("StartButton"), QStringLiteral("Start-Reset Score"),
-                                QRect(16, 168, 132, 30), kLime);
-    connect(StartButton, &TGradButton::clicked, this,
-            [this] { forward([this] { trainer_->StartButtonClick(); }); });
-    AnsDisplay = commandButton(QStringLiteral("AnsDisplay"), QStringLiteral("Next Answer?"),
-                               QRect(480, 120, 132, 30), kYellow);
-    connect(AnsDisplay, &TGradButton::clicked, this,
-            [this] { forward([this] { trainer_->AnsDisplayClick(); }); });
-    RepeatNotes = commandButton(QStringLiteral("RepeatNotes"), QStringLiteral("Repeat Notes"),
-                                QRect(480, 168, 132, 30), kAqua);
-    connect(RepeatNotes, &TGradButton::clicked, this,
-            [this] { forward([this] { trainer_->RepeatNotesClick(); }); });
+    buildButtons();
 
     PaintBox1 = new StaffView(client);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
@@ -205,6 +190,21 @@ void TForm1::buildControls() {
     QuestList->setObjectName(QStringLiteral("QuestList"));
     QuestList->setGeometry(152, 120, 41, 57);
     QuestList->setVisible(false);
+}
+
+void TForm1::buildButtons() {
+    StartButton = commandButton(QStringLiteral("StartButton"), QStringLiteral("Start-Reset Score"),
+                                QRect(16, 168, 132, 30), kLime);
+    connect(StartButton, &TGradButton::clicked, this,
+            [this] { forward([this] { trainer_->StartButtonClick(); }); });
+    AnsDisplay = commandButton(QStringLiteral("AnsDisplay"), QStringLiteral("Next Answer?"),
+                               QRect(480, 120, 132, 30), kYellow);
+    connect(AnsDisplay, &TGradButton::clicked, this,
+            [this] { forward([this] { trainer_->AnsDisplayClick(); }); });
+    RepeatNotes = commandButton(QStringLiteral("RepeatNotes"), QStringLiteral("Repeat Notes"),
+                                QRect(480, 168, 132, 30), kAqua);
+    connect(RepeatNotes, &TGradButton::clicked, this,
+            [this] { forward([this] { trainer_->RepeatNotesClick(); }); });
 }
 
 void TForm1::buildKeyboard() {
@@ -238,9 +238,10 @@ void TForm1::buildKeyboard() {
                 button->setFont(pixelFont(QStringLiteral("Courier New"), 13, true));
                 button->setMargin(0);
             }
-            const QString name = key.name;
+            // A click answers with the key's pitch, as a MIDI keyboard or a voice would.
+            const int midi = key.midi;
             connect(button, &TGradButton::clicked, this,
-                    [this, name] { forward([this, name] { trainer_->KeyClick(name); }); });
+                    [this, midi] { windowAnswers_->answer({midi}); });
             keys[i] = button;
         }
     }
@@ -262,25 +263,27 @@ void TForm1::buildMenus() {
     // must fit a small screen in every language.
     menuBar()->setFont(pixelFont(QStringLiteral("Arial"), 12));
     menuTree_ = pitchMenuBar();
-    for (const PitchMenuItem& top : menuTree_) {
-        QMenu* menu = menuBar()->addMenu(shownCaption(top, state()));
-        menu->setObjectName(top.name);
-        menu->menuAction()->setObjectName(top.name);
-        shownItems_.push_back({&top, menu->menuAction()});
-        actionsByName_[top.name] = menu->menuAction();
-        addMenuItems(menu, top.children);
-    }
+    buildMenuBar(menuTree_, state(), *trainer_, "PitchMenus");
     buildInputsMenu();
+}
+
+void TForm1::runWindowCommand(WindowCommand command) {
+    if (command == WindowCommand::HelpTopics)
+        HelpTopics1Click();
+    else if (command == WindowCommand::About)
+        About1Click();
+    else
+        TrainerWindow::runWindowCommand(command);
 }
 
 // ---------------------------------------------------------------------------------------------
 // A MIDI keyboard: "Midi > Inputs" lists the ports, and a key played answers as a click on it
 
 void TForm1::buildInputsMenu() {
-    const auto midiMenu = actionsByName_.find(QStringLiteral("Midi1"));
-    if (midiMenu == actionsByName_.end() || !midiMenu->second->menu())
+    QAction* midiMenu = menuAction(QStringLiteral("Midi1"));
+    if (!midiMenu || !midiMenu->menu())
         return;
-    QMenu* parent = midiMenu->second->menu();
+    QMenu* parent = midiMenu->menu();
     inputsMenu_ = new QMenu(tr("Inputs"), parent);
     inputsMenu_->setObjectName(QStringLiteral("Inputs1"));
     inputsMenu_->menuAction()->setObjectName(QStringLiteral("Inputs1"));
@@ -294,198 +297,73 @@ void TForm1::buildInputsMenu() {
 void TForm1::fillInputsMenu() {
     inputsMenu_->clear();
     auto* group = new QActionGroup(inputsMenu_);
-    const QString current = midiInput_ ? midiInput_->openPort() : QString();
+    const QString current = midiKeyboard_ ? midiKeyboard_->openPort() : QString();
     const auto add = [&](const QString& caption, const QString& port) {
         QAction* action = inputsMenu_->addAction(caption);
         action->setCheckable(true);
         action->setChecked(port == current);
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, port] {
-            if (!midiInput_)
+            if (!midiKeyboard_)
                 return;
-            if (port.isEmpty()) {
-                midiInput_->close();
-                return;
-            }
-            QString error;
-            if (!midiInput_->open(port, &error))
-                dialogs_->error(error);
+            if (port.isEmpty())
+                midiKeyboard_->close();
+            else
+                forward([this, port] { midiKeyboard_->open(port); });
         });
     };
     add(tr("None"), QString());
-    if (midiInput_)
-        for (const QString& port : midiInput_->ports())
+    if (midiKeyboard_)
+        for (const QString& port : midiKeyboard_->ports())
             add(port, port);
 }
 
 void TForm1::listenTo(midi::MidiInput* input) {
-    if (midiInput_) {
-        midiInput_->onMessage({});
-        midiInput_->onLost({});
-    }
-    midiInput_ = input;
-    if (!input)
-        return;
-    input->onMessage([this](const QByteArray& message) { midiMessage(message); });
-    input->onLost([this](const QString& port) { midiInputLost(port); });
-    if (input->openPort().isEmpty()) {
-        const QString port = midi::MidiInput::preferredPort(input->ports());
-        QString ignored; // a keyboard that cannot be opened now can still be chosen later
-        if (!port.isEmpty())
-            input->open(port, &ignored);
+    midiKeyboard_.reset();
+    if (input) {
+        midiKeyboard_ = std::make_unique<MidiKeyboardSource>(*input, *windowAnswers_);
+        midiKeyboard_->onTouch([this](const KeyboardTouch& touch) { showTouch(touch); });
+        midiKeyboard_->onLost([this](const QString& port) { midiInputLost(port); });
+        midiKeyboard_->openPreferred();
     }
     if (inputsMenu_)
         fillInputsMenu();
 }
 
-void TForm1::midiMessage(const QByteArray& message) {
-    const std::optional<tonewise::KeyboardTouch> touch = tonewise::keyboardTouch(message);
-    if (!touch)
-        return;
-    TGradButton* key = keyButton(touch->key);
-    if (!touch->pressed) {
+void TForm1::showTouch(const KeyboardTouch& touch) {
+    TGradButton* key = keyButton(touch.key);
+    // A key that could not be clicked now (off or hidden, or any key while a box waits for the
+    // student) is not shown held either.
+    if (!touch.pressed)
         key->hold(false);
-        return;
-    }
-    // What a mouse could not click now, a MIDI key does not answer: a key that is off or hidden,
-    // or any key while a box waits for the student.
-    if (!key->isEnabled() || key->isHidden() || QApplication::activeModalWidget())
-        return;
-    key->hold(true);
-    key->Click();
+    else if (key->isEnabled() && !key->isHidden() && !QApplication::activeModalWidget())
+        key->hold(true);
 }
 
 void TForm1::midiInputLost(const QString& port) {
     for (TGradButton* key : keys)
         key->hold(false);
-    dialogs_->information(tr("The MIDI keyboard \"%1\" is no longer connected. Choose Midi > "
-                             "Inputs to use another one.")
-                              .arg(port));
-    showState();
-}
-
-void TForm1::addMenuItems(QMenu* menu, const std::vector<PitchMenuItem>& items) {
-    QActionGroup* radio = nullptr;
-    for (const PitchMenuItem& item : items) {
-        QAction* action = nullptr;
-        if (item.isSubmenu()) {
-            QMenu* submenu = menu->addMenu(shownCaption(item, state()));
-            submenu->setObjectName(item.name);
-            action = submenu->menuAction();
-            if (item.opened)
-                connect(submenu, &QMenu::aboutToShow, this,
-                        [this, &item] { forward([this, &item] { item.opened(*trainer_); }); });
-            addMenuItems(submenu, item.children);
-        } else {
-            if (item.command == WindowCommand::Exit || item.command == WindowCommand::About)
-                menu->addSeparator();
-            action = menu->addAction(shownCaption(item, state()));
-            connect(action, &QAction::triggered, this, [this, &item] {
-                if (item.triggered)
-                    forward([this, &item] { item.triggered(*trainer_); });
-                else
-                    runWindowCommand(item.command);
-            });
-        }
-        action->setObjectName(item.name);
-        if (item.checked) {
-            // Radio items of one submenu look like one group; the marks come from the state.
-            if (!radio) {
-                radio = new QActionGroup(menu);
-                radio->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-            }
-            action->setCheckable(true);
-            radio->addAction(action);
-        }
-        shownItems_.push_back({&item, action});
-        actionsByName_[item.name] = action;
-    }
-}
-
-QAction* TForm1::menuAction(const QString& name) const {
-    const auto found = actionsByName_.find(name);
-    return found == actionsByName_.end() ? nullptr : found->second;
-}
-
-void TForm1::runWindowCommand(WindowCommand command) {
-    switch (command) {
-    case WindowCommand::HelpTopics:
-        return HelpTopics1Click();
-    case WindowCommand::About:
-        return About1Click();
-    case WindowCommand::Exit:
-        close();
-        return;
-    case WindowCommand::None:
-        return;
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// The form scaler, with the window as it was designed on an 808 x 580 screen
-
-void TForm1::buildScaler() {
-    ElasticForm1 = new TElasticForm(this);
-    ElasticForm1->setObjectName(QStringLiteral("ElasticForm1"));
-    ElasticForm1->setDesignScreenWidth(808);
-    ElasticForm1->setDesignScreenHeight(580);
-    ElasticForm1->setDesignPixelsPerInch(96);
-    ElasticForm1->setDesignFormWidth(637);
-    ElasticForm1->setDesignFormHeight(478);
-    ElasticForm1->setDesignFormClientWidth(kDesignClientWidth);
-    ElasticForm1->setDesignFormClientHeight(kDesignClientHeight);
-    ElasticForm1->setDesignFormLeft(222);
-    ElasticForm1->setDesignFormTop(71);
-    ElasticForm1->setFont(pixelFont(QStringLiteral("Arial"), 12));
+    forward([this, port] {
+        dialogs().information(tr("The MIDI keyboard \"%1\" is no longer connected. Choose Midi > "
+                                 "Inputs to use another one.")
+                                  .arg(port));
+    });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Events
-
-template <typename Call> void TForm1::forward(Call&& call) {
-    try {
-        call();
-    } catch (const EmidioutputError& failure) {
-        dialogs_->error(failure.message());
-    } catch (const std::exception& failure) {
-        dialogs_->error(QString::fromUtf8(failure.what()));
-    }
-    showState();
-}
-
-bool TForm1::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate && !activated_) {
-        activated_ = true;
-        Initial();
-    }
-    return handled;
-}
 
 void TForm1::Initial() {
     setWindowState(windowState() | Qt::WindowMaximized);
     forward([this] { trainer_->Initial(); });
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
-    FormClose();
-    event->accept();
-}
-
 void TForm1::FormClose() {
     forward([this] { trainer_->Exit1Click(); });
-    if (help_)
-        help_->close();
-}
-
-HelpWindow* TForm1::helpWindow() const {
-    return help_;
 }
 
 void TForm1::HelpTopics1Click() {
-    if (!help_)
-        help_ = new HelpWindow(HelpWindow::Program::Tonewise, this);
-    help_->showContents();
+    openHelp(HelpWindow::Program::Tonewise);
 }
 
 void TForm1::About1Click() {
@@ -510,14 +388,10 @@ void TForm1::busyChanged(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-void TForm1::timerHandled() {
-    showState();
-}
-
 // ---------------------------------------------------------------------------------------------
 // What the window shows
 
-void TForm1::showState() {
+void TForm1::showControls() {
     const PitchState& s = state();
     showLine(Key, shownKeyLine(s.Key));
     showLine(QuestShw, shownLevelLine(s.QuestShw));
@@ -545,7 +419,15 @@ void TForm1::showState() {
     }
     cmbOutput->setEnabled(s.cmbOutput.enabled);
     cmbOutput->setVisible(s.cmbOutput.visible);
+    showKeys();
+    for (int column = 1; column <= KeyStepTable::ColumnCount; ++column)
+        if (QuestList->Cells(column, 0) != s.QuestList.column(column))
+            QuestList->setCells(column, 0, s.QuestList.column(column));
+    PaintBox1->setGlyphs(s.staff);
+}
 
+void TForm1::showKeys() {
+    const PitchState& s = state();
     const auto& layout = KeyboardKeys();
     for (std::size_t i = 0; i < layout.size(); ++i) {
         const KeyControl& control = s.keys[i];
@@ -558,18 +440,4 @@ void TForm1::showState() {
         button->setEnabled(control.enabled);
         button->setVisible(control.visible);
     }
-
-    for (int column = 1; column <= KeyStepTable::ColumnCount; ++column)
-        if (QuestList->Cells(column, 0) != s.QuestList.column(column))
-            QuestList->setCells(column, 0, s.QuestList.column(column));
-
-    for (const ShownItem& shown : shownItems_) {
-        const QString caption = shownCaption(*shown.item, s);
-        if (shown.action->text() != caption)
-            shown.action->setText(caption);
-        shown.action->setEnabled(shown.item->isEnabled(s));
-        if (shown.item->checked)
-            shown.action->setChecked(shown.item->isChecked(s));
-    }
-    PaintBox1->setGlyphs(s.staff);
 }

@@ -1,19 +1,16 @@
 #pragma once
 
+#include "PitchAnswers.h"
 #include "PitchMenus.h"
 #include "PitchTrainer.h"
-
-#include <QMainWindow>
-#include <QPointer>
+#include "TrainerWindow.h"
 
 #include <array>
-#include <map>
 #include <memory>
 
+class BoundTimers;
 class Clock;
 class Dialogs;
-class HelpWindow;
-class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -21,7 +18,6 @@ class QMenu;
 class QTextEdit;
 class Random;
 class StaffView;
-class TElasticForm;
 class TGradButton;
 class TimerFactory;
 namespace impgrid {
@@ -36,13 +32,18 @@ class ScoreStore;
 namespace midi {
 class MidiInput;
 }
+namespace tonewise {
+class MidiKeyboardSource;
+struct KeyboardTouch;
+} // namespace tonewise
 
-// The pitch trainer's main window. It builds the controls at their designed places (the form
-// scaler stretches them with the window) and the menus from the trainer's menu tree, forwards
-// every event to the trainer's handler of the same name, and shows the trainer's state after
-// each one and after every timer tick: texts, marks, captions, enabled and visible flags, the
-// keys and the staff.
-class TForm1 : public QMainWindow, private tonewise::PitchTrainerListener {
+// The pitch trainer's main window, in the trainer window shell. It builds the controls at their
+// designed places (the form scaler stretches them with the window) and the menus from the
+// trainer's menu tree, forwards every event to the trainer's handler of the same name (a key
+// clicked, or played on a MIDI keyboard, as an answer through the trainer's answer sink), and
+// shows the trainer's state after each one and after every timer tick: texts, marks, captions,
+// enabled and visible flags, the keys and the staff.
+class TForm1 : public TrainerWindow, private tonewise::PitchTrainerListener {
     Q_OBJECT
 public:
     static constexpr int kDesignClientWidth = 629;
@@ -73,9 +74,6 @@ public:
 
     // The key button of that name ("C3", "F1sharp", "Bb4"), or null.
     TGradButton* keyButton(const QString& name) const;
-    // The menu item of that name ("QuizOn", "Level0", "GMajor", "Keys1"...), or null.
-    QAction* menuAction(const QString& name) const;
-    HelpWindow* helpWindow() const;
 
     // --- Controls, as designed -----------------------------------------------------------------
     QLineEdit* Key = nullptr;
@@ -91,57 +89,42 @@ public:
     QComboBox* cmbOutput = nullptr;
     impgrid::Timpgrid* QuestList = nullptr; // hidden: row 0 holds the key's 16 names
     std::array<TGradButton*, tonewise::WhiteKeyCount + tonewise::BlackKeyCount> keys{};
-    TElasticForm* ElasticForm1 = nullptr;
     TScoreRecord* ScoreRecord = nullptr;
 
-    // Brings every control up to the trainer's state.
-    void showState();
-
 protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void showControls() override;
+    void runWindowCommand(WindowCommand command) override;
+    void firstActivation() override { Initial(); }
+    void closing() override { FormClose(); }
 
 private:
     struct OwnParts;
     TForm1(std::unique_ptr<OwnParts>&& parts, QWidget* parent);
-    void build(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clock,
-               TimerFactory& timers, const scores::ScoreStore& scoreStore);
+    void build(TMidiOutput& output, Random& random, Clock& clock, TimerFactory& timers,
+               const scores::ScoreStore& scoreStore);
     void buildControls();
+    void buildButtons();
     void buildKeyboard();
     void buildMenus();
-    void addMenuItems(QMenu* menu, const std::vector<tonewise::PitchMenuItem>& items);
-    void buildScaler();
     TGradButton* commandButton(const QString& name, const QString& caption, const QRect& bounds,
                                const QColor& colour);
-
-    // Runs one handler at the event boundary: a failure is shown in a box, and the window then
-    // shows the state.
-    template <typename Call> void forward(Call&& call);
-    void runWindowCommand(tonewise::WindowCommand command);
+    void showKeys();
     void buildInputsMenu();
     void fillInputsMenu();
-    void midiMessage(const QByteArray& message);
+    void showTouch(const tonewise::KeyboardTouch& touch);
     void midiInputLost(const QString& port);
 
     // PitchTrainerListener
     void staffChanged() override;
     void busyChanged(bool busy) override;
-    void timerHandled() override;
 
     std::unique_ptr<OwnParts> parts_;
-    std::unique_ptr<Dialogs> refreshingDialogs_;
-    Dialogs* dialogs_ = nullptr;
+    std::unique_ptr<BoundTimers> timers_;
     std::unique_ptr<tonewise::PitchTrainer> trainer_;
+    std::unique_ptr<tonewise::PitchAnswers> answers_;
+    std::unique_ptr<BoundAnswers<tonewise::PitchAnswer>> windowAnswers_;
     std::vector<tonewise::PitchMenuItem> menuTree_;
-    struct ShownItem {
-        const tonewise::PitchMenuItem* item;
-        QAction* action;
-    };
-    std::vector<ShownItem> shownItems_;
-    std::map<QString, QAction*> actionsByName_;
-    QPointer<HelpWindow> help_;
-    midi::MidiInput* midiInput_ = nullptr;
+    std::unique_ptr<tonewise::MidiKeyboardSource> midiKeyboard_;
     QMenu* inputsMenu_ = nullptr;
-    bool activated_ = false;
     bool busyCursor_ = false;
 };

@@ -16,15 +16,12 @@
 #include "ScriptCommand.h"
 #include "StepsCommand.h"
 #include "SystemMidiInput.h"
-#include "TElasticForm.h"
 #include "TForm1.h"
 #include "TonewiseCommandLine.h"
 #include "WindowProgram.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTextStream>
-#include <QTimer>
 
 int main(int argc, char* argv[]) {
     using tonewise::TonewiseCommandLine;
@@ -61,20 +58,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Tonewise");
     WindowProgram program(QStringLiteral("tonewise"), QStringLiteral("Tonewise"), *options);
 
-    QTimer dismissBoxes;
-    if (program.takesPicture() || program.probesStartUp()) {
-        // The start-up box is answered as a student would, so that the picture (or the time to
-        // the first paint) shows the window ready for the first note.
-        QObject::connect(&dismissBoxes, &QTimer::timeout, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->accept();
-        });
-        dismissBoxes.start(20);
-    }
     midi::SystemMidiInput keyboard; // a MIDI keyboard answers as the on-screen keys do
     TForm1 window;
     if (!program.takesPicture())
         window.listenTo(&keyboard);
-    return program.run(
-        window, [&window] { return window.isMaximized() && window.ElasticForm1->isCaptured(); });
+    return program.run(window);
 }

@@ -76,14 +76,6 @@
         <translation>Glückwunsch! Du hast mindestens %1 richtige Antworten mit einem Ergebnis von %2 % oder besser. Zur nächsten Stufe aufsteigen?</translation>
     </message>
     <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Klicke JA, wenn dies eine NEUE PRÜFUNG ist und du ALLE bisherigen Ergebnisse löschen willst. Klicke NEIN, wenn dies EINE PRÜFUNG FORTSETZT und du ALLE bisherigen Ergebnisse brauchst</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 Die Prüfung wurde nicht vorbereitet.</translation>
-    </message>
-    <message>
         <source>Number of Questions</source>
         <translation>Anzahl der Fragen</translation>
     </message>

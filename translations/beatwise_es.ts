@@ -76,14 +76,6 @@
         <translation>¡Enhorabuena! Tienes al menos %1 respuestas correctas con una puntuación del %2% o más. ¿Pasar al nivel siguiente?</translation>
     </message>
     <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Haz clic en SÍ si es un EXAMEN NUEVO y quieres borrar TODAS las puntuaciones anteriores. Haz clic en NO si CONTINÚA UN EXAMEN y necesitas TODAS las puntuaciones anteriores</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 El examen no se preparó.</translation>
-    </message>
-    <message>
         <source>Number of Questions</source>
         <translation>Número de preguntas</translation>
     </message>

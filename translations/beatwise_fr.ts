@@ -76,14 +76,6 @@
         <translation>Félicitations&#xa0;! Vous avez au moins %1 bonnes réponses avec un score de %2 % ou plus. Passer au niveau suivant&#xa0;?</translation>
     </message>
     <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Cliquez sur OUI s’il s’agit d’un NOUVEAU CONTRÔLE et que vous voulez effacer TOUS les résultats précédents. Cliquez sur NON si ce contrôle EN CONTINUE UN et que vous avez besoin de TOUS les résultats précédents</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 Le contrôle n’a pas été préparé.</translation>
-    </message>
-    <message>
         <source>Number of Questions</source>
         <translation>Nombre de questions</translation>
     </message>

@@ -76,14 +76,6 @@
         <translation>Parabéns! Você tem pelo menos %1 respostas certas com uma pontuação de %2% ou mais. Avançar para o próximo nível?</translation>
     </message>
     <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Clique em SIM se esta é uma PROVA NOVA e você quer apagar TODAS as pontuações anteriores. Clique em NÃO se isto CONTINUA UMA PROVA e você precisa de TODAS as pontuações anteriores</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 A prova não foi preparada.</translation>
-    </message>
-    <message>
         <source>Number of Questions</source>
         <translation>Número de questões</translation>
     </message>

@@ -36,6 +36,17 @@
     </message>
 </context>
 <context>
+    <name>QuizSetup</name>
+    <message>
+        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
+        <translation>Klicke JA, wenn dies eine NEUE PRÜFUNG ist und du ALLE bisherigen Ergebnisse löschen willst. Klicke NEIN, wenn dies EINE PRÜFUNG FORTSETZT und du ALLE bisherigen Ergebnisse brauchst</translation>
+    </message>
+    <message>
+        <source>%1 The quiz was not prepared.</source>
+        <translation>%1 Die Prüfung wurde nicht vorbereitet.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreFiles</name>
     <message>
         <source>%1 could not be written: %2</source>

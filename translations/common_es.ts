@@ -36,6 +36,17 @@
     </message>
 </context>
 <context>
+    <name>QuizSetup</name>
+    <message>
+        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
+        <translation>Haz clic en SÍ si es un EXAMEN NUEVO y quieres borrar TODAS las puntuaciones anteriores. Haz clic en NO si CONTINÚA UN EXAMEN y necesitas TODAS las puntuaciones anteriores</translation>
+    </message>
+    <message>
+        <source>%1 The quiz was not prepared.</source>
+        <translation>%1 El examen no se preparó.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreFiles</name>
     <message>
         <source>%1 could not be written: %2</source>

@@ -36,6 +36,17 @@
     </message>
 </context>
 <context>
+    <name>QuizSetup</name>
+    <message>
+        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
+        <translation>Clique em SIM se esta é uma PROVA NOVA e você quer apagar TODAS as pontuações anteriores. Clique em NÃO se isto CONTINUA UMA PROVA e você precisa de TODAS as pontuações anteriores</translation>
+    </message>
+    <message>
+        <source>%1 The quiz was not prepared.</source>
+        <translation>%1 A prova não foi preparada.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreFiles</name>
     <message>
         <source>%1 could not be written: %2</source>

@@ -659,14 +659,6 @@ Notensatz: Bravura, SIL Open Font License</translation>
         <translation>Klicke eine Antwort und mach weiter; ODER klicke Datei/Prüfungsmodus/Aus und höre auf.</translation>
     </message>
     <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Klicke JA, wenn dies eine NEUE PRÜFUNG ist und du ALLE bisherigen Ergebnisse löschen willst. Klicke NEIN, wenn dies EINE PRÜFUNG FORTSETZT und du ALLE bisherigen Ergebnisse brauchst</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 Die Prüfung wurde nicht vorbereitet.</translation>
-    </message>
-    <message>
         <source>Number of Question Items</source>
         <translation>Elemente pro Frage</translation>
     </message>

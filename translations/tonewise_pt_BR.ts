@@ -659,14 +659,6 @@ Notação musical: Bravura, SIL Open Font License</translation>
         <translation>Clique numa resposta e continue; OU clique em Arquivo/Modo prova/Desligado e pare.</translation>
     </message>
     <message>
-        <source>Click YES if this is a NEW TEST and you wish to erase ALL previous scores. Click NO if this CONTINUES A TEST and you need ALL previous scores</source>
-        <translation>Clique em SIM se esta é uma PROVA NOVA e você quer apagar TODAS as pontuações anteriores. Clique em NÃO se isto CONTINUA UMA PROVA e você precisa de TODAS as pontuações anteriores</translation>
-    </message>
-    <message>
-        <source>%1 The quiz was not prepared.</source>
-        <translation>%1 A prova não foi preparada.</translation>
-    </message>
-    <message>
         <source>Number of Question Items</source>
         <translation>Itens por questão</translation>
     </message>

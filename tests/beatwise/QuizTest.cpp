@@ -1,3 +1,5 @@
+#include "ScoreFile.h"
+#include "ShowingBoundary.h"
 #include "TrainerHarness.h"
 
 #include "RtfReader.h"
@@ -253,8 +255,11 @@ TEST_F(QuizTest, ViewScoresDuringAQuizRedirectsTheResult) {
 }
 
 TEST_F(QuizTest, ViewingAMissingFileSaysSoAndShowsNoWindow) {
-    dialogs.inputAnswers = {QStringLiteral("Nobody")};
-    trainer.ViewScores1Click();
+    dialogs.inputAnswers = {QStringLiteral("Nobody"), QStringLiteral("Nobody")};
+    // The failure leaves the handler; the event boundary that runs it tells the student.
+    EXPECT_THROW(trainer.ViewScores1Click(), ScoreFileFailure);
+    EXPECT_EQ(state().ScoresName, QStringLiteral("Nobody"));
+    ShowingBoundary(dialogs).run([this] { trainer.ViewScores1Click(); });
     EXPECT_TRUE(dialogs.scoresShown.empty());
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(

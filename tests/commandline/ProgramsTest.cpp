@@ -1,10 +1,13 @@
 // Every program and tool answers --help and --version, and refuses a wrong command line with one
 // line and status 2, without opening a window and without needing a display.
 
+#include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +23,8 @@ struct Program {
 const Program kPrograms[] = {
     {"beatwise", BEATWISE_PROGRAM},       {"tonewise", TONEWISE_PROGRAM},
     {"midigen", MIDIGEN_PROGRAM},         {"notation-gallery", NOTATION_GALLERY_PROGRAM},
-    {"lume-images", LUME_IMAGES_PROGRAM}, {"qor-results", QOR_RESULTS_PROGRAM}};
+    {"lume-images", LUME_IMAGES_PROGRAM}, {"qor-results", QOR_RESULTS_PROGRAM},
+    {"code-size", CODE_SIZE_PROGRAM}};
 
 struct Ended {
     bool ended = false;
@@ -105,6 +109,8 @@ TEST(TrainerCommandLines, MistakesEndWithoutAWindow) {
         {BEATWISE_PROGRAM, {"lesson"}},
         {BEATWISE_PROGRAM, {"--questions", "3", "--audio-file", "a.wav"}},
         {BEATWISE_PROGRAM, {"--export", "3"}},
+        {BEATWISE_PROGRAM, {"--script", "lesson.txt", "--tempo", "72"}},
+        {BEATWISE_PROGRAM, {"--script", "lesson.txt", "--seed", "x"}},
         {BEATWISE_PROGRAM, {"--screenshot"}},
         {TONEWISE_PROGRAM, {"--key", "C Major"}},
         {TONEWISE_PROGRAM, {"--script"}},
@@ -140,3 +146,21 @@ TEST(TrainerCommandLines, QuestionsAreWrittenAsTheyAreDrawn) {
 }
 
 } // namespace
+
+// Each trainer's window starts, answers the boxes it opens while it is being made (Tonewise's
+// start-up box), and saves its picture.
+TEST(TrainerWindows, EachStartsAndSavesItsPicture) {
+    QTemporaryDir folder;
+    for (const auto& [path, screens] :
+         {std::pair{BEATWISE_PROGRAM, "beatwise_window"}, {TONEWISE_PROGRAM, "tonewise_window"}}) {
+        const QString picture = folder.filePath(QStringLiteral("window.png"));
+        QFile::remove(picture);
+        const Ended started =
+            run(path, {QStringLiteral("--screenshot"), picture},
+                QStringLiteral("offscreen:configfile=%1/tests/%2/screens/1280x800.json")
+                    .arg(QStringLiteral(SOURCE_DIR), QString::fromLatin1(screens)));
+        ASSERT_TRUE(started.ended) << path << " never took its picture";
+        EXPECT_EQ(started.status, 0) << started.err.toStdString();
+        EXPECT_EQ(QImage(picture).size(), QSize(1280, 800)) << path;
+    }
+}

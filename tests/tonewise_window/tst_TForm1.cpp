@@ -45,7 +45,8 @@ struct ToneWindow {
     QTemporaryDir scoreRoot;
     scores::ScoreStore store{scoreRoot.path() + QStringLiteral("/Qor_Music")};
     ScriptedBoxes boxes;
-    RecordingMidiPlatform platform{{QStringLiteral("Built-in synthesizer"), QStringLiteral("Port B")}};
+    RecordingMidiPlatform platform{
+        {QStringLiteral("Built-in synthesizer"), QStringLiteral("Port B")}};
     TMidiOutput output{nullptr, &platform};
     MersenneRandom random{20261208};
     VirtualClock clock;
@@ -64,7 +65,8 @@ struct ToneWindow {
         window->show();
         if (!QTest::qWaitForWindowActive(window.get()))
             return false;
-        return QTest::qWaitFor([this] { return window->isMaximized() && !state().Score.isEmpty(); });
+        return QTest::qWaitFor(
+            [this] { return window->isMaximized() && !state().Score.isEmpty(); });
     }
 
     void wait(int milliseconds) { clock.advance(milliseconds); }
@@ -234,16 +236,17 @@ void TestTForm1::startUp() {
              QStringLiteral("Select Key and scale-steps from Menu or click middle C."));
     QCOMPARE(w.Score->toPlainText(), QStringLiteral("Start"));
     QCOMPARE(w.Label2->text(), QStringLiteral("Correct Answers:"));
-    for (const char* item : {"ClavedoSol", "Scalesteps", "NoteNamesOff", "Letters", "SustainOn1",
-                             "AdvanceOn1", "AutoAdvance2", "AutoModOff", "DontPlay", "QuizOff",
-                             "Level0", "CMajor", "N0signature1"})
+    for (const char* item :
+         {"ClavedoSol", "Scalesteps", "NoteNamesOff", "Letters", "SustainOn1", "AdvanceOn1",
+          "AutoAdvance2", "AutoModOff", "DontPlay", "QuizOff", "Level0", "CMajor", "N0signature1"})
         QVERIFY2(t.checked(QString::fromLatin1(item)), item);
     for (const char* item : {"ClavedoF", "Intervals", "NoteNames", "Syllables", "SustainOff1",
                              "AdvanceOff1", "AutoModOn", "LastNoteAgain", "QuizOn", "BeginTest"})
         QVERIFY2(!t.checked(QString::fromLatin1(item)), item);
     QVERIFY(!w.menuAction(QStringLiteral("BeginTest"))->isEnabled());
     QVERIFY(!w.menuAction(QStringLiteral("HintsOn"))->isEnabled());
-    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(), QStringLiteral("Practice Intervals?"));
+    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(),
+             QStringLiteral("Practice Intervals?"));
     QCOMPARE(w.menuAction(QStringLiteral("NoteNames1"))->text(), QStringLiteral("Note Names On?"));
     QCOMPARE(w.menuAction(QStringLiteral("RepeatLastNote1"))->text(),
              QStringLiteral("Repeat Last Note? "));
@@ -327,7 +330,8 @@ void TestTForm1::intervalsExercise() {
     t.wait(10);
     const int before = t.noteOns(60);
     t.trigger(QStringLiteral("Intervals"));
-    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(), QStringLiteral("Practice Pitches?"));
+    QCOMPARE(w.menuAction(QStringLiteral("Intervals1"))->text(),
+             QStringLiteral("Practice Pitches?"));
     QCOMPARE(w.AnsShow->text(), QStringLiteral("Click Perfect 1 for first answer."));
     QVERIFY(!w.keyButton(QStringLiteral("F1"))->isVisible());
     QVERIFY(!w.keyButton(QStringLiteral("C3sharp"))->isVisible());
@@ -652,7 +656,8 @@ void TestTForm1::helpAndAbout() {
     TForm1& w = *t.window;
     t.trigger(QStringLiteral("HelpTopics1"));
     QVERIFY(w.helpWindow() && w.helpWindow()->isVisible());
-    QVERIFY(w.helpWindow()->browser()->toPlainText().startsWith(QStringLiteral("HOW TO USE TONEWISE")));
+    QVERIFY(
+        w.helpWindow()->browser()->toPlainText().startsWith(QStringLiteral("HOW TO USE TONEWISE")));
     ModalAnswerer answerer;
     t.trigger(QStringLiteral("About1"));
     QCOMPARE(answerer.seen.size(), 1);

@@ -1,0 +1,3 @@
+#pragma once
+
+// A header of a high layer.

@@ -1,0 +1,66 @@
+#include "WindowProgram.h"
+
+#include "BuiltinSynth.h"
+#include "FirstPaint.h"
+#include "ProgramLanguage.h"
+#include "ProgramSound.h"
+#include "TrainerWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+WindowProgram::WindowProgram(const QString& program, const QString& title,
+                             const WindowOptions& options)
+    : program_(program), title_(title), options_(options),
+      language_(std::make_unique<ProgramLanguage>(program, options.language)) {
+    if (language_->isMissing())
+        std::fprintf(stderr, "%s: no translation for \"%s\"; the window stays in English\n",
+                     qPrintable(program), qPrintable(options.language));
+    if (takesPicture()) {
+        // A picture of the window needs no sound.
+        midi::SynthOptions silent;
+        silent.output = midi::AudioOutput::Silent;
+        midi::configureBuiltinSynth(silent);
+    } else {
+        midi::setUpSound(options.audioFile);
+    }
+    if (takesPicture() || probesStartUp()) {
+        // The boxes a window opens, even while it is being made (Tonewise's start-up box), are
+        // answered as a student would, so that the picture (or the time to the first paint)
+        // shows the window ready for the first question.
+        dismissBoxes_ = std::make_unique<QTimer>();
+        QObject::connect(dismissBoxes_.get(), &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        dismissBoxes_->start(20);
+    }
+}
+
+WindowProgram::~WindowProgram() = default;
+
+int WindowProgram::run(QWidget& window, const std::function<bool()>& ready) {
+    if (probesStartUp()) {
+        firstpaint::watch(
+            &window, [] { return true; },
+            [] {
+                std::puts("first-paint");
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+    }
+    if (takesPicture())
+        firstpaint::saveScreenshot(&window, ready, options_.screenshot, program_);
+    window.show();
+    if (!takesPicture())
+        midi::announceSoundProblems(&window, title_);
+    return QApplication::exec();
+}
+
+int WindowProgram::run(TrainerWindow& window) {
+    return run(window, [&window] { return window.startedUp(); });
+}
