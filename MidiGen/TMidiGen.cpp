@@ -36,14 +36,13 @@ TMidiGen::TMidiGen(QObject* parent) : QObject(parent), number_(instanceCounter++
 TMidiGen::~TMidiGen() {
     if (declaredChannel_ >= 0)
         midi::prepareBuiltinSynthPrograms(declaredChannel_, {});
-    Stop();
-    if (QCoreApplication::instance() != nullptr) {
-        // A stream that has not reached its first event yet cannot be stopped; let it get
-        // there rather than play to its end.
-        WaitUntil([this] { return !streamOpen_ || started_; });
-        Stop();
-        WaitUntil([this] { return !streamOpen_; });
-    }
+    // The stream is let go at once, whether or not it has reached its first event: it stops
+    // and closes on the playing side, which keeps its own copy of the events until it has let
+    // go of them. Nothing waits here for the synthesizer, which may still be loading.
+    looping_ = false;
+    if (stream_ && !closing_)
+        stream_->reset();
+    stream_.reset();
     if (ownerNumber == number_)
         ownerNumber = 0;
 }

@@ -45,6 +45,12 @@ void prepareBuiltinSynthPrograms(int channel, const QList<int>& programs);
 // is on its way, or it has settled for silence; false after `timeout`.
 bool waitForBuiltinSynth(std::chrono::milliseconds timeout);
 
+// Ends the built-in synthesizer's threads as a program ends, allowing them `grace` in all to
+// finish what they are doing (reading the SoundFont, reaching the sound server). False when
+// some were still busy: the program should then end at once, without tearing down the
+// libraries they use under them. Nothing sounds afterwards.
+bool endBuiltinSynth(std::chrono::milliseconds grace);
+
 // Steady-clock time of the first frame the built-in synthesizer wrote into its audio file
 // (AudioOutput::File), so that a frame of the file can be placed in time.
 std::chrono::steady_clock::time_point builtinSynthClockStart();

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <map>
 
 namespace midi {
@@ -40,11 +41,13 @@ QString missingSoundFontReason() {
 // have ended in time; otherwise it is left as it is, for them to end with the process.
 struct EngineOwner {
     SynthEngine* engine = nullptr;
+    bool leftRunning = false; // endBuiltinSynth() left threads to end with the process
     ~EngineOwner() {
-        if (engine != nullptr && engine->shutDown(ExitGrace))
+        if (engine != nullptr && !leftRunning && engine->shutDown(ExitGrace))
             delete engine;
     }
 };
+EngineOwner* owner = nullptr;
 
 } // namespace
 
@@ -93,6 +96,19 @@ void prepareBuiltinSynthPrograms(int channel, const QList<int>& programs) {
         }
     }
     SynthEngine::instance().preparePrograms(channel, list);
+}
+
+bool endBuiltinSynth(std::chrono::milliseconds grace) {
+    {
+        std::lock_guard lock(configureMutex);
+        if (!engineCreated)
+            return true;
+    }
+    SynthEngine& engine = SynthEngine::instance();
+    if (owner->leftRunning)
+        return false;
+    owner->leftRunning = !engine.shutDown(grace);
+    return !owner->leftRunning;
 }
 
 AudioThreadFigures builtinSynthAudioFigures() {
@@ -161,10 +177,11 @@ bool SynthEngine::configure(const SynthOptions& options) {
 SynthEngine& SynthEngine::instance() {
     // The status outlives the engine: the engine's threads report to it until they end.
     static SynthStatus& status = SynthStatus::instance();
-    static EngineOwner owner;
+    static EngineOwner engineOwner;
     static SynthEngine* engine = [] {
-        owner.engine = new SynthEngine();
-        return owner.engine;
+        engineOwner.engine = new SynthEngine();
+        owner = &engineOwner;
+        return engineOwner.engine;
     }();
     (void)status;
     return *engine;
@@ -191,11 +208,13 @@ SynthEngine::~SynthEngine() {
 }
 
 bool SynthEngine::shutDown(std::chrono::milliseconds grace) {
+    // One allowance for every thread together, not one each.
+    const auto deadline = std::chrono::steady_clock::now() + grace;
     quit_ = true;
     keeper_.wake();
     if (loader_.joinable()) {
         std::unique_lock lock(readyMutex_);
-        if (!readyChanged_.wait_for(lock, grace, [this] { return loaderDone_; })) {
+        if (!readyChanged_.wait_until(lock, deadline, [this] { return loaderDone_; })) {
             lock.unlock();
             loader_.detach();
             return false;
@@ -203,7 +222,9 @@ bool SynthEngine::shutDown(std::chrono::milliseconds grace) {
         lock.unlock();
         loader_.join();
     }
-    if (output_ && !output_->stop(grace))
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (output_ && !output_->stop(std::max(left, std::chrono::milliseconds(0))))
         return false;
     file_.reset();
     silentClock_.reset();
@@ -211,7 +232,7 @@ bool SynthEngine::shutDown(std::chrono::milliseconds grace) {
 }
 
 void SynthEngine::start() {
-    if (options_.startOnWarmUp && !warmedUp_.load())
+    if (quit_ || (options_.startOnWarmUp && !warmedUp_.load()))
         return;
     bool expected = false;
     if (!started_.compare_exchange_strong(expected, true))
