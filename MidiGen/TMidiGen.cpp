@@ -43,6 +43,11 @@ TMidiGen::~TMidiGen() {
     if (stream_ && !closing_)
         stream_->reset();
     stream_.reset();
+    streamOpen_ = false;
+    if (isPlaying_) {
+        isPlaying_ = false;
+        emit playingChanged(false);
+    }
     if (ownerNumber == number_)
         ownerNumber = 0;
 }
