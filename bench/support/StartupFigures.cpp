@@ -7,7 +7,8 @@
 
 namespace bench {
 
-StartupFigures measureStartup(const QString& program, const QString& emptyWindow, int runs) {
+StartupFigures measureStartup(const QString& program, const QString& emptyWindow, int runs,
+                              const ExitChoice& exit) {
     StartupFigures figures;
     const InterleavedStartup starts = interleavedStartup(program, emptyWindow, runs);
     const Summary own = summarise(starts.programMs);
@@ -24,9 +25,16 @@ StartupFigures measureStartup(const QString& program, const QString& emptyWindow
     figures.exitMaxMs = exits.max;
 
     SoundServer server;
-    if (server.start())
+    if (server.start()) {
         figures.rssMbWithSoundServer = residentMbAfter(program, own.median, 5.0);
-    else
+        const ExitTimes exits = timeFileExit(program, exit, 5);
+        const Summary playing = summarise(exits.playingMs);
+        const Summary starting = summarise(exits.startingMs);
+        figures.fileExitMs = playing.median;
+        figures.fileExitMaxMs = playing.max;
+        figures.startingExitMs = starting.median;
+        figures.startingExitMaxMs = starting.max;
+    } else
         std::printf("no private sound server could be started: no memory figure with one\n");
     server.stop();
     return figures;
@@ -43,6 +51,9 @@ void StartupFigures::print(const QString& name) const {
     std::printf("%s resident memory 5 s after its window appeared, with a sound server: "
                 "%.1f MB\n",
                 qPrintable(name), rssMbWithSoundServer);
+    std::printf("%s ends %.1f ms (median; max %.1f) after File > Exit while the sound plays, "
+                "and %.1f ms (max %.1f) when Exit comes as the window appears\n",
+                qPrintable(name), fileExitMs, fileExitMaxMs, startingExitMs, startingExitMaxMs);
 }
 
 } // namespace bench
