@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QThread>
 #include <QWidget>
 
 #include <atomic>
@@ -31,9 +32,12 @@ int setting(const char* name, int fallback) {
     return value > 0 ? value : fallback;
 }
 
+// The "Exit" item of a window on the screen: a student reaches the menu only once the window
+// has appeared.
 QAction* exitAction() {
     for (QWidget* window : QApplication::topLevelWidgets())
-        for (QAction* action : window->findChildren<QAction*>())
+        for (QAction* action :
+             window->isVisible() ? window->findChildren<QAction*>() : QList<QAction*>())
             if (action->text().remove(QLatin1Char('&')) == QLatin1String("Exit"))
                 return action;
     return nullptr;
@@ -58,7 +62,10 @@ void act(bool pressDue, bool exitDue) {
                 return;
             }
     }
-    QAction* action = exitDue ? exitAction() : nullptr;
+    // A student reaches the menu once the program's event loop runs, not while its start
+    // still processes events of its own.
+    const bool running = QThread::currentThread()->loopLevel() > 0;
+    QAction* action = exitDue && running ? exitAction() : nullptr;
     if (action == nullptr || chosen)
         return;
     chosen = true;

@@ -152,16 +152,19 @@ TEST(ProgramExit, BothProgramsEndAtOnceWithTheSoundServerRunning) {
     if (!server.start())
         GTEST_SKIP() << "no PulseAudio server could be started here";
     const QProcessEnvironment environment = programEnvironment(server.runtime(), server.socket());
-    // A question playing, and a question asked right as the window appears, while the
-    // synthesizer is still starting.
+    // A question playing, a note sounding.
     expectPromptEnd(chooseExit(BEATWISE_PROGRAM, environment, "StartButton", 1500, 3000),
                     "beatwise, a question playing");
-    expectPromptEnd(chooseExit(BEATWISE_PROGRAM, environment, "StartButton", 1, 1),
-                    "beatwise, the synthesizer starting");
     expectPromptEnd(chooseExit(TONEWISE_PROGRAM, environment, nullptr, 1, 3000),
                     "tonewise, a note played");
-    expectPromptEnd(chooseExit(TONEWISE_PROGRAM, environment, nullptr, 1, 1),
-                    "tonewise, the synthesizer starting");
+    // Exit as the window appears, a few times over: the window closing while the sound service
+    // is still starting ends the program too, and that moment varies from run to run.
+    for (int run = 0; run < 4; ++run) {
+        expectPromptEnd(chooseExit(BEATWISE_PROGRAM, environment, "StartButton", 1, 1),
+                        "beatwise, the synthesizer starting");
+        expectPromptEnd(chooseExit(TONEWISE_PROGRAM, environment, nullptr, 1, 1),
+                        "tonewise, the synthesizer starting");
+    }
 }
 
 TEST(ProgramExit, BothProgramsEndAtOnceWhileTheSoundServerDoesNotAnswer) {
