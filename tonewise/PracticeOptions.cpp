@@ -90,9 +90,8 @@ void PracticeOptions::SingingClick() {
     state.hintsItem.enabled = false;
     if (state.hintsItem.caption == kHintsOff)
         showHints(false);
-    output_.noteOff(state.QuestionPitch);
+    // The question and its tonic are silenced as the question is asked anew.
     output_.noteOff(state.PreviousPitch);
-    leaveSinging();
     state.practice = Practice::Singing;
     showPitchKeys();
     showNoteNames();
