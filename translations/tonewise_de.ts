@@ -552,11 +552,11 @@ Notensatz: Bravura, SIL Open Font License</translation>
     <name>PitchTrainer</name>
     <message>
         <source>Please sing %1.</source>
-        <translation>Bitte %1 singen.</translation>
+        <translation>Singe bitte %1.</translation>
     </message>
     <message>
         <source>Please sing the written note.</source>
-        <translation>Bitte die notierte Note singen.</translation>
+        <translation>Singe bitte den notierten Ton.</translation>
     </message>
     <message>
         <source>Start-Reset Score</source>

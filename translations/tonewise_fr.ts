@@ -552,11 +552,11 @@ Notation musicale&#xa0;: Bravura, SIL Open Font License</translation>
     <name>PitchTrainer</name>
     <message>
         <source>Please sing %1.</source>
-        <translation>Veuillez chanter %1.</translation>
+        <translation>Chantez %1.</translation>
     </message>
     <message>
         <source>Please sing the written note.</source>
-        <translation>Veuillez chanter la note écrite.</translation>
+        <translation>Chantez la note écrite.</translation>
     </message>
     <message>
         <source>Start-Reset Score</source>

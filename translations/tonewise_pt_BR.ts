@@ -552,11 +552,11 @@ Notação musical: Bravura, SIL Open Font License</translation>
     <name>PitchTrainer</name>
     <message>
         <source>Please sing %1.</source>
-        <translation>Por favor, cante %1.</translation>
+        <translation>Cante %1.</translation>
     </message>
     <message>
         <source>Please sing the written note.</source>
-        <translation>Por favor, cante a nota escrita.</translation>
+        <translation>Cante a nota escrita.</translation>
     </message>
     <message>
         <source>Start-Reset Score</source>
