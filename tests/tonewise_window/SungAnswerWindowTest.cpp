@@ -102,6 +102,16 @@ void SungAnswerWindow::aSungNoteAnswersThroughTheMicrophone() {
     // Once the singing stops, the tuner shows nobody singing.
     QVERIFY(QTest::qWaitFor([&] { return !window.Tuner->face().sung; }, 5000));
 
+    // "None" stops listening and hides the tuner; the microphone chosen again listens again.
+    window.microphoneMenu()->menu()->actions()[0]->trigger();
+    QVERIFY(!window.microphoneMenu()->isListening());
+    QVERIFY(!window.Tuner->isVisible());
+    emit window.microphoneMenu()->menu()->aboutToShow();
+    QVERIFY(window.microphoneMenu()->menu()->actions()[0]->isChecked());
+    window.microphoneMenu()->menu()->actions()[1]->trigger();
+    QVERIFY(QTest::qWaitFor([&] { return window.Tuner->isVisible(); }));
+    QVERIFY(window.microphoneMenu()->isListening());
+
     // Unplugged: said once, in a box; listening stops and the keys go on answering.
     const qsizetype before = boxes.informations.size();
     QVERIFY(server_->removeModule(microphone_));
