@@ -1,5 +1,6 @@
 #include "TMidiGen.h"
 
+#include "BuiltinSynth.h"
 #include "MidiResult.h"
 #include "NoteStringParser.h"
 #include "OutputPort.h"
@@ -28,16 +29,24 @@ int clampedTo(int value, int low, int high) {
 
 } // namespace
 
-TMidiGen::TMidiGen(QObject* parent) : QObject(parent), number_(instanceCounter++) {}
+TMidiGen::TMidiGen(QObject* parent) : QObject(parent), number_(instanceCounter++) {
+    PrepareSound();
+}
 
 TMidiGen::~TMidiGen() {
-    Stop();
-    if (QCoreApplication::instance() != nullptr) {
-        // A stream that has not reached its first event yet cannot be stopped; let it get
-        // there rather than play to its end.
-        WaitUntil([this] { return !streamOpen_ || started_; });
-        Stop();
-        WaitUntil([this] { return !streamOpen_; });
+    if (declaredChannel_ >= 0)
+        midi::prepareBuiltinSynthPrograms(declaredChannel_, {});
+    // The stream is let go at once, whether or not it has reached its first event: it stops
+    // and closes on the playing side, which keeps its own copy of the events until it has let
+    // go of them. Nothing waits here for the synthesizer, which may still be loading.
+    looping_ = false;
+    if (stream_ && !closing_)
+        stream_->reset();
+    stream_.reset();
+    streamOpen_ = false;
+    if (isPlaying_) {
+        isPlaying_ = false;
+        emit playingChanged(false);
     }
     if (ownerNumber == number_)
         ownerNumber = 0;
@@ -85,10 +94,43 @@ void TMidiGen::SetOctave(int value) {
 
 void TMidiGen::SetInstrument(int value) {
     instrument_ = static_cast<TMGInstrument>(clampedTo(value, 0, midigen::InstrumentCount - 1));
+    PrepareSound();
 }
 
 void TMidiGen::SetChannel(int value) {
     channel_ = static_cast<TMGChannel>(clampedTo(value, 0, midigen::ChannelCount - 1));
+    PrepareSound();
+}
+
+// The built-in synthesizer loads the sound of the player's channel and instrument ahead, so
+// that the first stream starts on time. Named once the settings of the moment are made (a
+// window sets the channel right after creating the player), through the event loop.
+void TMidiGen::PrepareSound() {
+    if (declarePending_ || QCoreApplication::instance() == nullptr)
+        return;
+    declarePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            declarePending_ = false;
+            DeclareSound();
+        },
+        Qt::QueuedConnection);
+}
+
+void TMidiGen::DeclareSound() {
+    const int channel = static_cast<int>(channel_);
+    if (deviceId_ != midi::DefaultDevice && deviceId_ != midi::BuiltinDevice) {
+        if (declaredChannel_ >= 0)
+            midi::prepareBuiltinSynthPrograms(declaredChannel_, {});
+        declaredChannel_ = -1;
+        return;
+    }
+    if (declaredChannel_ >= 0 && declaredChannel_ != channel)
+        midi::prepareBuiltinSynthPrograms(declaredChannel_, {});
+    // The program every stream selects first (see StreamBuilder).
+    midi::prepareBuiltinSynthPrograms(channel, {std::clamp(static_cast<int>(instrument_), 0, 127)});
+    declaredChannel_ = channel;
 }
 
 bool TMidiGen::PlayString(const QString& notes) {
@@ -155,6 +197,7 @@ bool TMidiGen::MidiAvailable() {
 
 bool TMidiGen::SetDevice(int id) {
     deviceId_ = id;
+    PrepareSound();
     const int count = midi::deviceCount();
     return count > 0 && id < count;
 }

@@ -109,6 +109,9 @@ private:
     bool SilenceOutput();
     bool OutputOwnedByOther() const;
 
+    void PrepareSound();
+    void DeclareSound();
+
     void HandleNotice(midi::StreamNotice notice);
     void HandleBufferDone();
     void FinishStream();
@@ -147,4 +150,8 @@ private:
     bool started_ = true;
     bool bufferQueued_ = false;
     bool closing_ = false;
+    // The channel whose sound was named to the built-in synthesizer ahead (-1: none), and
+    // whether naming it again is already on its way.
+    int declaredChannel_ = -1;
+    bool declarePending_ = false;
 };

@@ -55,6 +55,9 @@ int TMidiOutput::readCaps(int id, midi::DeviceCaps& caps) {
 bool TMidiOutput::OpenDevice() {
     int result = midi::Ok;
     port_ = platform_.open(deviceId_, result);
+    if (port_)
+        for (const auto& [channel, programs] : preparedPrograms_)
+            port_->preparePrograms(channel, programs);
     // A refused device shows at the first message sent, as an invalid handle.
     lastError_ = static_cast<uint16_t>(result);
     closed_ = false;
@@ -100,6 +103,12 @@ void TMidiOutput::SendLongMessage(const void* data, uint16_t length) {
     lastError_ = static_cast<uint16_t>(result);
     if (result != midi::Ok)
         raisePlatformError(result);
+}
+
+void TMidiOutput::PreparePrograms(uint8_t channel, const QList<int>& programs) {
+    preparedPrograms_[channel] = programs;
+    if (port_)
+        port_->preparePrograms(channel, programs);
 }
 
 void TMidiOutput::SetDeviceID(int id) {

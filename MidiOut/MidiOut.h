@@ -5,9 +5,11 @@
 #include "OutputPort.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -54,6 +56,11 @@ public:
     virtual void SendEvent(const TMidiOutputEvent& event);
     virtual void SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
     virtual void SendLongMessage(const void* data, uint16_t length);
+    // The programs `channel` will use (an instrument, an error tone): a device that loads its
+    // sounds, as the built-in synthesizer does, loads them ahead so that the first note of each
+    // is on time, and lets go of those named before for the channel and not now. Kept for the
+    // device opened next as well.
+    void PreparePrograms(uint8_t channel, const QList<int>& programs);
 
     int DeviceID() const { return deviceId_; }
     void SetDeviceID(int id);
@@ -84,6 +91,7 @@ private:
     MidiOutputPlatform& platform_;
     int deviceId_ = 0;
     std::unique_ptr<midi::OutputPort> port_;
+    std::map<uint8_t, QList<int>> preparedPrograms_;
     bool closed_ = true;
     uint16_t lastError_ = 0;
     uint32_t driverVersion_ = 0;

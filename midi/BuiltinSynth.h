@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -20,18 +21,35 @@ struct SynthOptions {
     QString soundFont; // empty: the system's General MIDI SoundFont
     int sampleRate = 48000;
     QStringList audioDrivers; // FluidSynth drivers to try; empty: pulseaudio, then alsa
+    // The synthesizer starts loading only with warmUpBuiltinSynth() (a program calls it once
+    // its window is painted); messages sent before wait for it and sound as soon as it is ready.
+    bool startOnWarmUp = false;
 };
 
 // Must be called, if at all, before the first use of any device.
 void configureBuiltinSynth(const SynthOptions& options);
 
-// Starts loading the SoundFont and opening the audio output in the background.
-// Calling it early (at program start) makes the first note quick.
+// Starts loading the synthesizer and opening the audio output in the background.
+// Calling it early makes the first note quick.
 void warmUpBuiltinSynth();
 
-// Waits (without the event loop) until the built-in synthesizer has loaded its SoundFont
-// and its output runs, or has settled for silence; false after `timeout`.
+// The programs `channel` (0..15) of the built-in synthesizer is about to use: their sounds are
+// loaded ahead, so that the first note of each is on time. Those named for the channel before
+// and not now are let go once they have fallen silent. A program selected without being named
+// here is loaded when first selected (its message then sounds a little late) and kept while the
+// channel keeps using it.
+void prepareBuiltinSynthPrograms(int channel, const QList<int>& programs);
+
+// Starts the built-in synthesizer if need be and waits (without the event loop) until it has
+// loaded its SoundFont and the sounds named ahead (prepareBuiltinSynthPrograms), and its output
+// is on its way, or it has settled for silence; false after `timeout`.
 bool waitForBuiltinSynth(std::chrono::milliseconds timeout);
+
+// Ends the built-in synthesizer's threads as a program ends, allowing them `grace` in all to
+// finish what they are doing (reading the SoundFont, reaching the sound server). False when
+// some were still busy: the program should then end at once, without tearing down the
+// libraries they use under them. Nothing sounds afterwards.
+bool endBuiltinSynth(std::chrono::milliseconds grace);
 
 // Steady-clock time of the first frame the built-in synthesizer wrote into its audio file
 // (AudioOutput::File), so that a frame of the file can be placed in time.
@@ -40,6 +58,18 @@ std::chrono::steady_clock::time_point builtinSynthClockStart();
 // Whether the built-in synthesizer's audio output stream is open right now: it closes when
 // nothing has sounded for a few seconds and opens again with the next note.
 bool builtinSynthOutputOpen();
+
+// What the built-in synthesizer's audio thread reports about itself, for measurements.
+struct AudioThreadFigures {
+    double longestCycleMs = 0;    // the longest single cycle of the audio thread since the reset
+    double longestCycleCpuMs = 0; // the most CPU time a single cycle used since the reset
+    int threadId = 0;             // the system id of the audio thread now, 0 before it has run
+    long long cycles = 0;         // cycles since the reset, and those longer than 1, 2, 10 ms
+    long long cyclesOver1Ms = 0, cyclesOver2Ms = 0, cyclesOver10Ms = 0;
+};
+AudioThreadFigures builtinSynthAudioFigures();
+// Starts the figures afresh, CPU time included from now on.
+void resetBuiltinSynthAudioFigures();
 
 // Reports, once, why the built-in synthesizer cannot be heard. Signals arrive on the UI
 // thread. Programs connect to it to tell the student in a message box.

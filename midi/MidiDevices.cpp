@@ -1,9 +1,9 @@
 #include "MidiDevices.h"
 
 #include "MidiResult.h"
+#include "internal/SynthCore.h"
 #include "internal/SystemPorts.h"
 
-#include <fluidsynth.h>
 #include <mutex>
 #include <optional>
 
@@ -44,14 +44,15 @@ QStringList deviceNames() {
 
 int deviceCaps(int id, DeviceCaps& caps) {
     if (id == DefaultDevice || id == BuiltinDevice) {
-        int major = 0, minor = 0, micro = 0;
-        fluid_version(&major, &minor, &micro);
+        // The synthesizer library's version as built against: asking the library itself would
+        // load it.
         caps = DeviceCaps{};
         caps.productName = builtinProductName();
-        caps.driverVersion = static_cast<uint32_t>(major << 8 | minor);
+        caps.driverVersion =
+            static_cast<uint32_t>(BUILTIN_SYNTH_VERSION_MAJOR << 8 | BUILTIN_SYNTH_VERSION_MINOR);
         caps.technology = TechnologySoftwareSynth;
-        caps.voices = 256;
-        caps.notes = 256;
+        caps.voices = SynthCore::Polyphony;
+        caps.notes = SynthCore::Polyphony;
         caps.channelMask = 0xFFFF;
         caps.support = SupportsVolume | SupportsStream;
         return Ok;

@@ -7,6 +7,7 @@
 #include "internal/SynthEngine.h"
 #include "internal/SystemPorts.h"
 
+#include <map>
 #include <thread>
 
 namespace midi {
@@ -16,13 +17,15 @@ namespace {
 using Kind = PlayerCommand::Kind;
 
 // A stream on one player. Every request becomes a command for the playing thread; a full
-// command queue refuses the request with QueueFull rather than waiting.
+// command queue refuses the request with QueueFull rather than waiting. A queued buffer is
+// copied: the playing thread reads the copy, which is let go only once the playing thread has
+// handed the buffer back, so the caller may free its own at any time.
 class PlayerStream : public MidiStream {
 public:
-    PlayerStream(StreamPlayer& player, int stream, Listener listener)
-        : player_(player), stream_(stream), client_(std::make_shared<StreamClient>()) {
+    PlayerStream(StreamPlayer& player, CommandSink& sink, int stream, Listener listener)
+        : player_(player), sink_(sink), stream_(stream), client_(std::make_shared<StreamClient>()) {
         client_->listener = std::move(listener);
-        player_.send(command(Kind::Open));
+        sink_.send(command(Kind::Open));
         StreamHub::instance().attach(player_, stream_, client_);
         StreamHub::instance().post(client_, StreamNotice::Open);
     }
@@ -58,11 +61,13 @@ public:
             return InvalidParam;
         if (client_->inFlight >= static_cast<int>(StreamCore::MaxBuffers))
             return QueueFull;
+        auto copy = std::make_shared<const EventBuffer>(events, events + count);
         PlayerCommand queued = command(Kind::Queue, ++serial_);
-        queued.events = events;
-        queued.count = count;
-        if (!player_.send(queued))
+        queued.events = copy->data();
+        queued.count = copy->size();
+        if (!sink_.send(queued))
             return QueueFull;
+        client_->buffers[serial_] = std::move(copy);
         client_->queued += 1;
         client_->inFlight += 1;
         wake();
@@ -71,7 +76,7 @@ public:
     int restart() override {
         if (closed_)
             return InvalidHandle;
-        if (!player_.send(command(Kind::Restart, epoch_)))
+        if (!sink_.send(command(Kind::Restart, epoch_)))
             return QueueFull;
         wake();
         return Ok;
@@ -80,7 +85,7 @@ public:
         if (closed_)
             return InvalidHandle;
         // Every buffer comes back as Done once the playing thread has let go of it.
-        if (!player_.send(command(Kind::Stop, epoch_ + 1)))
+        if (!sink_.send(command(Kind::Stop, epoch_ + 1)))
             return QueueFull;
         epoch_ += 1;
         client_->queued = 0;
@@ -92,7 +97,7 @@ public:
             return InvalidHandle;
         if (client_->queued > 0)
             return StillPlaying;
-        if (!player_.send(command(Kind::Close)))
+        if (!sink_.send(command(Kind::Close)))
             return QueueFull;
         closed_ = true;
         wake();
@@ -109,13 +114,19 @@ protected:
         closed_ = true;
         // The stream number is only free again after the Close notice, so these two must get
         // through; the playing thread empties the queue within a block or two.
-        for (int attempt = 0; attempt < 1000 && !player_.hasRoom(2); ++attempt) {
+        for (int attempt = 0; attempt < 1000 && !sink_.hasRoom(2); ++attempt) {
             wake();
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
-        player_.send(command(Kind::Stop, epoch_ + 1));
-        player_.send(command(Kind::Close));
+        sink_.send(command(Kind::Stop, epoch_ + 1));
+        sink_.send(command(Kind::Close));
         wake();
+    }
+
+    // The buffers the playing thread may still read, for a caller that outlives this stream
+    // but not the playing thread.
+    std::map<uint32_t, std::shared_ptr<const EventBuffer>> takeBuffers() {
+        return std::move(client_->buffers);
     }
 
     virtual void wake() = 0;
@@ -133,13 +144,14 @@ private:
     int sendTiming() {
         PlayerCommand timing = command(Kind::Timing, ticksPerQuarter_);
         timing.value2 = microsecondsPerQuarter_;
-        if (!player_.send(timing))
+        if (!sink_.send(timing))
             return QueueFull;
         wake();
         return Ok;
     }
 
     StreamPlayer& player_;
+    CommandSink& sink_;
     const int stream_;
     std::shared_ptr<StreamClient> client_;
     uint32_t ticksPerQuarter_ = 96;
@@ -151,7 +163,8 @@ private:
 class BuiltinStream final : public PlayerStream {
 public:
     BuiltinStream(int stream, Listener listener)
-        : PlayerStream(SynthEngine::instance().player(), stream, std::move(listener)) {
+        : PlayerStream(SynthEngine::instance().player(), SynthEngine::instance().sink(), stream,
+                       std::move(listener)) {
         SynthEngine::instance().start();
     }
     ~BuiltinStream() override { abandon(); }
@@ -176,6 +189,8 @@ protected:
 
     std::unique_ptr<SystemPortConnection> connection_;
     StreamPlayer portPlayer_;
+    // The buffers of a stream that has gone, freed only after the timing thread has ended.
+    std::map<uint32_t, std::shared_ptr<const EventBuffer>> retired_;
     TimingThread clock_;
 
 private:
@@ -190,11 +205,13 @@ class PortStream final : private PortPlayer, public PlayerStream {
 public:
     PortStream(std::unique_ptr<SystemPortConnection> connection, Listener listener)
         : PortPlayer(std::move(connection)),
-          PlayerStream(portPlayer_, portPlayer_.reserveStream(), std::move(listener)) {}
+          PlayerStream(portPlayer_, portPlayer_, portPlayer_.reserveStream(), std::move(listener)) {
+    }
 
     ~PortStream() override {
         abandon();
         StreamHub::instance().forget(portPlayer_);
+        retired_ = takeBuffers();
     }
 
     int reset() override {
@@ -213,7 +230,7 @@ private:
 std::unique_ptr<MidiStream> MidiStream::open(int id, Listener listener, int& result) {
     if (id == DefaultDevice || id == BuiltinDevice) {
         StreamPlayer& player = SynthEngine::instance().player();
-        if (!player.hasRoom(1)) {
+        if (!SynthEngine::instance().sink().hasRoom(1)) {
             result = QueueFull;
             return nullptr;
         }

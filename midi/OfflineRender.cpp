@@ -4,19 +4,41 @@
 #include "MidiResult.h"
 #include "WavFile.h"
 #include "internal/BlockRenderer.h"
+#include "internal/MidiChannels.h"
+#include "internal/PresetState.h"
+#include "internal/SoundBackend.h"
 #include "internal/StreamPlayer.h"
 #include "internal/SynthCore.h"
+#include "internal/SynthDevice.h"
 
 #include <QDir>
 
 #include <cmath>
 #include <functional>
+#include <memory>
 
 namespace midi {
 
 namespace {
 
 using Consumer = std::function<bool(const float* left, const float* right, int frames)>;
+
+// Pins every preset the events select, as the built-in synthesizer's loader would before they
+// play: nothing else plays the synthesizer here, so it is done at once.
+void pinSelected(SynthCore& synth, const PresetCatalogue& catalogue,
+                 const std::vector<StreamEvent>& events, PinnedPresets& pinned) {
+    MidiChannels channels;
+    LoaderHold hold(synth.guard());
+    for (const StreamEvent& event : events) {
+        if ((event.event & EventTypeMask) != 0)
+            continue;
+        const MidiChannels::Outcome outcome = channels.apply(event.event & 0x00FFFFFFu, catalogue);
+        if (outcome.effect == MidiChannels::Effect::Select && outcome.preset &&
+            !pinned.isSettled(*outcome.preset))
+            pinned.set(*outcome.preset,
+                       synth.pin(*outcome.preset) ? PinnedPresets::Pinned : PinnedPresets::Failed);
+    }
+}
 
 // Opens a stream of the player and queues `events` on it at the options' time division.
 void queueStream(StreamPlayer& player, const std::vector<StreamEvent>& events,
@@ -50,6 +72,36 @@ int64_t lastEventFrame(const std::vector<StreamEvent>& events, const RenderOptio
                                 options.ticksPerQuarter * options.sampleRate / 1e6L);
 }
 
+// Creates the synthesizer through the sound module and loads the SoundFont into it; on failure
+// returns null with the result code and the reason in `code` and `why`.
+std::unique_ptr<SynthCore> startSynth(const RenderOptions& options, int& code, QString& why) {
+    QString backendError;
+    SoundBackend* backend = soundBackend(&backendError);
+    if (backend == nullptr) {
+        code = NoDriver;
+        why = QStringLiteral("The synthesizer could not be started (%1).").arg(backendError);
+        return nullptr;
+    }
+    std::unique_ptr<SynthCore> synth = backend->createSynth(options.sampleRate);
+    if (!synth || !synth->valid()) {
+        code = NoDriver;
+        why = QStringLiteral("The synthesizer could not be created.");
+        return nullptr;
+    }
+    const QString soundFont =
+        options.soundFont.isEmpty() ? findGeneralMidiSoundFont() : options.soundFont;
+    code = NoSoundFont;
+    if (soundFont.isEmpty()) {
+        why = QStringLiteral("No General MIDI SoundFont is installed "
+                             "(install the package fluid-soundfont-gm).");
+        return nullptr;
+    }
+    if (!synth->loadSoundFont(soundFont, &why))
+        return nullptr;
+    code = Ok;
+    return synth;
+}
+
 int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& options,
                const Consumer& consume, QString* error) {
     auto fail = [error](int code, const QString& text) {
@@ -60,17 +112,12 @@ int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& opti
     if (options.sampleRate < 8000 || options.sampleRate > 192000)
         return fail(InvalidParam, QStringLiteral("The sample rate must be 8000 to 192000."));
 
-    SynthCore synth(options.sampleRate);
-    if (!synth.valid())
-        return fail(NoDriver, QStringLiteral("The synthesizer could not be created."));
-    const QString soundFont =
-        options.soundFont.isEmpty() ? findGeneralMidiSoundFont() : options.soundFont;
-    if (soundFont.isEmpty())
-        return fail(NoSoundFont, QStringLiteral("No General MIDI SoundFont is installed "
-                                                "(install the package fluid-soundfont-gm)."));
-    QString loadError;
-    if (!synth.loadSoundFont(soundFont, &loadError))
-        return fail(NoSoundFont, loadError);
+    int startCode = Ok;
+    QString startError;
+    const std::unique_ptr<SynthCore> core = startSynth(options, startCode, startError);
+    if (!core)
+        return fail(startCode, startError);
+    SynthCore& synth = *core;
 
     if (options.ticksPerQuarter == 0 || options.ticksPerQuarter > 0x7FFF ||
         options.microsecondsPerQuarter == 0)
@@ -86,7 +133,12 @@ int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& opti
     if (last + tail > static_cast<int64_t>(options.maxSeconds * options.sampleRate))
         return fail(InvalidParam, QStringLiteral("The stream is too long to render."));
 
-    BlockRenderer renderer(&synth, player);
+    const PresetCatalogue catalogue(synth.presets());
+    PinnedPresets pinned;
+    pinSelected(synth, catalogue, events, pinned);
+    PresetsInUse inUse;
+    SynthDevice device(synth, catalogue, pinned, inUse);
+    BlockRenderer renderer(synth, player, device, inUse);
     constexpr int block = SynthCore::BlockFrames;
     std::vector<float> left(block), right(block);
     int64_t end = -1;

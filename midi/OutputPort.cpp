@@ -42,6 +42,10 @@ public:
 
     int reset() override { return SynthEngine::instance().resetOutput() ? Ok : QueueFull; }
 
+    void preparePrograms(int channel, const QList<int>& programs) override {
+        prepareBuiltinSynthPrograms(channel, programs);
+    }
+
     int deviceId() const override { return id_; }
 
 private:

@@ -3,6 +3,7 @@
 #include "MidiDevices.h"
 
 #include <QByteArray>
+#include <QList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -27,6 +28,14 @@ public:
 
     // All sounding notes off.
     virtual int reset() = 0;
+
+    // The programs `channel` is about to use, for a device that loads sounds (the built-in
+    // synthesizer loads them ahead, so that their first notes are on time, and lets go of those
+    // named before for the channel and not now). Other devices need nothing.
+    virtual void preparePrograms(int channel, const QList<int>& programs) {
+        (void)channel;
+        (void)programs;
+    }
 
     virtual int deviceId() const = 0;
 };

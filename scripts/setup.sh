@@ -19,9 +19,11 @@ run_packages=(
     fonts-liberation fonts-dejavu-core
     nodejs npm
 )
+# pipewire, pipewire-pulse, wireplumber and dbus-daemon: the audio benchmark's --pipewire.
 test_packages=(googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev
     desktop-file-utils appstream file pulseaudio pulseaudio-utils
-    poppler-utils lintian espeak-ng)
+    poppler-utils lintian espeak-ng
+    pipewire pipewire-pulse wireplumber dbus-daemon)
 
 packages=("${run_packages[@]}")
 [ "$with_tests" = 1 ] && packages+=("${test_packages[@]}")

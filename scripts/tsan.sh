@@ -9,12 +9,13 @@ build_dir="${BEATWISE_TSAN_BUILD_DIR:-${BEATWISE_BUILD_DIR:-$root/build}-tsan}"
 # The sound-server test is left out: libpulse is not instrumented either, and its own locking
 # shows up as races.
 tests=(midi_stream_test midi_render_test midi_audio_file_test midi_no_audio_test
-       midi_no_soundfont_test midi_queue_full_test)
+       midi_no_soundfont_test midi_queue_full_test midi_preset_test midi_fluid_log_test)
 
 if [ ! -f "$build_dir/build.ninja" ]; then
     cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_FLAGS="-fsanitize=thread -O1 -g" \
-        -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" >/dev/null
+        -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
+        -DCMAKE_MODULE_LINKER_FLAGS="-fsanitize=thread" >/dev/null
 fi
 cmake --build "$build_dir" -j2 --target "${tests[@]}" >"$build_dir/build.log" 2>&1 || {
     grep -v -E '^\[[0-9]+/[0-9]+\] ' "$build_dir/build.log"

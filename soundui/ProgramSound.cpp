@@ -2,7 +2,8 @@
 
 #include "BuiltinSynth.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -10,14 +11,51 @@
 
 namespace midi {
 
+namespace {
+
+// How long the synthesizer waits for a first painted window before it starts anyway.
+constexpr int LatestStartMs = 3000;
+
+// Starts the built-in synthesizer once the program's first window has been painted, so that
+// nothing of it (its libraries, its SoundFont) competes with the start of the window.
+class StartAfterFirstPaint : public QObject {
+public:
+    StartAfterFirstPaint() {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(LatestStartMs, this, [this] { start(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            qApp->removeEventFilter(this);
+            // After the paint and what it leaves behind.
+            QTimer::singleShot(0, this, [this] { start(); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void start() {
+        qApp->removeEventFilter(this);
+        warmUpBuiltinSynth();
+        deleteLater();
+    }
+};
+
+} // namespace
+
 void setUpSound(const QString& audioFile) {
     SynthOptions options;
     if (!audioFile.isEmpty()) {
         options.output = AudioOutput::File;
         options.audioFile = audioFile;
     }
+    // Notes asked for before the synthesizer is ready wait for it and sound as soon as it is.
+    options.startOnWarmUp = true;
     configureBuiltinSynth(options);
-    warmUpBuiltinSynth();
+    SynthStatus::instance();    // lives on the UI thread
+    new StartAfterFirstPaint(); // deletes itself
 }
 
 void announceSoundProblems(QWidget* parent, const QString& title) {

@@ -6,9 +6,10 @@ class QWidget;
 
 namespace midi {
 
-// Configures the built-in synthesizer for both programs' windows and starts loading it in the
-// background: into the WAV file `audioFile` in real time when it is given (--audio-file),
-// otherwise to the sound card.
+// Configures the built-in synthesizer for both programs' windows: into the WAV file `audioFile`
+// in real time when it is given (--audio-file), otherwise to the sound card. It starts loading in
+// the background once the program's first window has been painted; notes asked for before wait
+// for it and sound as soon as it is ready.
 void setUpSound(const QString& audioFile);
 
 // Tells the student, once, in a message box titled `title`, when sound is unavailable

@@ -17,7 +17,6 @@ namespace tonewise {
 
 namespace {
 
-constexpr int ErrorToneProgram = 113;
 constexpr int ErrorToneNote = 81;
 
 // An answer as the student reads it: an interval's name in the window's language, a note's name
@@ -94,7 +93,7 @@ void AnswerCheck::answeredRight() {
 void AnswerCheck::answeredWrong() {
     // The error tone, then the notes again.
     PitchState& state = parts_.state;
-    output_.programChange(ErrorToneProgram);
+    output_.programChange(OutputChoice::ErrorToneProgram);
     output_.noteOn(ErrorToneNote);
     if (state.practice == Practice::Singing)
         output_.noteOff(state.ReferencePitch);

@@ -75,6 +75,11 @@ void OutputChoice::OpenMidiOutput() {
     else
         output_.SetDeviceID(-1);
     output_.OpenDevice();
+    prepareSounds();
+}
+
+void OutputChoice::prepareSounds() {
+    output_.PreparePrograms(0, {parts_.state.Instrument, ErrorToneProgram});
 }
 
 void OutputChoice::CloseMidiOutput() {
@@ -125,6 +130,7 @@ void OutputChoice::MIDIInstr1Click() {
         return;
     }
     state.Instrument = static_cast<std::uint8_t>(program);
+    prepareSounds();
     programChange(state.Instrument);
     parts_.trainer.RepeatNotesClick();
 }

@@ -16,6 +16,9 @@ class OutputChoice {
     Q_DECLARE_TR_FUNCTIONS(PitchTrainer)
 
 public:
+    // The program of the tone a wrong answer sounds.
+    static constexpr int ErrorToneProgram = 113;
+
     OutputChoice(PitchParts parts, TMidiOutput& output) : parts_(parts), output_(output) {}
 
     void noteOn(int note);
@@ -36,6 +39,10 @@ public:
     void AllNotesOffClick();
 
 private:
+    // Names the instrument and the error tone to the output ahead, so that a device that loads
+    // its sounds has them before the first note of each.
+    void prepareSounds();
+
     PitchParts parts_;
     TMidiOutput& output_;
     QString chosenOutput_; // the output device picked in the chooser; empty: the default one

@@ -3,6 +3,7 @@
 #include "TElasticForm.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 TrainerWindow::TrainerWindow(Dialogs& boxes, QWidget* parent)
     : QMainWindow(parent), dialogs_(boxes, [this] { showState(); }),
@@ -79,4 +80,8 @@ void TrainerWindow::closeEvent(QCloseEvent* event) {
     if (help_)
         help_->close();
     event->accept();
+    // The program ends with its window, by File > Exit or the window's close button alike: a
+    // thread of the sound service that still holds the event loop open must not keep the
+    // program running without a window.
+    QCoreApplication::quit();
 }

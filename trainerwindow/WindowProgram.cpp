@@ -12,6 +12,15 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// How long the synthesizer's threads may take to end once the window has gone: a student who
+// chose Exit sees the program end within half a second.
+constexpr auto SoundExitGrace = std::chrono::milliseconds(200);
+
+} // namespace
 
 WindowProgram::WindowProgram(const QString& program, const QString& title,
                              const WindowOptions& options)
@@ -41,7 +50,12 @@ WindowProgram::WindowProgram(const QString& program, const QString& title,
     }
 }
 
-WindowProgram::~WindowProgram() = default;
+WindowProgram::~WindowProgram() {
+    if (ran_ && !midi::endBuiltinSynth(SoundExitGrace)) {
+        std::fflush(nullptr);
+        std::_Exit(status_);
+    }
+}
 
 int WindowProgram::run(QWidget& window, const std::function<bool()>& ready) {
     if (probesStartUp()) {
@@ -58,7 +72,9 @@ int WindowProgram::run(QWidget& window, const std::function<bool()>& ready) {
     window.show();
     if (!takesPicture())
         midi::announceSoundProblems(&window, title_);
-    return QApplication::exec();
+    status_ = QApplication::exec();
+    ran_ = true;
+    return status_;
 }
 
 int WindowProgram::run(TrainerWindow& window) {

@@ -20,6 +20,9 @@ public:
     // Installs the window's language and sets up its sound as `options` say. `program` names
     // the program on the command line ("tonewise"), `title` in its boxes.
     WindowProgram(const QString& program, const QString& title, const WindowOptions& options);
+    // Ends the built-in synthesizer once the window is gone; when its threads are still busy
+    // after a short while (reading the disk, reaching the sound server), the process ends here
+    // with the program's status rather than wait for them.
     ~WindowProgram();
     WindowProgram(const WindowProgram&) = delete;
     WindowProgram& operator=(const WindowProgram&) = delete;
@@ -43,4 +46,6 @@ private:
     WindowOptions options_;
     std::unique_ptr<ProgramLanguage> language_; // installed for as long as the program runs
     std::unique_ptr<QTimer> dismissBoxes_;
+    bool ran_ = false; // run() has returned
+    int status_ = 0;   // and this is what it returned
 };

@@ -1,59 +1,48 @@
 // Measures the built-in synthesizer through a real sound server: a private PulseAudio with a
-// null sink, started and stopped here (user mode, its own runtime folder). Rhythm questions
-// play while two busy loops load the cores; the sink's monitor is recorded and searched for
-// gaps and onsets. Then the program sits idle (its output open, nothing sounding) and the CPU
-// time and wakeups of the program and the server are counted; last, one note after the idle
-// time shows how quickly the output comes back.
-//
-// The questions put a held organ chord hard left and the rhythm's wood block hard right, so
-// that the left channel shows every gap and the right channel every onset.
+// null sink, started and stopped here (user mode, its own runtime folder, real-time scheduling
+// where the system allows it). Rhythm questions play while two busy loops load the cores, then a
+// pitch-trainer session (wrong answers with their error tone, instrument changes) plays through
+// the same server; the sink's monitor is recorded and searched for gaps and onsets. Then the
+// program sits idle (its output open, nothing sounding) and the CPU time and wakeups of the
+// program and the server are counted; last, one note after the idle time shows how quickly the
+// output comes back. Throughout, the audio thread's longest cycle and what it read through
+// system calls are kept, and so is the longest note call on this (the UI) thread.
 //
 // With --running-server it measures through the sound server already running instead (as
-// PULSE_SERVER names it: PulseAudio, or PipeWire's service of it), which must have a null
-// sink named "bench" as its default sink; the server's CPU time is then that of every
-// process named pulseaudio, pipewire or pipewire-pulse.
+// PULSE_SERVER names it: PulseAudio, or PipeWire's service of it), which must have a null sink
+// named "bench" as its default sink; the server's CPU time is then that of every process named
+// pulseaudio, pipewire or pipewire-pulse.
 //
 // Prints readable lines, then one JSON line. It never fails on a time.
+#include "AudioThreadWatch.h"
+#include "BenchOptions.h"
 #include "BenchSupport.h"
 #include "BuiltinSynth.h"
 #include "MidiStream.h"
+#include "MonitorAnalysis.h"
 #include "OutputPort.h"
+#include "RhythmQuestions.h"
+#include "SoundServerRig.h"
+#include "ToneSession.h"
+#include "WakeupProbe.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <mutex>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
-#include <vector>
-
-extern char** environ;
 
 using bench::pause;
-using SteadyClock = std::chrono::steady_clock;
+using bench::SteadyClock;
 
 namespace {
 
-constexpr int kRate = 48000;
-constexpr int kSilence = 1;              // 16-bit sample values at or below this are silence
-constexpr int kOnsetLevel = 1500;        // a wood block's attack is far above this
-constexpr int kGapFrames = kRate / 2000; // 0.5 ms
-constexpr uint32_t kWoodBlock = 76;
+constexpr uint32_t WoodBlock = 76;
 
 double seconds(SteadyClock::duration d) {
     return std::chrono::duration<double>(d).count();
@@ -64,50 +53,6 @@ void idle(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-pid_t spawn(const std::vector<std::string>& args, int stdoutFd = -1) {
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (stdoutFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
-    else
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-void stopProcess(pid_t pid) {
-    if (pid <= 0)
-        return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-}
-
-bool run(const std::vector<std::string>& args) {
-    const pid_t pid = spawn(args);
-    int status = 0;
-    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
-
-// CPU time (user + system) of a process, in seconds.
-double cpuSeconds(pid_t pid) {
-    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray text = file.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    // Fields 14 and 15 of the line; 3 is the first after the command name.
-    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
 }
 
 // Context switches of every thread of this process: each one is a wakeup.
@@ -127,342 +72,14 @@ long wakeups() {
     return total;
 }
 
-// A private PulseAudio with one null sink named "bench", or the server already running.
-class SoundServer {
-public:
-    bool useRunning() {
-        const QDir proc(QStringLiteral("/proc"));
-        for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            bool number = false;
-            const pid_t pid = entry.toInt(&number);
-            QFile comm(proc.filePath(entry) + QStringLiteral("/comm"));
-            if (!number || !comm.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray name = comm.readAll().trimmed();
-            if (name == "pulseaudio" || name == "pipewire" || name == "pipewire-pulse")
-                running_.push_back(pid);
-        }
-        return run({"pactl", "info"});
-    }
-    bool start() {
-        if (!dir_.isValid())
-            return false;
-        const std::string root = dir_.path().toStdString();
-        QDir(dir_.path()).mkpath(QStringLiteral("pulse"));
-        setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
-        setenv("PULSE_RUNTIME_PATH", (root + "/pulse").c_str(), 1);
-        setenv("PULSE_SERVER", ("unix:" + root + "/native").c_str(), 1);
-        setenv("PULSE_CONFIG_PATH", (root + "/pulse").c_str(), 1);
-        setenv("PULSE_STATE_PATH", (root + "/pulse").c_str(), 1);
-        pid_ = spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                      "--use-pid-file=no", "--log-target=stderr", "--log-level=error", "-L",
-                      "module-native-protocol-unix auth-anonymous=1 socket=" + root + "/native",
-                      "-L", "module-null-sink sink_name=bench rate=48000 channels=2", "-L",
-                      "module-always-sink"});
-        for (int i = 0; i < 100 && pid_ > 0; ++i) {
-            if (run({"pactl", "info"})) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
-    }
-    void stop() {
-        stopProcess(pid_);
-        pid_ = -1;
-    }
-    // CPU time of the server's processes, in seconds.
-    double cpu() const {
-        double total = pid_ > 0 ? cpuSeconds(pid_) : 0;
-        for (pid_t pid : running_)
-            total += cpuSeconds(pid);
-        return total;
-    }
-    ~SoundServer() { stop(); }
-
-private:
-    QTemporaryDir dir_;
-    pid_t pid_ = -1;
-    std::vector<pid_t> running_;
-};
-
-// Records the sink's monitor; every read is stamped on the steady clock, so that a recorded
-// frame can be placed in time: frame k left the sink no later than arrival - (end - k) / rate.
-class MonitorRecorder {
-public:
-    bool start() {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return false;
-        // The recorder stands in for a sound card, which takes every sample on time: it
-        // runs at real-time priority where the system allows, so that the load does not
-        // hold it up (a late reader makes the server skip sink output).
-        std::vector<std::string> command{
-            "parec",          "-d",           "bench.monitor", "--raw",
-            "--format=s16le", "--rate=48000", "--channels=2",  "--latency-msec=2"};
-        if (run({"chrt", "-f", "10", "true"}))
-            command.insert(command.begin(), {"chrt", "-f", "10"});
-        pid_ = spawn(command, fds[1]);
-        close(fds[1]);
-        fd_ = fds[0];
-        reader_ = std::thread([this] { read(); });
-        return pid_ > 0;
-    }
-    void stop() {
-        stopProcess(pid_);
-        pid_ = -1;
-        if (reader_.joinable())
-            reader_.join();
-        if (fd_ >= 0)
-            close(fd_);
-        fd_ = -1;
-    }
-    ~MonitorRecorder() { stop(); }
-
-    // Steady-clock time of frame 0.
-    SteadyClock::time_point frameZero() const { return frameZero_; }
-    const std::vector<int16_t>& samples() const { return samples_; }
-    long frames() const { return static_cast<long>(samples_.size() / 2); }
-    long frameAt(SteadyClock::time_point t) const {
-        return std::lround(seconds(t - frameZero_) * kRate);
-    }
-    SteadyClock::time_point timeOf(long frame) const {
-        return frameZero_ + std::chrono::nanoseconds(static_cast<int64_t>(frame * 1e9 / kRate));
-    }
-
-private:
-    void read() {
-        std::vector<char> chunk(4096);
-        bool first = true;
-        std::vector<char> pending;
-        for (;;) {
-            const ssize_t n = ::read(fd_, chunk.data(), chunk.size());
-            if (n <= 0)
-                break;
-            const auto arrival = SteadyClock::now();
-            pending.insert(pending.end(), chunk.begin(), chunk.begin() + n);
-            const size_t whole = pending.size() / 2;
-            const size_t start = samples_.size();
-            samples_.resize(start + whole);
-            std::memcpy(samples_.data() + start, pending.data(), whole * 2);
-            pending.erase(pending.begin(), pending.begin() + static_cast<long>(whole * 2));
-            const long end = static_cast<long>(samples_.size() / 2);
-            const auto zero =
-                arrival - std::chrono::nanoseconds(static_cast<int64_t>(end * 1e9 / kRate));
-            if (first || zero < frameZero_)
-                frameZero_ = zero;
-            first = false;
-        }
-    }
-
-    pid_t pid_ = -1;
-    int fd_ = -1;
-    std::thread reader_;
-    std::vector<int16_t> samples_;
-    SteadyClock::time_point frameZero_;
-};
-
-// Two busy loops, one per core. They are threads of this process, so that they end with it
-// whatever happens.
-class Load {
-public:
-    void start() {
-        stop_ = false;
-        for (int i = 0; i < 2; ++i)
-            threads_.emplace_back([this] {
-                while (!stop_.load(std::memory_order_relaxed)) {
-                }
-            });
-    }
-    void stop() {
-        stop_ = true;
-        for (std::thread& thread : threads_)
-            thread.join();
-        threads_.clear();
-    }
-    ~Load() { stop(); }
-
-private:
-    std::atomic<bool> stop_{false};
-    std::vector<std::thread> threads_;
-};
-
-midi::StreamEvent message(uint32_t delta, uint32_t status, uint32_t data1, uint32_t data2) {
-    return {delta, 0, status | data1 << 8 | data2 << 16};
-}
-
-// A rhythm question as the trainer plays it: four count-in beats, then two bars of quarters
-// and eighths, at 50 ticks a quarter (10 ms a tick). Returns the events and the tick of every
-// wood-block stroke.
-std::vector<midi::StreamEvent> question(int variant, std::vector<uint32_t>& strokeTicks) {
-    std::vector<midi::StreamEvent> events{
-        message(0, 0xB0, 10, 0),   message(0, 0xB0, 91, 0),  message(0, 0xB0, 93, 0),
-        message(0, 0xB9, 10, 127), message(0, 0xB9, 91, 0),  message(0, 0xB9, 93, 0),
-        message(0, 0xC0, 19, 0),   message(0, 0x90, 60, 90), message(0, 0x90, 67, 90)};
-    static const std::vector<std::vector<uint32_t>> patterns{
-        {50, 50, 50, 50, 25, 25, 50, 50, 50, 25, 25, 25, 25, 50},
-        {50, 50, 50, 50, 50, 25, 25, 50, 25, 25, 50, 50, 25, 25},
-        {50, 50, 50, 50, 25, 25, 25, 25, 50, 50, 50, 25, 25, 50}};
-    const std::vector<uint32_t>& lengths = patterns[variant % patterns.size()];
-    strokeTicks.clear();
-    uint32_t tick = 0, previous = 0;
-    for (uint32_t length : lengths) {
-        events.push_back(message(tick - previous, 0x99, kWoodBlock, 127));
-        strokeTicks.push_back(tick);
-        previous = tick;
-        tick += length;
-    }
-    events.push_back(message(tick - previous, 0x80, 60, 0));
-    events.push_back(message(0, 0x80, 67, 0));
-    return events;
-}
-
-struct QuestionResult {
-    int gaps = 0;
-    std::vector<std::pair<double, double>> gapTimes; // seconds into the chord, milliseconds long
-    double worstOnsetErrorMs = 0;
-    int onsetsFound = 0;
-    int strokes = 0;
-};
-
-// The first frame at or after `from` (and before `to`) where the right channel rises above
-// the onset level and far above what it was a few milliseconds before (so that the tail of
-// the previous stroke does not count); -1 when there is none.
-long rightOnset(const std::vector<int16_t>& s, long from, long to) {
-    const long size = static_cast<long>(s.size()) / 2;
-    for (long f = std::max(kRate / 200L, from); f < to && f < size; ++f) {
-        const int level = std::abs(s[2 * f + 1]);
-        if (level <= kOnsetLevel)
-            continue;
-        int before = 0;
-        for (long g = f - kRate / 200; g < f - kRate / 400; ++g)
-            before = std::max(before, std::abs(static_cast<int>(s[2 * g + 1])));
-        if (level > 3 * before)
-            return f;
-    }
-    return -1;
-}
-
-QuestionResult analyse(const MonitorRecorder& recording, SteadyClock::time_point started,
-                       const std::vector<uint32_t>& strokeTicks, double lengthSeconds) {
-    QuestionResult result;
-    const std::vector<int16_t>& s = recording.samples();
-    const long begin = recording.frameAt(started) - kRate / 50;
-    result.strokes = static_cast<int>(strokeTicks.size());
-    // Onsets of the strokes, each relative to the first.
-    long first = -1, previous = -1;
-    for (size_t i = 0; i < strokeTicks.size(); ++i) {
-        long onset = -1;
-        if (i == 0) {
-            onset = rightOnset(s, begin, begin + kRate / 5);
-            first = onset;
-        } else if (first >= 0) {
-            const long expected =
-                first + std::lround((strokeTicks[i] - strokeTicks[0]) * 0.01 * kRate);
-            const long from = std::max(previous + kRate / 8, expected - kRate / 10);
-            onset = rightOnset(s, from, expected + kRate / 10);
-            if (onset >= 0) {
-                const double errorMs = (onset - expected) * 1000.0 / kRate;
-                result.worstOnsetErrorMs = std::max(result.worstOnsetErrorMs, std::fabs(errorMs));
-            }
-        }
-        if (onset >= 0) {
-            result.onsetsFound += 1;
-            previous = onset;
-        }
-    }
-    // Gaps in the held chord: from its first sound to its end, left channel.
-    long chordStart = -1;
-    for (long f = std::max(0L, begin); f < begin + kRate / 5 && 2 * f < long(s.size()); ++f) {
-        if (std::abs(s[2 * f]) > 200) {
-            chordStart = f;
-            break;
-        }
-    }
-    if (chordStart < 0)
-        return result;
-    const long chordEnd = chordStart + std::lround((lengthSeconds - 0.03) * kRate);
-    long run = 0;
-    const auto endRun = [&](long f) {
-        if (run > kGapFrames)
-            result.gapTimes.emplace_back(double(f - run - chordStart) / kRate,
-                                         run * 1000.0 / kRate);
-        run = 0;
-    };
-    long f = chordStart + kRate / 100;
-    for (; f < chordEnd && 2 * f < long(s.size()); ++f) {
-        if (std::abs(s[2 * f]) <= kSilence) {
-            run += 1;
-            if (run == kGapFrames + 1)
-                result.gaps += 1;
-        } else {
-            endRun(f);
-        }
-    }
-    endRun(f);
-    return result;
-}
-
-// The milliseconds from a note-on request to its first sample at the sink.
-double noteOnToSound(midi::OutputPort& port, const MonitorRecorder& recording) {
-    const auto request = SteadyClock::now();
-    port.sendShort(0x99u | kWoodBlock << 8 | 127u << 16);
-    pause(300);
-    port.sendShort(0x89u | kWoodBlock << 8);
-    const long from = recording.frameAt(request) - kRate / 200;
-    const long onset = rightOnset(recording.samples(), from, from + kRate / 4);
-    if (onset < 0)
-        return -1;
-    return seconds(recording.timeOf(onset) - request) * 1000.0;
-}
-
-double maxOf(const std::vector<double>& values) {
-    return values.empty() ? -1 : *std::max_element(values.begin(), values.end());
-}
-
-} // namespace
-
-int main(int argc, char** argv) {
-    const bool running =
-        std::find(argv + 1, argv + argc, std::string("--running-server")) != argv + argc;
-    if ((!running && QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty()) ||
-        QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) {
-        std::printf("pulseaudio and parec are needed (Debian: pulseaudio, pulseaudio-utils)\n");
-        std::printf("{\"error\": \"no pulseaudio\"}\n");
-        return 0;
-    }
-    SoundServer server;
-    if (!(running ? server.useRunning() : server.start())) {
-        std::printf("the private sound server did not start\n");
-        std::printf("{\"error\": \"sound server did not start\"}\n");
-        return 0;
-    }
-    // A null sink that has been idle has rendered silence far ahead (its whole latency of up
-    // to two seconds); with the low-latency recording running it soon keeps pace again.
-    MonitorRecorder recorder;
-    recorder.start();
-    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-    QCoreApplication app(argc, argv);
-    midi::SynthOptions options;
-    options.audioDrivers = QStringList{QStringLiteral("pulseaudio")};
-    midi::configureBuiltinSynth(options);
-    midi::warmUpBuiltinSynth();
-    for (int i = 0; i < 600 && !midi::SynthStatus::instance().ready(); ++i)
-        pause(50);
-    if (!midi::SynthStatus::instance().unavailableReason().isEmpty())
-        std::printf("sound unavailable: %s\n",
-                    qPrintable(midi::SynthStatus::instance().unavailableReason()));
-
-    Load load;
-    load.start();
-    pause(500);
-
-    // Questions under load.
-    std::vector<QuestionResult> results;
-    double playedSeconds = 0;
-    for (int q = 0; q < 5; ++q) {
+// Plays the rhythm questions, one stream each, and looks for them in the recording.
+std::vector<rhythm::QuestionResult> playQuestions(int count, const bench::MonitorRecorder& recorder,
+                                                  double& playedSeconds) {
+    std::vector<rhythm::QuestionResult> results;
+    for (int q = 0; q < count; ++q) {
+        AudioThreadWatch::evictSoundFont();
         std::vector<uint32_t> strokes;
-        const std::vector<midi::StreamEvent> events = question(q, strokes);
+        const std::vector<midi::StreamEvent> events = rhythm::question(q, strokes);
         uint32_t ticks = 0;
         for (const auto& e : events)
             ticks += e.delta;
@@ -488,77 +105,250 @@ int main(int argc, char** argv) {
         stream->close();
         pause(100);
         playedSeconds += ticks * 0.01;
-        results.push_back(analyse(recorder, started, strokes, ticks * 0.01));
+        results.push_back(rhythm::analyse(recorder, started, strokes, ticks * 0.01));
     }
+    return results;
+}
+
+// The milliseconds from a note-on request to its first sample at the sink.
+double noteOnToSound(tone::NoteCalls& calls, const bench::MonitorRecorder& recording) {
+    const auto request = SteadyClock::now();
+    calls.send(0x99u | WoodBlock << 8 | 127u << 16);
+    pause(300);
+    calls.send(0x89u | WoodBlock << 8);
+    const long from = recording.frameAt(request) - monitor::Rate / 200;
+    const long onset = monitor::rightOnset(recording.samples(), from, from + monitor::Rate / 4);
+    if (onset < 0)
+        return -1;
+    return seconds(recording.timeOf(onset) - request) * 1000.0;
+}
+
+struct Idle {
+    double seconds = 0, programCpu = 0, serverCpu = 0;
+    long wakeups = 0;
+};
+
+// The output had a few seconds to notice that nothing sounds, then 10 s are counted.
+Idle measureIdle(const bench::SoundServer& server) {
+    Idle result;
+    idle(5000);
+    const double programBefore = bench::cpuSeconds(getpid()), serverBefore = server.cpu();
+    const long wakeupsBefore = wakeups();
+    const auto start = SteadyClock::now();
+    idle(10000);
+    result.seconds = seconds(SteadyClock::now() - start);
+    // The bench's own timer wakes the main thread once.
+    result.wakeups = std::max(0L, wakeups() - wakeupsBefore - 1);
+    result.programCpu = (bench::cpuSeconds(getpid()) - programBefore) / result.seconds * 100;
+    result.serverCpu = (server.cpu() - serverBefore) / result.seconds * 100;
+    return result;
+}
+
+// Everything one run measures.
+struct Run {
+    std::vector<rhythm::QuestionResult> questions;
+    double playedSeconds = 0;
+    std::vector<double> latencies;
+    tone::SessionResult session;
+    Idle quiet;
+    double firstNote = -1;
+    midi::AudioThreadFigures figures;
+    long long readBytes = 0;
+    double noteCallMaxMs = 0;
+    int noteCalls = 0;
+    double machineLateMs = 0;
+    long machineWakeups = 0, machineLateOver2Ms = 0, machineLateOver10Ms = 0;
+    bool machineRealtime = false;
+};
+
+// Starts the synthesizer on the server, as a program does: its sounds named ahead.
+void startSynth() {
+    AudioThreadWatch::evictSoundFont();
+    midi::SynthOptions options;
+    options.audioDrivers = QStringList{QStringLiteral("pulseaudio")};
+    midi::configureBuiltinSynth(options);
+    // The rhythm questions' organ and kit are named ahead, as the rhythm trainer names its kit.
+    midi::prepareBuiltinSynthPrograms(0, {19});
+    midi::prepareBuiltinSynthPrograms(9, {0});
+    midi::warmUpBuiltinSynth();
+    for (int i = 0; i < 600 && !midi::SynthStatus::instance().ready(); ++i)
+        pause(50);
+    if (!midi::SynthStatus::instance().unavailableReason().isEmpty())
+        std::printf("sound unavailable: %s\n",
+                    qPrintable(midi::SynthStatus::instance().unavailableReason()));
+}
+
+// The questions and the pitch session under load, the idle time, the first note after it.
+Run measure(const bench::SoundServer& server, bench::MonitorRecorder& recorder) {
+    Run run;
+    AudioThreadWatch reads;
+    reads.start();
+    midi::resetBuiltinSynthAudioFigures();
+    WakeupProbe probe;
+    probe.start();
+    bench::Load load;
+    load.start();
+    pause(500);
+    run.questions = playQuestions(5, recorder, run.playedSeconds);
 
     int result = 0;
     auto port = midi::OutputPort::open(midi::DefaultDevice, result);
-    std::vector<double> latencies;
+    tone::NoteCalls calls(*port);
     for (int i = 0; i < 10 && port; ++i) {
         pause(200);
-        latencies.push_back(noteOnToSound(*port, recorder));
+        run.latencies.push_back(noteOnToSound(calls, recorder));
     }
+    run.session =
+        tone::runSession(calls, recorder, 20, {0, 40, 73, 24}, &AudioThreadWatch::evictSoundFont);
     load.stop();
+    probe.stop();
     recorder.stop();
+    reads.stop();
+    run.quiet = measureIdle(server);
+    reads.resume();
 
-    // Idle: the output had a few seconds to notice that nothing sounds, then 10 s are counted.
-    idle(5000);
-    const double programBefore = cpuSeconds(getpid()), serverBefore = server.cpu();
-    const long wakeupsBefore = wakeups();
-    const auto idleStart = SteadyClock::now();
-    idle(10000);
-    const double idleSeconds = seconds(SteadyClock::now() - idleStart);
-    // The bench's own timer wakes the main thread once.
-    const long idleWakeups = std::max(0L, wakeups() - wakeupsBefore - 1);
-    const double programCpu = (cpuSeconds(getpid()) - programBefore) / idleSeconds * 100;
-    const double serverCpu = (server.cpu() - serverBefore) / idleSeconds * 100;
-
-    // The first note after the idle time.
-    MonitorRecorder afterIdle;
+    bench::MonitorRecorder afterIdle;
     afterIdle.start();
     idle(2500);
-    const double firstNote = port ? noteOnToSound(*port, afterIdle) : -1;
+    run.firstNote = port ? noteOnToSound(calls, afterIdle) : -1;
     afterIdle.stop();
-    port.reset();
+    reads.stop();
+    run.figures = midi::builtinSynthAudioFigures();
+    run.readBytes = reads.readBytes();
+    run.noteCallMaxMs = calls.longestMs();
+    run.noteCalls = calls.calls();
+    run.machineLateMs = probe.latestMs();
+    run.machineWakeups = probe.wakeups();
+    run.machineLateOver2Ms = probe.lateOver2Ms();
+    run.machineLateOver10Ms = probe.lateOver10Ms();
+    run.machineRealtime = probe.realtime();
+    return run;
+}
 
+void report(const Run& run) {
     int gaps = 0, onsets = 0, strokes = 0;
-    double onsetError = 0;
-    for (size_t q = 0; q < results.size(); ++q) {
-        for (const auto& [at, length] : results[q].gapTimes)
+    double onsetError = 0, firstStrokeError = 0;
+    for (size_t q = 0; q < run.questions.size(); ++q) {
+        const rhythm::QuestionResult& r = run.questions[q];
+        for (const auto& [at, length] : r.gapTimes)
             std::printf("question %zu: a gap of %.2f ms at %.3f s into the chord\n", q + 1, length,
                         at);
-    }
-    for (const QuestionResult& r : results) {
+        std::printf("question %zu: first stroke %.2f ms from the schedule, worst stroke %.2f ms, "
+                    "%d of %d strokes found\n",
+                    q + 1, r.firstStrokeErrorMs, r.worstOnsetErrorMs, r.onsetsFound, r.strokes);
         gaps += r.gaps;
         onsets += r.onsetsFound;
         strokes += r.strokes;
         onsetError = std::max(onsetError, r.worstOnsetErrorMs);
+        // A first stroke not found at all counts as far off.
+        firstStrokeError =
+            std::max(firstStrokeError, r.firstStrokeErrorMs < 0 ? 1000.0 : r.firstStrokeErrorMs);
     }
-    double latencyMean = 0;
-    int latencyCount = 0;
-    for (double l : latencies) {
-        if (l >= 0) {
-            latencyMean += l;
-            latencyCount += 1;
-        }
-    }
-    latencyMean = latencyCount > 0 ? latencyMean / latencyCount : -1;
+    for (const auto& [at, length] : run.session.gapTimes)
+        std::printf("pitch session: a gap of %.2f ms at %.3f s\n", length, at);
+    const bench::Summary sessionNotes = bench::summarise(run.session.requestToSoundMs);
+    std::vector<double> found;
+    for (double l : run.latencies)
+        if (l >= 0)
+            found.push_back(l);
+    const bench::Summary latency = bench::summarise(found);
+    const int sessionGaps = static_cast<int>(run.session.gapTimes.size());
+    const Idle& quiet = run.quiet;
 
     std::printf("%zu questions, %.1f s of sound under load: %d gaps over 0.5 ms in the held "
-                "chord; %d of %d strokes found, worst onset error %.2f ms against the schedule\n",
-                results.size(), playedSeconds, gaps, onsets, strokes, onsetError);
-    std::printf("note-on to sound through the server: mean %.2f ms, max %.2f ms over %d notes\n",
-                latencyMean, maxOf(latencies), latencyCount);
+                "chord; %d of %d strokes found; against the schedule the first strokes are at "
+                "most %.2f ms off, all strokes at most %.2f ms\n",
+                run.questions.size(), run.playedSeconds, gaps, onsets, strokes, firstStrokeError,
+                onsetError);
+    std::printf("note-on to sound through the server: mean %.2f ms, max %.2f ms over %zu notes\n",
+                latency.mean, latency.max, latency.count);
+    std::printf("pitch session under load: %d wrong answers, %d instrument changes, %d gaps over "
+                "0.5 ms in the held note; %d of %d notes found, request to sound median %.2f ms, "
+                "max %.2f ms\n",
+                run.session.wrongAnswers, run.session.instrumentChanges, sessionGaps,
+                run.session.onsetsFound, run.session.notes, sessionNotes.median, sessionNotes.max);
     std::printf("idle for %.1f s: program %.2f%% of a core, server %.2f%%, %ld wakeups of the "
                 "program's threads\n",
-                idleSeconds, programCpu, serverCpu, idleWakeups);
-    std::printf("first note after the idle time: %.2f ms\n", firstNote);
-    std::printf("{\"gaps\": %d, \"onset_error_ms_max\": %.2f, \"note_on_to_sound_ms\": %.2f, "
+                quiet.seconds, quiet.programCpu, quiet.serverCpu, quiet.wakeups);
+    std::printf("first note after the idle time: %.2f ms\n", run.firstNote);
+    std::printf("audio thread: longest cycle %.3f ms (%.3f ms of CPU time), %lld bytes read from "
+                "storage; longest note call on the UI thread %.3f ms over %d calls\n",
+                run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.readBytes,
+                run.noteCallMaxMs, run.noteCalls);
+    std::printf("audio thread cycles: %lld, of which %lld over 1 ms, %lld over 2 ms, %lld over "
+                "10 ms\n",
+                run.figures.cycles, run.figures.cyclesOver1Ms, run.figures.cyclesOver2Ms,
+                run.figures.cyclesOver10Ms);
+    std::printf("the machine: a %s thread sleeping 1 ms at a time woke up to %.2f ms late under "
+                "the load; %ld of its %ld wakeups came over 2 ms late, %ld over 10 ms\n",
+                run.machineRealtime ? "real-time" : "(not real-time)", run.machineLateMs,
+                run.machineLateOver2Ms, run.machineWakeups, run.machineLateOver10Ms);
+    std::printf("{\"gaps\": %d, \"session_gaps\": %d, \"onset_error_ms_max\": %.2f, "
+                "\"first_stroke_error_ms\": %.2f, \"note_on_to_sound_ms\": %.2f, "
+                "\"session_note_to_sound_ms_max\": %.2f, \"audio_callback_max_ms\": %.3f, "
+                "\"audio_callback_cpu_max_ms\": %.3f, \"audio_cycles\": %lld, "
+                "\"audio_cycles_over_2ms\": %lld, \"audio_cycles_over_10ms\": %lld, "
+                "\"machine_rt_wakeup_late_max_ms\": %.2f, \"machine_wakeups_late_over_2ms\": %ld, "
+                "\"audio_thread_read_bytes\": %lld, \"ui_note_call_max_ms\": %.3f, "
                 "\"idle_cpu_percent\": %.2f, \"idle_wakeups_per_s\": %.1f, "
                 "\"first_note_after_idle_ms\": %.2f}\n",
-                gaps, onsetError, maxOf(latencies), programCpu + serverCpu,
-                idleWakeups / idleSeconds, firstNote);
+                gaps, sessionGaps, onsetError, firstStrokeError, latency.max, sessionNotes.max,
+                run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.figures.cycles,
+                run.figures.cyclesOver2Ms, run.figures.cyclesOver10Ms, run.machineLateMs,
+                run.machineLateOver2Ms, run.readBytes, run.noteCallMaxMs,
+                quiet.programCpu + quiet.serverCpu, quiet.wakeups / quiet.seconds, run.firstNote);
     std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption runningOption(
+        QStringLiteral("running-server"),
+        QStringLiteral("Measure through the sound server already running (its default sink must "
+                       "be a null sink named \"bench\") instead of a private PulseAudio."));
+    parser.addOption(runningOption);
+    const QCommandLineOption pipeWireOption(
+        QStringLiteral("pipewire"),
+        QStringLiteral("Measure through a private PipeWire and its PulseAudio service (Debian: "
+                       "pipewire, pipewire-pulse, wireplumber) instead of a private PulseAudio."));
+    parser.addOption(pipeWireOption);
+    if (const auto status = bench::readOptions(
+            parser, QStringLiteral("Measures the built-in synthesizer through a real sound "
+                                   "server: gaps, onsets against the schedule, note calls, the "
+                                   "audio thread's cycles and reads, idle cost.")))
+        return *status;
+    const bool running = parser.isSet(runningOption);
+    const bool pipeWire = parser.isSet(pipeWireOption);
+    const QString daemon =
+        pipeWire ? QStringLiteral("pipewire-pulse") : QStringLiteral("pulseaudio");
+    if ((!running && QStandardPaths::findExecutable(daemon).isEmpty()) ||
+        QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) {
+        std::printf("%s and parec are needed (Debian: %s, pulseaudio-utils)\n", qPrintable(daemon),
+                    pipeWire ? "pipewire, pipewire-pulse, wireplumber" : "pulseaudio");
+        std::printf("{\"error\": \"no %s\"}\n", qPrintable(daemon));
+        return 0;
+    }
+    bench::SoundServer server;
+    const bool serving = running    ? server.useRunning()
+                         : pipeWire ? server.startPipeWire()
+                                    : server.start();
+    if (!serving) {
+        std::printf("the private sound server did not start\n");
+        std::printf("{\"error\": \"sound server did not start\"}\n");
+        return 0;
+    }
+    // A null sink that has been idle has rendered silence far ahead (its whole latency of up
+    // to two seconds); with the low-latency recording running it soon keeps pace again.
+    bench::MonitorRecorder recorder;
+    recorder.start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    std::printf("sound server: %s\n", qPrintable(server.scheduling()));
+    startSynth();
+    const Run run = measure(server, recorder);
+    report(run);
     server.stop();
     return 0;
 }

@@ -1,6 +1,7 @@
 // How soon Beatwise answers a student: the time from starting the program to its first painted
-// window, and the time from the "Yes" of "Are You certain?" to the first sample of the count-in
-// on the built-in synthesizer.
+// window (against an empty Qt main window started in turn with it), how long it takes to end,
+// its memory with a sound server running, and the time from the "Yes" of "Are You certain?" to
+// the first sample of the count-in on the built-in synthesizer.
 //
 // The second figure comes from the real window, the real note-string player and the built-in
 // synthesizer writing into a WAV file in real time: the moment Yes is answered is taken on the
@@ -9,12 +10,14 @@
 //
 // Prints readable lines, then one JSON line. It never fails on a time.
 #include "AudioOnsets.h"
+#include "BenchOptions.h"
 #include "BenchSupport.h"
 #include "Clock.h"
 #include "MersenneRandom.h"
 #include "MidiGenPlayer.h"
 #include "ModalDialogs.h"
 #include "ScoreStore.h"
+#include "StartupFigures.h"
 #include "SystemClock.h"
 #include "TGradBtn.h"
 #include "TMidiGen.h"
@@ -65,6 +68,7 @@ std::vector<double> yesToCountInMs(const QString& wavPath, int trials) {
     std::vector<SteadyClock::time_point> yesTimes;
     {
         TMidiGen midiGen;
+        midiGen.SetChannel(mgCh10); // as the program's own window sets its player
         MidiGenPlayer player(midiGen);
         TRhytm7 window(student, player, random, clock, store);
         student.attach(&window, window.ScoreRecord);
@@ -91,10 +95,15 @@ int main(int argc, char** argv) {
     if (!bench::hasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    if (const auto status = bench::readOptions(
+            parser, QStringLiteral("Times Beatwise's start, end and first count-in, and takes "
+                                   "its memory with a sound server running.")))
+        return *status;
 
-    const int runs = 5;
-    const bench::Summary startup =
-        bench::summarise(bench::startupToFirstPaintMs(BEATWISE_PROGRAM, runs));
+    const int runs = 10;
+    const bench::StartupFigures startup = bench::measureStartup(
+        BEATWISE_PROGRAM, EMPTY_WINDOW_PROGRAM, runs, {EXIT_CHOOSER, "StartButton"});
 
     const QString wavPath = QDir::temp().filePath(
         QStringLiteral("beatwise-startup-%1.wav").arg(QCoreApplication::applicationPid()));
@@ -106,9 +115,7 @@ int main(int argc, char** argv) {
         bench::summarise(ready ? yesToCountInMs(wavPath, trials) : std::vector<double>{});
     QFile::remove(wavPath);
 
-    std::printf("beatwise start to first painted window: median %.1f ms (min %.1f, max %.1f) "
-                "over %zu starts\n",
-                startup.median, startup.min, startup.max, startup.count);
+    startup.print(QStringLiteral("beatwise"));
     std::printf("built-in synthesizer ready (SoundFont loaded, WAV output running) after "
                 "%.1f ms\n",
                 loadMs);
@@ -117,9 +124,15 @@ int main(int argc, char** argv) {
     std::printf("\"Yes\" to the first sample of the count-in: median %.2f ms, mean %.2f ms "
                 "(min %.2f, max %.2f) over %zu of %d questions\n",
                 yes.median, yes.mean, yes.min, yes.max, yes.count, trials);
-    std::printf("{\"startup_to_first_paint_ms\": %.1f, \"startup_runs\": %zu, "
+    std::printf("{\"startup_to_first_paint_ms\": %.1f, \"startup_runs\": %d, "
+                "\"empty_window_ms\": %.1f, \"startup_ratio_to_empty_window\": %.3f, "
+                "\"exit_after_first_paint_ms\": %.1f, \"exit_ms\": %.1f, \"exit_ms_max\": %.1f, "
+                "\"exit_while_starting_ms_max\": %.1f, \"rss_mb_with_sound_server\": %.1f, "
                 "\"yes_to_count_in_ms\": %.2f, \"yes_to_count_in_ms_max\": %.2f, "
                 "\"yes_trials\": %zu, \"synth_ready_ms\": %.1f}\n",
-                startup.median, startup.count, yes.median, yes.max, yes.count, loadMs);
+                startup.programMs, startup.runs, startup.emptyWindowMs, startup.ratioToEmptyWindow,
+                startup.exitMs, startup.fileExitMs, startup.fileExitMaxMs,
+                startup.startingExitMaxMs, startup.rssMbWithSoundServer, yes.median, yes.max,
+                yes.count, loadMs);
     return 0;
 }

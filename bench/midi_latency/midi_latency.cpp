@@ -2,6 +2,7 @@
 // the rhythm trainer's window appears and how much memory the synthesizer takes.
 // Prints readable lines, then one JSON line. It never fails on a time.
 #include "AudioOnsets.h"
+#include "BenchOptions.h"
 #include "BenchSupport.h"
 #include "BuiltinSynth.h"
 #include "MidiStream.h"
@@ -66,7 +67,8 @@ std::vector<double> noteOnToSoundMs(const QString& wavPath, int trials) {
         pause(600);
         const auto now = std::chrono::steady_clock::now();
         port->sendShort(0x7F2A99); // closed hi-hat: short, so the next trial starts in silence
-        requests.push_back(std::chrono::duration<double>(now - midi::builtinSynthClockStart()).count());
+        requests.push_back(
+            std::chrono::duration<double>(now - midi::builtinSynthClockStart()).count());
         pause(50);
         port->sendShort(0x002A99);
     }
@@ -89,6 +91,11 @@ std::vector<double> noteOnToSoundMs(const QString& wavPath, int trials) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    if (const auto status = bench::readOptions(
+            parser, QStringLiteral("Measures stream timing on the built-in synthesizer, note-on "
+                                   "to sound, memory and Beatwise's start.")))
+        return *status;
     const QString wavPath =
         QDir::temp().filePath(QStringLiteral("midi-latency-%1.wav").arg(app.applicationPid()));
     const double loadMs = bench::startSynthIntoWav(wavPath);

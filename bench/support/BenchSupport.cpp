@@ -44,33 +44,89 @@ void endProcess(QProcess& process) {
 
 } // namespace
 
+StartupRun startOnce(const QString& program, int timeoutMs) {
+    StartupRun run;
+    QProcess process;
+    process.setProcessEnvironment(programEnvironment());
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {"--startup-probe"});
+    if (!process.waitForStarted(10000))
+        return run;
+    QByteArray output;
+    while ((process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) &&
+           timer.elapsed() < timeoutMs) {
+        process.waitForReadyRead(1);
+        output += process.readAll();
+        if (output.contains("first-paint")) {
+            run.firstPaintMs = timer.nsecsElapsed() / 1e6;
+            break;
+        }
+    }
+    if (run.firstPaintMs >= 0) {
+        QElapsedTimer ending;
+        ending.start();
+        while (process.state() != QProcess::NotRunning && ending.elapsed() < 10000)
+            process.waitForFinished(1);
+        if (process.state() == QProcess::NotRunning)
+            run.exitMs = ending.nsecsElapsed() / 1e6;
+    }
+    endProcess(process);
+    return run;
+}
+
 std::vector<double> startupToFirstPaintMs(const QString& program, int runs, int timeoutMs) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        QProcess process;
-        process.setProcessEnvironment(programEnvironment());
-        QElapsedTimer timer;
-        timer.start();
-        process.start(program, {"--startup-probe"});
-        if (!process.waitForStarted(10000))
+        const StartupRun run = startOnce(program, timeoutMs);
+        if (run.firstPaintMs < 0)
             break;
-        QByteArray output;
-        bool painted = false;
-        while ((process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) &&
-               timer.elapsed() < timeoutMs) {
-            process.waitForReadyRead(50);
-            output += process.readAll();
-            if (output.contains("first-paint")) {
-                times.push_back(timer.nsecsElapsed() / 1e6);
-                painted = true;
-                break;
-            }
-        }
-        if (painted)
-            process.waitForFinished(10000);
-        endProcess(process);
+        times.push_back(run.firstPaintMs);
     }
     return times;
+}
+
+InterleavedStartup interleavedStartup(const QString& program, const QString& emptyWindow,
+                                      int runs) {
+    InterleavedStartup result;
+    for (int i = 0; i < runs; ++i) {
+        // Alternate which goes first, so that neither always follows the other.
+        for (int k = 0; k < 2; ++k) {
+            const bool programNow = (i + k) % 2 == 0;
+            const StartupRun run = startOnce(programNow ? program : emptyWindow);
+            if (run.firstPaintMs < 0)
+                continue;
+            if (programNow) {
+                result.programMs.push_back(run.firstPaintMs);
+                if (run.exitMs >= 0)
+                    result.programExitMs.push_back(run.exitMs);
+            } else {
+                result.emptyWindowMs.push_back(run.firstPaintMs);
+            }
+        }
+    }
+    return result;
+}
+
+double residentMbAfter(const QString& program, double firstPaintMs, double seconds) {
+    QProcess process;
+    process.setProcessEnvironment(programEnvironment());
+    process.start(program, {});
+    if (!process.waitForStarted(10000))
+        return -1;
+    pause(static_cast<int>(firstPaintMs + seconds * 1000));
+    double megabytes = -1;
+    QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
+    if (process.state() == QProcess::Running && status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                megabytes = line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        }
+    }
+    process.terminate();
+    if (!process.waitForFinished(5000))
+        endProcess(process);
+    return megabytes;
 }
 
 double peakRssMb() {

@@ -18,6 +18,26 @@ bool hasDisplay();
 // within `timeoutMs` is ended and gives no figure.
 std::vector<double> startupToFirstPaintMs(const QString& program, int runs, int timeoutMs = 10000);
 
+// One start of `program --startup-probe`: milliseconds to its first painted window, and from
+// then to the end of the process (the probe quits at once, so this is how long the program
+// takes to end just after its start). -1 where it did not get that far.
+struct StartupRun {
+    double firstPaintMs = -1;
+    double exitMs = -1;
+};
+StartupRun startOnce(const QString& program, int timeoutMs = 10000);
+
+// Starts `program` and the empty window in turn, `runs` times each, so that both meet the same
+// load on a shared machine.
+struct InterleavedStartup {
+    std::vector<double> programMs, emptyWindowMs, programExitMs;
+};
+InterleavedStartup interleavedStartup(const QString& program, const QString& emptyWindow, int runs);
+
+// Starts `program` (as a student would, with sound), waits `firstPaintMs` and then `seconds`,
+// and returns its resident memory in megabytes (-1 when unknown); the program is then ended.
+double residentMbAfter(const QString& program, double firstPaintMs, double seconds);
+
 // The peak resident memory of this process, and of the largest child process it has waited
 // for, in megabytes (-1 when unknown).
 double peakRssMb();

@@ -1,6 +1,8 @@
 // How soon Tonewise answers a student: the time from starting the program to its first painted
-// window, and the time from a click on the right key to the first sample of the next question's
-// note on the built-in synthesizer; and how much memory the window takes with the synthesizer.
+// window (against an empty Qt main window started in turn with it), how long it takes to end,
+// its memory with a sound server running, and the time from a click on the right key to the
+// first sample of the next question's note on the built-in synthesizer; and how much memory the
+// window takes with the synthesizer.
 //
 // The second figure comes from the real window, the real MIDI output and the built-in
 // synthesizer writing into a WAV file in real time. The window starts as a student finds it
@@ -15,12 +17,14 @@
 //
 // Prints readable lines, then one JSON line. It never fails on a time.
 #include "AudioOnsets.h"
+#include "BenchOptions.h"
 #include "BenchSupport.h"
 #include "MersenneRandom.h"
 #include "MidiOut.h"
 #include "ModalDialogs.h"
 #include "QtTimers.h"
 #include "ScoreStore.h"
+#include "StartupFigures.h"
 #include "SystemClock.h"
 #include "TForm1.h"
 #include "TGradButton.h"
@@ -121,48 +125,20 @@ Trials answerQuestions(int trials) {
     return result;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (!bench::hasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
-    // The probe answers the start-up box as a student would and reports the first paint.
-    const int runs = 5;
-    const bench::Summary startup =
-        bench::summarise(bench::startupToFirstPaintMs(TONEWISE_PROGRAM, runs));
-    const double programRss = bench::childrenPeakRssMb();
-
-    const QString wavPath = QDir::temp().filePath(
-        QStringLiteral("tonewise-startup-%1.wav").arg(QCoreApplication::applicationPid()));
-    const double loadMs = bench::startSynthIntoWav(wavPath);
-    const bool ready = loadMs >= 0;
-
-    const int trials = 12;
-    Trials answered;
-    std::vector<double> clickToNote;
-    if (ready) {
-        answered = answerQuestions(trials);
-        clickToNote = bench::momentsToOnsetMs(wavPath, answered.clicks);
-    }
-    QFile::remove(wavPath);
-    const double rss = bench::peakRssMb();
-
+// What the answers measured, printed with the start-up figures.
+void report(const bench::StartupFigures& startup, double loadMs, const Trials& answered,
+            const std::vector<double>& clickToNote, int trials, double rss, double programRss) {
     const bench::Summary click = bench::summarise(clickToNote);
-    const double scheduled = answered.scheduledMs;
     std::vector<double> beyond;
     for (double ms : clickToNote)
-        beyond.push_back(ms - scheduled);
+        beyond.push_back(ms - answered.scheduledMs);
     const bench::Summary late = bench::summarise(beyond);
 
-    std::printf("tonewise start to first painted window: median %.1f ms (min %.1f, max "
-                "%.1f) over %zu starts\n",
-                startup.median, startup.min, startup.max, startup.count);
+    startup.print(QStringLiteral("tonewise"));
     std::printf("built-in synthesizer ready (SoundFont loaded, WAV output running) after "
                 "%.1f ms\n",
                 loadMs);
-    if (!ready)
+    if (loadMs < 0)
         std::printf("the built-in synthesizer did not become ready: no notes measured\n");
     else
         std::printf("first answer: key %s, %s\n", qPrintable(answered.firstAnswer),
@@ -177,14 +153,52 @@ int main(int argc, char** argv) {
     std::printf("the next note is scheduled %d ms after a right answer; beyond that: median "
                 "%.2f ms (min %.2f, max %.2f)\n",
                 answered.scheduledMs, late.median, late.min, late.max);
-    std::printf("peak resident memory: %.1f MB with the window and the synthesizer; "
-                "%.1f MB for the program up to its first painted window\n",
+    std::printf("peak resident memory: %.1f MB with the window and the synthesizer here; "
+                "%.1f MB for the program started on its own (its largest run)\n",
                 rss, programRss);
-    std::printf("{\"startup_to_window_ms\": %.1f, \"startup_runs\": %zu, "
+    std::printf("{\"startup_to_window_ms\": %.1f, \"startup_runs\": %d, "
+                "\"empty_window_ms\": %.1f, \"startup_ratio_to_empty_window\": %.3f, "
+                "\"exit_after_first_paint_ms\": %.1f, \"exit_ms\": %.1f, \"exit_ms_max\": %.1f, "
+                "\"exit_while_starting_ms_max\": %.1f, \"rss_mb_with_sound_server\": %.1f, "
                 "\"click_to_next_note_ms\": %.2f, \"click_to_next_note_ms_max\": %.2f, "
                 "\"latency_beyond_schedule_ms\": %.2f, \"answers\": %zu, "
                 "\"synth_ready_ms\": %.1f, \"peak_rss_mb\": %.1f, \"program_peak_rss_mb\": %.1f}\n",
-                startup.median, startup.count, click.median, click.max, late.median,
-                click.count, loadMs, rss, programRss);
+                startup.programMs, startup.runs, startup.emptyWindowMs, startup.ratioToEmptyWindow,
+                startup.exitMs, startup.fileExitMs, startup.fileExitMaxMs,
+                startup.startingExitMaxMs, startup.rssMbWithSoundServer, click.median, click.max,
+                late.median, click.count, loadMs, rss, programRss);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!bench::hasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    if (const auto status = bench::readOptions(
+            parser, QStringLiteral("Times Tonewise's start, end and answers, and takes its "
+                                   "memory with a sound server running.")))
+        return *status;
+
+    // The probe answers the start-up box as a student would and reports the first paint.
+    const int runs = 10;
+    const bench::StartupFigures startup = bench::measureStartup(
+        TONEWISE_PROGRAM, EMPTY_WINDOW_PROGRAM, runs, {EXIT_CHOOSER, QString()});
+    const double programRss = bench::childrenPeakRssMb();
+
+    const QString wavPath = QDir::temp().filePath(
+        QStringLiteral("tonewise-startup-%1.wav").arg(QCoreApplication::applicationPid()));
+    const double loadMs = bench::startSynthIntoWav(wavPath);
+
+    const int trials = 12;
+    Trials answered;
+    std::vector<double> clickToNote;
+    if (loadMs >= 0) {
+        answered = answerQuestions(trials);
+        clickToNote = bench::momentsToOnsetMs(wavPath, answered.clicks);
+    }
+    QFile::remove(wavPath);
+    report(startup, loadMs, answered, clickToNote, trials, bench::peakRssMb(), programRss);
     return 0;
 }

@@ -3,15 +3,64 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <cstdint>
 #include <memory>
-
-struct _fluid_hashtable_t;
 
 namespace midi {
 
 // Fills two zeroed channel buffers with `frames` frames. Called on the audio thread; it
 // never waits.
 using RenderFunction = void (*)(void* context, int frames, float* left, float* right);
+
+// What the audio thread reports about itself, for measurements: the longest single cycle (one
+// wakeup that fills the output), in time passed and, once asked for, in CPU time used (which
+// leaves out the time the thread was kept from running); and the thread's system id. Written on
+// the audio thread with atomics only.
+struct AudioCycleFigures {
+    std::atomic<int64_t> longestNs{0};
+    std::atomic<int64_t> longestCpuNs{0};
+    std::atomic<bool> measureCpu{false};
+    std::atomic<int> threadId{0};
+    // How many cycles there were, and how many took longer than 1, 2 and 10 ms.
+    std::atomic<int64_t> cycles{0}, over1Ms{0}, over2Ms{0}, over10Ms{0};
+
+    static void raise(std::atomic<int64_t>& longest, int64_t nanoseconds) {
+        int64_t now = longest.load(std::memory_order_relaxed);
+        while (nanoseconds > now &&
+               !longest.compare_exchange_weak(now, nanoseconds, std::memory_order_relaxed)) {
+        }
+    }
+    void record(int64_t nanoseconds, int64_t cpuNanoseconds, int thread) {
+        threadId.store(thread, std::memory_order_relaxed);
+        raise(longestNs, nanoseconds);
+        raise(longestCpuNs, cpuNanoseconds);
+        cycles.fetch_add(1, std::memory_order_relaxed);
+        if (nanoseconds > 1000000)
+            over1Ms.fetch_add(1, std::memory_order_relaxed);
+        if (nanoseconds > 2000000)
+            over2Ms.fetch_add(1, std::memory_order_relaxed);
+        if (nanoseconds > 10000000)
+            over10Ms.fetch_add(1, std::memory_order_relaxed);
+    }
+    void reset() {
+        for (auto* figure : {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms})
+            figure->store(0, std::memory_order_relaxed);
+    }
+};
+
+// Times one cycle of the audio thread into the figures (when there are any).
+class CycleTimer {
+public:
+    explicit CycleTimer(AudioCycleFigures* figures);
+    ~CycleTimer();
+    CycleTimer(const CycleTimer&) = delete;
+    CycleTimer& operator=(const CycleTimer&) = delete;
+
+private:
+    AudioCycleFigures* const figures_;
+    int64_t startNs_ = 0;
+    int64_t startCpuNs_ = 0;
+};
 
 // An open audio output stream that calls a RenderFunction on its own audio thread.
 // Closing it (destroying it) joins that thread.
@@ -30,13 +79,5 @@ public:
 constexpr int OutputLevelFrames48k = 408;  // 8.5 ms
 constexpr int OutputBufferFrames48k = 384; // 8 ms
 constexpr int OutputRequestFrames48k = 64; // 1.3 ms: the tick
-
-// Opens the first of `drivers` that works ("pulseaudio": the sound server, through its
-// native protocol, also as served by PipeWire; "alsa" and the other names: FluidSynth's
-// driver of that name). Null with a reason when none opens.
-std::unique_ptr<AudioOutputStream> openAudioOutput(const QStringList& drivers, int sampleRate,
-                                                   _fluid_hashtable_t* settings,
-                                                   RenderFunction render, void* context,
-                                                   QString* reason);
 
 } // namespace midi

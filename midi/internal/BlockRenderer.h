@@ -1,7 +1,9 @@
 #pragma once
 
+#include "PresetState.h"
 #include "StreamPlayer.h"
 #include "SynthCore.h"
+#include "SynthDevice.h"
 
 #include <atomic>
 
@@ -12,11 +14,15 @@ namespace midi {
 // whose time is nearer that block's start than the next one, so an event sounds within half
 // a block of its time, whatever length the audio driver asks for. It runs on one thread at a
 // time and never waits: the audio callback, the offline renderer and the silent clock all
-// come through here.
-class BlockRenderer final : private MessageDevice {
+// come through here. While the loader holds the synthesizer's guard (pinning a sound), it
+// renders on and leaves the commands and events for the next block: they come late, the sound
+// never does.
+class BlockRenderer final {
 public:
-    // `synth` may be null: the clock runs and streams play, but nothing sounds.
-    BlockRenderer(SynthCore* synth, StreamPlayer& player) : synth_(synth), player_(player) {}
+    // Without a synthesizer the clock runs and streams play, but nothing sounds.
+    BlockRenderer(StreamPlayer& player) : player_(player) {}
+    BlockRenderer(SynthCore& synth, StreamPlayer& player, SynthDevice& device, PresetsInUse& inUse)
+        : synth_(&synth), player_(player), device_(&device), inUse_(&inUse) {}
 
     // Renders `frames` frames into zeroed buffers; with null buffers nothing is rendered
     // but every command and event is carried out all the same.
@@ -34,12 +40,13 @@ public:
     int64_t lastActiveFrame() const { return lastActive_.load(std::memory_order_acquire); }
 
 private:
-    void message(uint32_t message) override;
-    void longMessage(const uint8_t* data, std::size_t size) override;
-    void resetOutput() override;
+    bool playBlock(int64_t limit);
 
-    SynthCore* synth_;
+    SynthCore* const synth_ = nullptr;
     StreamPlayer& player_;
+    SynthDevice* const device_ = nullptr;
+    PresetsInUse* const inUse_ = nullptr;
+    SilentDevice silent_;
     int64_t frame_ = 0;
     std::atomic<int64_t> publishedFrame_{0};
     std::atomic<int64_t> lastActive_{0};

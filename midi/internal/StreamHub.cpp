@@ -71,7 +71,9 @@ void StreamHub::drain(Entry& entry) {
         if (notice.kind == StreamNotice::Done) {
             client->inFlight -= 1;
             client->queued = std::min(client->queued, client->inFlight);
+            client->buffers.erase(notice.serial);
         } else if (notice.kind == StreamNotice::Close) {
+            client->buffers.clear();
             entry.clients[stream].reset();
             entry.player->releaseStream(stream);
         }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <array>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -12,11 +13,18 @@ class QTimer;
 
 namespace midi {
 
+// The events of one queued buffer: the stream's own copy, which the playing side reads.
+using EventBuffer = std::vector<StreamEvent>;
+
 // The UI side of one open stream, shared by the stream object and the hub.
 struct StreamClient {
     MidiStream::Listener listener;
     int queued = 0;   // buffers the caller still counts as queued (none after a stop)
     int inFlight = 0; // buffers the playing side holds until their Done notice
+    // The buffers the playing side may still read, by serial number: each is let go only when
+    // its Done notice has come back (all of them with the Close notice), so that nothing the
+    // playing thread reads is ever freed under it.
+    std::map<uint32_t, std::shared_ptr<const EventBuffer>> buffers;
 };
 
 // Takes the notices of every player out of their queues on the UI thread, on a short timer

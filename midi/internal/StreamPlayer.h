@@ -51,10 +51,23 @@ struct PlayerNotice {
     uint32_t serial = 0;
 };
 
-// The streams and immediate messages of one clock. One thread sends (the UI thread), one
-// thread plays (the audio thread, or a timing thread); they meet only in fixed-size
-// lock-free queues, so the playing side never waits for the sending side.
-class StreamPlayer {
+// Where a stream or a message's commands go on their way to the playing side.
+class CommandSink {
+public:
+    // False when there is no room (the command is not taken).
+    virtual bool send(const PlayerCommand& command) = 0;
+    virtual bool sendLong(const uint8_t* data, std::size_t size) = 0;
+    virtual bool hasRoom(std::size_t commands) const = 0;
+
+protected:
+    ~CommandSink() = default;
+};
+
+// The streams and immediate messages of one clock. One thread at a time sends (the UI thread,
+// or the built-in synthesizer's loader passing on what waited for its sounds), one thread plays
+// (the audio thread, or a timing thread); they meet only in fixed-size lock-free queues, so the
+// playing side never waits for the sending side.
+class StreamPlayer final : public CommandSink {
 public:
     static constexpr int MaxStreams = 16;
     static constexpr std::size_t MaxLongMessage = 510;
@@ -70,10 +83,10 @@ public:
     int reserveStream();
     void releaseStream(int stream);
     // False when the queue is full (the command is not sent).
-    bool send(const PlayerCommand& command);
-    bool hasRoom(std::size_t commands) const { return commands_.hasRoom(commands); }
+    bool send(const PlayerCommand& command) override;
+    bool hasRoom(std::size_t commands) const override { return commands_.hasRoom(commands); }
     // False when the queue is full or the message is longer than MaxLongMessage.
-    bool sendLong(const uint8_t* data, std::size_t size);
+    bool sendLong(const uint8_t* data, std::size_t size) override;
     bool takeNotice(PlayerNotice& notice) { return notices_.pop(notice); }
     // The stream's position in ticks, 0 until the playing side has seen `epoch`.
     uint32_t positionTicks(int stream, uint32_t epoch) const;

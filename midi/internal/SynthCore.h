@@ -1,61 +1,66 @@
 #pragma once
 
-#include <QByteArray>
+#include "PresetCatalogue.h"
+#include "SynthGuard.h"
+
 #include <QString>
 #include <cstddef>
 #include <cstdint>
-
-struct _fluid_hashtable_t;
-struct _fluid_synth_t;
+#include <vector>
 
 namespace midi {
 
-// One FluidSynth instance with a General MIDI SoundFont: applies MIDI messages and
-// renders audio in blocks. The built-in synthesizer and the offline renderer both use it.
-// FluidSynth's own locking is off: once the SoundFont is loaded, one thread at a time (the
-// audio thread) makes every call.
+// One software synthesizer with a General MIDI SoundFont (FluidSynth, in the sound module):
+// applies MIDI messages and renders audio in blocks. The built-in synthesizer and the offline
+// renderer both use it. Its samples are loaded only for the presets that are pinned, and only
+// pinned presets are ever selected; so nothing on the audio thread reads the disk.
+//
+// Threads: the loader thread loads the SoundFont before the audio thread uses the synthesizer,
+// and pins and unpins presets holding guard(); the audio thread applies messages holding
+// guard() and renders at any time.
 class SynthCore {
 public:
     // FluidSynth starts new voices only at the boundaries of its 64-frame blocks.
     static constexpr int BlockFrames = 64;
+    // Voices at once: a rhythm or a few notes with their release need far fewer.
+    static constexpr int Polyphony = 64;
 
-    explicit SynthCore(int sampleRate);
-    ~SynthCore();
+    virtual ~SynthCore() = default;
 
-    SynthCore(const SynthCore&) = delete;
-    SynthCore& operator=(const SynthCore&) = delete;
+    virtual bool valid() const = 0;
+    virtual int sampleRate() const = 0;
 
-    bool valid() const { return synth_ != nullptr; }
-    int sampleRate() const { return sampleRate_; }
+    // Loader thread: reads the SoundFont's presets (none of their samples). Returns false with
+    // a reason.
+    virtual bool loadSoundFont(const QString& path, QString* error) = 0;
+    virtual bool hasSoundFont() const = 0;
+    virtual std::vector<PresetId> presets() const = 0;
 
-    // Loads a SoundFont (slow: call it off the UI thread). Returns false with a reason.
-    bool loadSoundFont(const QString& path, QString* error);
-    bool hasSoundFont() const { return soundFontLoaded_; }
+    // Loader thread, holding guard(): loads a preset's samples and keeps them; lets them go.
+    virtual bool pin(PresetId preset) = 0;
+    virtual void unpin(PresetId preset) = 0;
 
-    // A packed short message: status | data1 << 8 | data2 << 16.
-    void applyShortMessage(uint32_t message);
-    // A system-exclusive message, with or without its framing F0 ... F7 bytes.
-    void applyLongMessage(const uint8_t* data, std::size_t size);
+    // Audio thread, holding guard().
+    // A short message other than a program change or a system reset.
+    virtual void message(uint32_t message) = 0;
+    // Selects a pinned preset on a channel, or none.
+    virtual void select(int channel, PresetId preset) = 0;
+    virtual void unselect(int channel) = 0;
+    // A system-exclusive message that is not a reset, with or without its framing bytes.
+    virtual void longMessage(const uint8_t* data, std::size_t size) = 0;
     // Sustain off and every note released, on every channel.
-    void resetOutput();
+    virtual void releaseAll() = 0;
+    // Every sound cut and every controller back to its initial value, no preset selected.
+    virtual void reset() = 0;
+    virtual int activeVoices() = 0;
 
-    // Adds `frames` frames of sound to the two (zeroed) channel buffers.
-    void render(int frames, float* left, float* right);
-    // Voices still sounding.
-    int activeVoices() const;
+    // Audio thread, at any time: adds `frames` frames to the two (zeroed) channel buffers.
+    virtual void render(int frames, float* left, float* right) = 0;
 
-    _fluid_synth_t* handle() const { return synth_; }
-    _fluid_hashtable_t* settings() const { return settings_; }
+    SynthGuard& guard() { return guard_; }
 
 private:
-    int sampleRate_;
-    _fluid_hashtable_t* settings_ = nullptr;
-    _fluid_synth_t* synth_ = nullptr;
-    bool soundFontLoaded_ = false;
+    SynthGuard guard_;
 };
-
-// Keeps FluidSynth's own messages off the terminal; the last error is kept for reports.
-void quietFluidLogging();
-QString lastFluidError();
 
 } // namespace midi

@@ -1,14 +1,17 @@
 #include "SynthEngine.h"
 
+#include "FileOutput.h"
 #include "MidiResult.h"
+#include "OutputService.h"
+#include "SoftClock.h"
+#include "SoundBackend.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMetaObject>
-#include <QThread>
-#include <QTimer>
-#include <fluidsynth.h>
-#include <vector>
+
+#include <algorithm>
+#include <map>
 
 namespace midi {
 
@@ -17,19 +20,14 @@ namespace {
 std::mutex configureMutex;
 SynthOptions pendingOptions;
 std::atomic<bool> engineCreated{false};
+// Programs named before the engine exists: naming them must not create it, since it takes the
+// options as they are when it is created.
+std::map<int, std::vector<int>> pendingPrograms;
 
-// Frames rendered per step when writing a WAV file in real time: one synthesizer block,
-// so a note sent at any moment is in the file within about a millisecond of it.
-constexpr int FileStepFrames = SynthCore::BlockFrames;
-
-// The output closes after this long without a note, a running stream or a sounding voice.
-constexpr int IdleCloseSeconds = 3;
-// How often the UI side looks at the output while it is open.
-constexpr int WatchIntervalMs = 500;
-// Checks in a row without any audio progress before the output counts as gone.
-constexpr int StalledChecksForLoss = 8; // 4 s
-// How often a lost sound server is tried again, at most.
-constexpr auto RetryInterval = std::chrono::seconds(1);
+// At the program's end, how long the synthesizer's threads may take to finish what they are
+// doing (loading the SoundFont, pinning a sound, reaching the server) before the program ends
+// without them.
+constexpr auto ExitGrace = std::chrono::milliseconds(250);
 
 QString missingSoundFontReason() {
     return QStringLiteral(
@@ -39,100 +37,19 @@ QString missingSoundFontReason() {
         "Everything else works without sound.");
 }
 
-QString serverLostReason() {
-    return QStringLiteral("The sound server stopped answering, so nothing can be heard for now. "
-                          "The exercises run on; sound comes back by itself when the sound "
-                          "server runs again.");
-}
+// Owns the engine for the whole run. At the end the engine is destroyed only when its threads
+// have ended in time; otherwise it is left as it is, for them to end with the process.
+struct EngineOwner {
+    SynthEngine* engine = nullptr;
+    bool leftRunning = false; // endBuiltinSynth() left threads to end with the process
+    ~EngineOwner() {
+        if (engine != nullptr && !leftRunning && engine->shutDown(ExitGrace))
+            delete engine;
+    }
+};
+EngineOwner* owner = nullptr;
 
 } // namespace
-
-// Stands in for the audio output when there is none: plays the player on the steady clock
-// in steps of a few blocks, rendering into a scratch buffer (so that the synthesizer's state
-// stays right) or into nothing. It sleeps while nothing is playing.
-class SoftClock {
-public:
-    SoftClock(BlockRenderer& renderer, StreamPlayer& player, int sampleRate, bool render)
-        : renderer_(renderer), player_(player), rate_(sampleRate), render_(render),
-          start_(std::chrono::steady_clock::now()), startFrame_(renderer.frame()) {
-        if (render_) {
-            left_.resize(StepFrames);
-            right_.resize(StepFrames);
-        }
-        thread_ = std::thread([this] { run(); });
-    }
-    ~SoftClock() {
-        {
-            std::lock_guard lock(mutex_);
-            quit_ = true;
-        }
-        wakeUp_.notify_one();
-        thread_.join();
-    }
-    void wake() {
-        {
-            std::lock_guard lock(mutex_);
-            woken_ = true;
-        }
-        wakeUp_.notify_one();
-    }
-
-private:
-    static constexpr int StepFrames = 4 * SynthCore::BlockFrames;
-
-    int64_t present() const {
-        const auto elapsed = std::chrono::steady_clock::now() - start_;
-        return startFrame_ +
-               std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() * rate_ /
-                   1000000;
-    }
-
-    void run() {
-        std::unique_lock lock(mutex_);
-        while (!quit_) {
-            woken_ = false;
-            lock.unlock();
-            const int64_t target = present();
-            if (!player_.busy())
-                renderer_.skipTo(target);
-            while (renderer_.frame() < target) {
-                const int frames =
-                    static_cast<int>(std::min<int64_t>(StepFrames, target - renderer_.frame()));
-                if (render_) {
-                    std::fill(left_.begin(), left_.end(), 0.0f);
-                    std::fill(right_.begin(), right_.end(), 0.0f);
-                    renderer_.render(frames, left_.data(), right_.data());
-                } else {
-                    renderer_.render(frames, nullptr, nullptr);
-                }
-            }
-            const bool idle = !player_.busy() && !player_.commandsWaiting();
-            lock.lock();
-            if (quit_ || woken_)
-                continue;
-            if (idle) {
-                wakeUp_.wait(lock, [this] { return quit_ || woken_; });
-            } else {
-                const auto due = std::chrono::steady_clock::now() +
-                                 std::chrono::microseconds(StepFrames * 1000000LL / rate_);
-                wakeUp_.wait_until(lock, due, [this] { return quit_ || woken_; });
-            }
-        }
-    }
-
-    BlockRenderer& renderer_;
-    StreamPlayer& player_;
-    const int rate_;
-    const bool render_;
-    const std::chrono::steady_clock::time_point start_;
-    const int64_t startFrame_;
-    std::vector<float> left_, right_;
-    std::mutex mutex_;
-    std::condition_variable wakeUp_;
-    bool woken_ = false;
-    bool quit_ = false;
-    std::thread thread_;
-};
 
 QString findGeneralMidiSoundFont() {
     static const char* const candidates[] = {
@@ -154,7 +71,7 @@ void configureBuiltinSynth(const SynthOptions& options) {
 
 void warmUpBuiltinSynth() {
     SynthStatus::instance(); // lives on the calling (UI) thread
-    SynthEngine::instance().start();
+    SynthEngine::instance().warmUp();
 }
 
 bool waitForBuiltinSynth(std::chrono::milliseconds timeout) {
@@ -167,6 +84,50 @@ std::chrono::steady_clock::time_point builtinSynthClockStart() {
 
 bool builtinSynthOutputOpen() {
     return SynthEngine::instance().outputOpen();
+}
+
+void prepareBuiltinSynthPrograms(int channel, const QList<int>& programs) {
+    std::vector<int> list(programs.begin(), programs.end());
+    {
+        std::lock_guard lock(configureMutex);
+        if (!engineCreated) {
+            pendingPrograms[channel] = std::move(list);
+            return;
+        }
+    }
+    SynthEngine::instance().preparePrograms(channel, list);
+}
+
+bool endBuiltinSynth(std::chrono::milliseconds grace) {
+    {
+        std::lock_guard lock(configureMutex);
+        if (!engineCreated)
+            return true;
+    }
+    SynthEngine& engine = SynthEngine::instance();
+    if (owner->leftRunning)
+        return false;
+    owner->leftRunning = !engine.shutDown(grace);
+    return !owner->leftRunning;
+}
+
+AudioThreadFigures builtinSynthAudioFigures() {
+    const AudioCycleFigures& figures = SynthEngine::instance().cycleFigures();
+    AudioThreadFigures result;
+    result.longestCycleMs = figures.longestNs.load(std::memory_order_relaxed) / 1e6;
+    result.longestCycleCpuMs = figures.longestCpuNs.load(std::memory_order_relaxed) / 1e6;
+    result.threadId = figures.threadId.load(std::memory_order_relaxed);
+    result.cycles = figures.cycles.load(std::memory_order_relaxed);
+    result.cyclesOver1Ms = figures.over1Ms.load(std::memory_order_relaxed);
+    result.cyclesOver2Ms = figures.over2Ms.load(std::memory_order_relaxed);
+    result.cyclesOver10Ms = figures.over10Ms.load(std::memory_order_relaxed);
+    return result;
+}
+
+void resetBuiltinSynthAudioFigures() {
+    AudioCycleFigures& figures = SynthEngine::instance().cycleFigures();
+    figures.reset();
+    figures.measureCpu.store(true, std::memory_order_relaxed);
 }
 
 SynthStatus& SynthStatus::instance() {
@@ -214,11 +175,15 @@ bool SynthEngine::configure(const SynthOptions& options) {
 }
 
 SynthEngine& SynthEngine::instance() {
+    // The status outlives the engine: the engine's threads report to it until they end.
+    static SynthStatus& status = SynthStatus::instance();
+    static EngineOwner engineOwner;
     static SynthEngine* engine = [] {
-        SynthStatus::instance();
-        static std::unique_ptr<SynthEngine> owner(new SynthEngine());
-        return owner.get();
+        engineOwner.engine = new SynthEngine();
+        owner = &engineOwner;
+        return engineOwner.engine;
     }();
+    (void)status;
     return *engine;
 }
 
@@ -228,271 +193,171 @@ SynthEngine::SynthEngine()
           engineCreated = true;
           return pendingOptions;
       }()),
-      player_(options_.sampleRate), clockStart_(std::chrono::steady_clock::now()) {
-    // The output is watched from the UI thread, on a timer that runs only while it is open.
-    if (QCoreApplication* app = QCoreApplication::instance()) {
-        watcher_ = std::make_unique<QObject>();
-        watchTimer_ = new QTimer(watcher_.get());
-        watchTimer_->setInterval(WatchIntervalMs);
-        QObject::connect(watchTimer_, &QTimer::timeout, watcher_.get(), [this] { checkOutput(); });
-        watcher_->moveToThread(app->thread());
-    }
+      player_(options_.sampleRate), gate_(player_, pinned_), keeper_(gate_, pinned_, inUse_),
+      clockStart_(std::chrono::steady_clock::now()) {
+    gate_.onWork([this] { keeper_.wake(); });
+    gate_.onForwarded([this] { wake(); });
+    std::lock_guard lock(configureMutex);
+    for (const auto& [channel, programs] : pendingPrograms)
+        gate_.preparePrograms(channel, programs);
+    pendingPrograms.clear();
 }
 
 SynthEngine::~SynthEngine() {
+    shutDown(std::chrono::hours(1));
+}
+
+bool SynthEngine::shutDown(std::chrono::milliseconds grace) {
+    // One allowance for every thread together, not one each.
+    const auto deadline = std::chrono::steady_clock::now() + grace;
     quit_ = true;
-    if (loader_.joinable())
+    keeper_.wake();
+    if (loader_.joinable()) {
+        std::unique_lock lock(readyMutex_);
+        if (!readyChanged_.wait_until(lock, deadline, [this] { return loaderDone_; })) {
+            lock.unlock();
+            loader_.detach();
+            return false;
+        }
+        lock.unlock();
         loader_.join();
-    if (fileThread_.joinable())
-        fileThread_.join();
-    {
-        std::lock_guard lock(outputMutex_);
-        closeDevice();
-        stopSoftClock();
     }
-    watcher_.reset();
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (output_ && !output_->stop(std::max(left, std::chrono::milliseconds(0))))
+        return false;
     file_.reset();
-    renderer_.reset();
-    core_.reset();
+    silentClock_.reset();
+    return true;
 }
 
 void SynthEngine::start() {
+    if (quit_ || (options_.startOnWarmUp && !warmedUp_.load()))
+        return;
     bool expected = false;
     if (!started_.compare_exchange_strong(expected, true))
         return;
-    loader_ = std::thread([this] { initialise(); });
+    loader_ = std::thread([this] {
+        load();
+        std::lock_guard lock(readyMutex_);
+        loaderDone_ = true;
+        readyChanged_.notify_all();
+    });
 }
 
-void SynthEngine::initialise() {
-    if (options_.output == AudioOutput::Silent) {
-        fallBackToSilence();
-        return;
-    }
-    core_ = std::make_unique<SynthCore>(options_.sampleRate);
-    if (!core_->valid()) {
-        SynthStatus::instance().reportUnavailable(
-            QStringLiteral("The built-in synthesizer could not be started (%1).")
-                .arg(lastFluidError()));
-        fallBackToSilence();
-        return;
-    }
-    renderer_ = std::make_unique<BlockRenderer>(core_.get(), player_);
+void SynthEngine::warmUp() {
+    warmedUp_ = true;
+    start();
+}
 
-    QString reason;
-    bool outputOpen = false;
-    if (options_.output == AudioOutput::File) {
-        outputOpen = openFileOutput(&reason);
-    } else {
-        std::lock_guard lock(outputMutex_);
-        outputOpen = openDevice(&reason);
+// The loader thread: the sound module, the synthesizer, the output and the SoundFont; then it
+// keeps the presets pinned that the messages ask for.
+void SynthEngine::load() {
+    if (options_.output == AudioOutput::Silent) {
+        runSilently();
+        becomeReady();
+        return;
     }
-    if (!outputOpen) {
-        SynthStatus::instance().reportUnavailable(reason);
-        fallBackToSilence();
+    QString error;
+    SoundBackend* backend = soundBackend(&error);
+    if (backend == nullptr || quit_ || !createSynth(*backend)) {
+        if (quit_)
+            return;
+        reportUnavailable(QStringLiteral("The built-in synthesizer could not be started (%1).")
+                              .arg(backend == nullptr ? error : backend->lastError()));
+        runSilently();
+        becomeReady();
+        return;
+    }
+    if (!startOutput(*backend)) {
+        runSilently();
+        becomeReady();
+        return;
+    }
+    // Without any output the SoundFont and its sounds would only take memory: the exercises run
+    // on, timed and silent.
+    if (output_ && !output_->waitForFirstOpen(quit_)) {
+        gate_.setCatalogue(nullptr);
+        becomeReady();
         return;
     }
     // The output runs (silent) while the SoundFont loads; the audio thread touches the
     // synthesizer only once it is ready.
+    loadSoundFont();
+    // The sounds the program named ahead are loaded before anything plays.
+    keeper_.setSynth(*core_);
+    keeper_.settle(quit_);
+    becomeReady();
+    keeper_.run(quit_);
+}
+
+bool SynthEngine::createSynth(SoundBackend& backend) {
+    core_ = backend.createSynth(options_.sampleRate);
+    if (!core_ || !core_->valid())
+        return false;
+    device_ = std::make_unique<SynthDevice>(*core_, catalogue_, pinned_, inUse_);
+    renderer_ = std::make_unique<BlockRenderer>(*core_, player_, *device_, inUse_);
+    return true;
+}
+
+bool SynthEngine::startOutput(SoundBackend& backend) {
+    if (options_.output == AudioOutput::File) {
+        file_ = std::make_unique<FileOutput>(
+            *renderer_, options_.sampleRate,
+            [this] { return ready_.load(std::memory_order_acquire); },
+            [this](const QString& reason) { reportUnavailable(reason); });
+        QString reason;
+        if (!file_->open(options_.audioFile, &reason)) {
+            file_.reset();
+            reportUnavailable(reason);
+            return false;
+        }
+        clockStart_ = file_->clockStart();
+        outputReady_.store(true, std::memory_order_release);
+        return true;
+    }
+    OutputService::Setup setup;
+    setup.backend = &backend;
+    setup.drivers = options_.audioDrivers.isEmpty()
+                        ? QStringList{QStringLiteral("pulseaudio"), QStringLiteral("alsa")}
+                        : options_.audioDrivers;
+    setup.sampleRate = options_.sampleRate;
+    setup.render = &SynthEngine::renderDevice;
+    setup.context = this;
+    setup.figures = &cycleFigures_;
+    setup.ready = [this] { return ready_.load(std::memory_order_acquire); };
+    setup.unavailable = [this](const QString& reason) { reportUnavailable(reason); };
+    output_ = std::make_unique<OutputService>(std::move(setup), *renderer_, player_);
+    output_->start();
+    outputReady_.store(true, std::memory_order_release);
+    return true;
+}
+
+void SynthEngine::loadSoundFont() {
     const QString soundFont =
         options_.soundFont.isEmpty() ? findGeneralMidiSoundFont() : options_.soundFont;
     QString error;
     if (soundFont.isEmpty() || !QFileInfo::exists(soundFont)) {
-        SynthStatus::instance().reportUnavailable(missingSoundFontReason());
+        reportUnavailable(missingSoundFontReason());
     } else if (!core_->loadSoundFont(soundFont, &error)) {
-        SynthStatus::instance().reportUnavailable(
-            error + QStringLiteral("\n\nReinstall the package fluid-soundfont-gm to hear "
-                                   "the exercises. Everything else works without sound."));
-    }
-    becomeReady();
-}
-
-bool SynthEngine::openDevice(QString* reason) {
-    const QStringList drivers =
-        options_.audioDrivers.isEmpty()
-            ? QStringList{QStringLiteral("pulseaudio"), QStringLiteral("alsa")}
-            : options_.audioDrivers;
-    output_ = openAudioOutput(drivers, options_.sampleRate, core_->settings(),
-                              &SynthEngine::renderDevice, this, reason);
-    if (!output_)
-        return false;
-    clock_ = Clock::Device;
-    lastSeenFrame_ = -1;
-    stalledChecks_ = 0;
-    watchOutput(true);
-    return true;
-}
-
-void SynthEngine::closeDevice() {
-    if (!output_)
-        return;
-    // Joins the audio thread: afterwards nothing else plays the player.
-    output_.reset();
-    clock_ = Clock::None;
-    watchOutput(false);
-}
-
-void SynthEngine::startSoftClock(SynthCore* synth) {
-    softClock_ =
-        std::make_unique<SoftClock>(*renderer_, player_, options_.sampleRate, synth != nullptr);
-    clock_ = Clock::Soft;
-}
-
-void SynthEngine::stopSoftClock() {
-    softClock_.reset();
-    if (clock_ == Clock::Soft)
-        clock_ = Clock::None;
-}
-
-void SynthEngine::watchOutput(bool on) {
-    if (watchTimer_ == nullptr)
-        return;
-    QMetaObject::invokeMethod(
-        watcher_.get(),
-        [this, on] {
-            if (on)
-                watchTimer_->start();
-            else
-                watchTimer_->stop();
-        },
-        Qt::AutoConnection);
-}
-
-// UI thread, while the device output is open: closes it when idle, and replaces it with the
-// silent clock when the audio thread has stopped (the sound server went away).
-void SynthEngine::checkOutput() {
-    std::lock_guard lock(outputMutex_);
-    if (clock_ != Clock::Device || !ready_) {
-        watchTimer_->stop();
+        reportUnavailable(error + QStringLiteral("\n\nReinstall the package fluid-soundfont-gm "
+                                                 "to hear the exercises. Everything else works "
+                                                 "without sound."));
+    } else {
+        catalogue_ = PresetCatalogue(core_->presets());
+        gate_.setCatalogue(&catalogue_);
         return;
     }
-    const int64_t frame = renderer_->publishedFrame();
-    if (frame == lastSeenFrame_ || output_->failed()) {
-        if (++stalledChecks_ >= StalledChecksForLoss || output_->failed()) {
-            closeDevice();
-            serverLost_ = true;
-            lastRetry_ = std::chrono::steady_clock::now();
-            startSoftClock(core_.get());
-            SynthStatus::instance().reportUnavailable(serverLostReason());
-        }
-        return;
-    }
-    stalledChecks_ = 0;
-    lastSeenFrame_ = frame;
-    const int64_t idleFrames = int64_t{IdleCloseSeconds} * options_.sampleRate;
-    if (frame - renderer_->lastActiveFrame() > idleFrames && !player_.commandsWaiting()) {
-        closeDevice();
-    }
+    // Nothing can sound: every message goes straight through, to be timed.
+    gate_.setCatalogue(nullptr);
 }
 
-void SynthEngine::wake() {
-    std::lock_guard lock(outputMutex_);
-    if (!ready_)
-        return;
-    if (silent_) {
-        softClock_->wake();
-        return;
-    }
-    switch (clock_) {
-    case Clock::Device:
-    case Clock::File:
-        return;
-    case Clock::Soft: {
-        const auto now = std::chrono::steady_clock::now();
-        if (!serverLost_ || now - lastRetry_ < RetryInterval) {
-            softClock_->wake();
-            return;
-        }
-        lastRetry_ = now;
-        stopSoftClock();
-        if (openDevice(nullptr))
-            serverLost_ = false;
-        else
-            startSoftClock(core_.get());
-        if (softClock_)
-            softClock_->wake();
-        return;
-    }
-    case Clock::None:
-        if (!openDevice(nullptr)) {
-            serverLost_ = true;
-            lastRetry_ = std::chrono::steady_clock::now();
-            startSoftClock(core_.get());
-            softClock_->wake();
-            SynthStatus::instance().reportUnavailable(serverLostReason());
-        }
-        return;
-    }
-}
-
-void SynthEngine::renderDevice(void* engine, int frames, float* left, float* right) {
-    auto* self = static_cast<SynthEngine*>(engine);
-    if (self->ready_.load(std::memory_order_acquire))
-        self->renderer_->render(frames, left, right);
-}
-
-bool SynthEngine::openFileOutput(QString* reason) {
-    file_ = std::make_unique<WavStreamWriter>(options_.audioFile, options_.sampleRate, 2);
-    QString error;
-    if (!file_->open(&error)) {
-        *reason = QStringLiteral("The audio file %1 cannot be written (%2). The exercises run "
-                                 "on without sound.")
-                      .arg(options_.audioFile, error);
-        file_.reset();
-        return false;
-    }
-    clockStart_ = std::chrono::steady_clock::now();
-    {
-        std::lock_guard lock(outputMutex_);
-        clock_ = Clock::File;
-    }
-    fileThread_ = std::thread([this] { runFileOutput(); });
-    return true;
-}
-
-void SynthEngine::runFileOutput() {
-    std::vector<float> left(FileStepFrames), right(FileStepFrames);
-    std::vector<int16_t> interleaved(FileStepFrames * 2);
-    const int rate = options_.sampleRate;
-    int64_t frames = 0;
-    int64_t lastHeaderUpdate = 0;
-    while (!quit_) {
-        // Real time: frame f is written at clockStart + f / rate.
-        const auto due = clockStart_ + std::chrono::microseconds(frames * 1000000 / rate);
-        std::this_thread::sleep_until(due);
-        std::fill(left.begin(), left.end(), 0.0f);
-        std::fill(right.begin(), right.end(), 0.0f);
-        if (ready_.load(std::memory_order_acquire))
-            renderer_->render(FileStepFrames, left.data(), right.data());
-        for (int i = 0; i < FileStepFrames; ++i) {
-            interleaved[2 * i] =
-                static_cast<int16_t>(std::lround(std::clamp(left[i], -1.0f, 1.0f) * 32767.0f));
-            interleaved[2 * i + 1] =
-                static_cast<int16_t>(std::lround(std::clamp(right[i], -1.0f, 1.0f) * 32767.0f));
-        }
-        if (!file_->append(interleaved.data(), FileStepFrames)) {
-            SynthStatus::instance().reportUnavailable(
-                QStringLiteral("Writing the audio file %1 failed; recording stopped.")
-                    .arg(options_.audioFile));
-            return;
-        }
-        frames += FileStepFrames;
-        if (frames - lastHeaderUpdate >= rate / 4) {
-            file_->updateHeader();
-            lastHeaderUpdate = frames;
-        }
-    }
-    file_->updateHeader();
-}
-
-void SynthEngine::fallBackToSilence() {
-    {
-        std::lock_guard lock(outputMutex_);
-        silent_ = true;
-        // Streams are still timed in real time, with nothing to hear.
-        renderer_ = std::make_unique<BlockRenderer>(nullptr, player_);
-        startSoftClock(nullptr);
-    }
-    becomeReady();
+// No synthesizer output at all: streams are still timed in real time, with nothing to hear.
+void SynthEngine::runSilently() {
+    renderer_ = std::make_unique<BlockRenderer>(player_);
+    silentClock_ = std::make_unique<SoftClock>(*renderer_, player_, options_.sampleRate, false);
+    gate_.setCatalogue(nullptr);
+    outputReady_.store(true, std::memory_order_release);
 }
 
 void SynthEngine::becomeReady() {
@@ -501,17 +366,34 @@ void SynthEngine::becomeReady() {
         ready_.store(true, std::memory_order_release);
     }
     readyChanged_.notify_all();
-    {
-        std::lock_guard lock(outputMutex_);
-        if (softClock_)
-            softClock_->wake();
-    }
-    SynthStatus::instance().reportReady();
+    wake();
+    if (!quit_)
+        SynthStatus::instance().reportReady();
+}
+
+void SynthEngine::reportUnavailable(const QString& reason) {
+    if (!quit_)
+        SynthStatus::instance().reportUnavailable(reason);
+}
+
+void SynthEngine::wake() {
+    if (!outputReady_.load(std::memory_order_acquire))
+        return;
+    if (output_)
+        output_->wake();
+    else if (silentClock_)
+        silentClock_->wake();
+}
+
+void SynthEngine::renderDevice(void* engine, int frames, float* left, float* right) {
+    auto* self = static_cast<SynthEngine*>(engine);
+    if (self->ready_.load(std::memory_order_acquire))
+        self->renderer_->render(frames, left, right);
 }
 
 bool SynthEngine::sendShort(uint32_t message) {
     start();
-    if (!player_.send(PlayerCommand{PlayerCommand::Kind::Message, 0, message}))
+    if (!gate_.send(PlayerCommand{PlayerCommand::Kind::Message, 0, message}))
         return false;
     wake();
     return true;
@@ -519,8 +401,8 @@ bool SynthEngine::sendShort(uint32_t message) {
 
 bool SynthEngine::sendLong(const QByteArray& data) {
     start();
-    if (!player_.sendLong(reinterpret_cast<const uint8_t*>(data.constData()),
-                          static_cast<std::size_t>(data.size())))
+    if (!gate_.sendLong(reinterpret_cast<const uint8_t*>(data.constData()),
+                        static_cast<std::size_t>(data.size())))
         return false;
     wake();
     return true;
@@ -528,10 +410,14 @@ bool SynthEngine::sendLong(const QByteArray& data) {
 
 bool SynthEngine::resetOutput() {
     start();
-    if (!player_.send(PlayerCommand{PlayerCommand::Kind::Reset}))
+    if (!gate_.send(PlayerCommand{PlayerCommand::Kind::Reset}))
         return false;
     wake();
     return true;
+}
+
+void SynthEngine::preparePrograms(int channel, const std::vector<int>& programs) {
+    gate_.preparePrograms(channel, programs);
 }
 
 std::chrono::steady_clock::time_point SynthEngine::clockStart() const {
@@ -539,14 +425,13 @@ std::chrono::steady_clock::time_point SynthEngine::clockStart() const {
 }
 
 bool SynthEngine::waitUntilReady(std::chrono::milliseconds timeout) {
-    start();
+    warmUp();
     std::unique_lock lock(readyMutex_);
     return readyChanged_.wait_for(lock, timeout, [this] { return ready_.load(); });
 }
 
 bool SynthEngine::outputOpen() const {
-    std::lock_guard lock(outputMutex_);
-    return output_ != nullptr;
+    return outputReady_.load(std::memory_order_acquire) && output_ && output_->isOpen();
 }
 
 } // namespace midi

@@ -275,7 +275,7 @@ TEST_F(TMidiGenTest, DevicesAndAvailability) {
     ASSERT_TRUE(pumpUntil([&] { return recorder.closed(); }));
 }
 
-TEST_F(TMidiGenTest, DestructionWaitsForTheStreamToClose) {
+TEST_F(TMidiGenTest, DestructionStopsTheStreamAndFreesTheOutput) {
     bool closed = false;
     QObject context;
     QObject::connect(player.get(), &TMidiGen::playingChanged, &context,

@@ -4,6 +4,7 @@
 #include "MidiResult.h"
 #include "MidiStream.h"
 #include "MidiTestSupport.h"
+#include "OutputPort.h"
 
 #include <gtest/gtest.h>
 
@@ -135,4 +136,40 @@ TEST(CommandPath, SixteenStreamsAtOnceAndEachClosedOneIsFreeAgain) {
     auto stream = openStream(again, result);
     EXPECT_EQ(result, midi::Ok);
     EXPECT_TRUE(stream);
+}
+
+// A stop refused for a full queue leaves the buffer playing; the caller may still free its own
+// events at once (a player tidying up after the refusal does), since the playing thread reads
+// the stream's copy. Under ThreadSanitizer a read of the freed events would be reported.
+TEST(CommandPath, ACallerMayFreeItsEventsWhileThePlayingThreadStillPlaysThem) {
+    NoticeLog log;
+    int result = -1;
+    auto stream = openStream(log, result);
+    ASSERT_EQ(result, midi::Ok);
+    auto port = midi::OutputPort::open(midi::DefaultDevice, result);
+    ASSERT_TRUE(port);
+    // Eight strokes 50 ms apart, each raising a position notice as it plays.
+    auto events = std::make_unique<std::vector<StreamEvent>>();
+    for (int i = 0; i < 8; ++i)
+        events->push_back({i == 0 ? 0u : 5u, 0, 0x7F4099u | midi::EventCallback});
+    ASSERT_EQ(stream->queue(events->data(), events->size()), midi::Ok);
+    ASSERT_EQ(stream->restart(), midi::Ok);
+    ASSERT_TRUE(waitFor([&] { return log.count(StreamNotice::Position) >= 1; }));
+
+    int stop = midi::Ok;
+    for (int attempt = 0; attempt < 100 && stop == midi::Ok; ++attempt) {
+        while (port->sendShort(0x6407B0) == midi::Ok) {
+        }
+        stop = stream->stop();
+        if (stop == midi::Ok)
+            GTEST_SKIP() << "the playing thread emptied the queue before the stop";
+    }
+    ASSERT_EQ(stop, midi::QueueFull);
+    // The caller lets go of its events: what the playing thread reads stays intact.
+    std::fill(events->begin(), events->end(), StreamEvent{0, 0, 0});
+    events.reset();
+    ASSERT_TRUE(waitFor([&] { return log.count(StreamNotice::Done) == 1; }));
+    EXPECT_EQ(log.count(StreamNotice::Position), 8u);
+    EXPECT_EQ(stream->close(), midi::Ok);
+    ASSERT_TRUE(waitFor([&] { return log.count(StreamNotice::Close) == 1; }));
 }

@@ -47,7 +47,7 @@ deb="${debs[0]}"
 depends="$(dpkg-deb -f "$deb" Depends)"
 # Linked libraries (found by dpkg-shlibdeps) and what is loaded at run time.
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libaubio5 libfluidsynth3 \
-    librtmidi6 libstdc++6 \
+    libpulse0 librtmidi6 libstdc++6 \
     qt6-qpa-plugins fluid-soundfont-gm qt6-translations-l10n fonts-liberation fonts-dejavu-core; do
     grep -Fqx "$needed" <<<"$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')" ||
         fail "Depends lacks $needed: $depends"
@@ -63,6 +63,8 @@ for program in beatwise tonewise midigen qor-results; do
     expect_file "usr/bin/$program"
     expect_file "usr/share/man/man1/$program.1.gz"
 done
+# The sound module, where the programs look for it.
+expect_file "usr/lib/beatwise-tonewise/modules/libmidi_backend.so"
 for id in org.beatwise.Beatwise org.beatwise.Tonewise; do
     expect_file "usr/share/applications/$id.desktop"
     expect_file "usr/share/metainfo/$id.metainfo.xml"

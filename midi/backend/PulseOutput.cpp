@@ -1,65 +1,26 @@
-#include "AudioOutput.h"
+#include "PulseOutput.h"
 
-#include <QDBusConnection>
-#include <QDBusInterface>
-#include <QDBusReply>
-#include <QVariant>
+#include "RealtimeKit.h"
+
 #include <algorithm>
-#include <alsa/asoundlib.h>
 #include <array>
-#include <fluidsynth.h>
 #include <optional>
 #include <pthread.h>
 #include <pulse/pulseaudio.h>
 #include <sched.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace midi {
 
 namespace {
 
-constexpr int RealtimePriority = 20;
-
-// ALSA prints its own complaints when a machine has no sound card; we report in one box.
-void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
-
-// Asks the desktop's real-time service (rtkit) to make thread `tid` of this process a
-// real-time thread. It only grants that to a process whose real-time CPU time is limited.
-bool askRealtimeKit(pid_t tid) {
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected())
-        return false;
-    QDBusInterface kit(QStringLiteral("org.freedesktop.RealtimeKit1"),
-                       QStringLiteral("/org/freedesktop/RealtimeKit1"),
-                       QStringLiteral("org.freedesktop.RealtimeKit1"), bus);
-    if (!kit.isValid())
-        return false;
-    int priority = RealtimePriority;
-    const QVariant maximum = kit.property("MaxRealtimePriority");
-    if (maximum.isValid())
-        priority = std::min(priority, maximum.toInt());
-    if (priority <= 0)
-        return false;
-    const QVariant maxTime = kit.property("RTTimeUSecMax");
-    rlimit limit{};
-    const rlim_t allowed = maxTime.isValid() ? static_cast<rlim_t>(maxTime.toLongLong()) : 200000;
-    limit.rlim_cur = limit.rlim_max = allowed;
-    if (setrlimit(RLIMIT_RTTIME, &limit) != 0)
-        return false;
-    const QDBusReply<void> reply =
-        kit.call(QStringLiteral("MakeThreadRealtime"), static_cast<quint64>(tid),
-                 static_cast<quint32>(priority));
-    return reply.isValid();
-}
-
 // The sound server through its native protocol (PulseAudio, or PipeWire's service of it).
 // The stream never waits for a full buffer before it plays, so a block that comes late is
 // skipped instead of delaying what follows.
 class PulseOutput final : public AudioOutputStream {
 public:
-    PulseOutput(int sampleRate, RenderFunction render, void* context)
-        : rate_(sampleRate), render_(render), context_(context) {}
+    PulseOutput(int sampleRate, RenderFunction render, void* context, AudioCycleFigures* figures)
+        : rate_(sampleRate), render_(render), context_(context), figures_(figures) {}
 
     ~PulseOutput() override {
         if (loop_ == nullptr)
@@ -223,7 +184,7 @@ private:
     static void tickFired(pa_mainloop_api*, pa_time_event* event, const timeval*, void* data) {
         auto* self = static_cast<PulseOutput*>(data);
         if (pa_stream_get_state(self->stream_) == PA_STREAM_READY)
-            self->topUp(0);
+            self->measuredTopUp(0);
         const pa_usec_t now = pa_rtclock_now();
         self->nextTick_ += self->tickUsec();
         if (self->nextTick_ < now)
@@ -232,7 +193,12 @@ private:
     }
 
     static void writeRequested(pa_stream*, size_t bytes, void* data) {
-        static_cast<PulseOutput*>(data)->topUp(bytes / FrameBytes);
+        static_cast<PulseOutput*>(data)->measuredTopUp(bytes / FrameBytes);
+    }
+
+    void measuredTopUp(size_t requestedFrames) {
+        const CycleTimer timer(figures_);
+        topUp(requestedFrames);
     }
 
     // A timing report has come in: it is placed on the monotonic clock, so that a change of
@@ -293,6 +259,7 @@ private:
     const int rate_;
     const RenderFunction render_;
     void* const context_;
+    AudioCycleFigures* const figures_;
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* pulse_ = nullptr;
     pa_stream* stream_ = nullptr;
@@ -305,69 +272,14 @@ private:
     std::array<float, 2 * ChunkFrames> interleaved_{};
 };
 
-// One of FluidSynth's own audio drivers (ALSA and the rest), calling the render function
-// from its thread.
-class FluidOutput final : public AudioOutputStream {
-public:
-    FluidOutput(RenderFunction render, void* context) : render_(render), context_(context) {}
-    ~FluidOutput() override {
-        if (driver_ != nullptr)
-            delete_fluid_audio_driver(driver_);
-    }
-    bool failed() const override { return false; }
-
-    bool open(fluid_settings_t* settings, const QString& name, int sampleRate) {
-        fluid_settings_setint(
-            settings, "audio.period-size",
-            static_cast<int>(int64_t{OutputRequestFrames48k} * 2 * sampleRate / 48000));
-        fluid_settings_setint(settings, "audio.periods",
-                              std::max(2, OutputBufferFrames48k / (2 * OutputRequestFrames48k)));
-        fluid_settings_setint(settings, "audio.realtime-prio", RealtimePriority);
-        snd_lib_error_set_handler(&ignoreAlsaError);
-        if (fluid_settings_setstr(settings, "audio.driver", name.toUtf8().constData()) != FLUID_OK)
-            return false;
-        driver_ = new_fluid_audio_driver2(settings, &FluidOutput::callback, this);
-        return driver_ != nullptr;
-    }
-
-private:
-    static int callback(void* data, int len, int, float*[], int nout, float* out[]) {
-        auto* self = static_cast<FluidOutput*>(data);
-        if (nout < 2)
-            return FLUID_FAILED;
-        std::fill(out[0], out[0] + len, 0.0f);
-        std::fill(out[1], out[1] + len, 0.0f);
-        self->render_(self->context_, len, out[0], out[1]);
-        return FLUID_OK;
-    }
-
-    const RenderFunction render_;
-    void* const context_;
-    fluid_audio_driver_t* driver_ = nullptr;
-};
-
 } // namespace
 
-std::unique_ptr<AudioOutputStream> openAudioOutput(const QStringList& drivers, int sampleRate,
-                                                   fluid_settings_t* settings,
-                                                   RenderFunction render, void* context,
-                                                   QString* reason) {
-    for (const QString& name : drivers) {
-        if (name == QLatin1String("pulseaudio")) {
-            auto output = std::make_unique<PulseOutput>(sampleRate, render, context);
-            if (output->open())
-                return output;
-        } else if (settings != nullptr) {
-            auto output = std::make_unique<FluidOutput>(render, context);
-            if (output->open(settings, name, sampleRate))
-                return output;
-        }
-    }
-    if (reason != nullptr)
-        *reason = QStringLiteral("No audio output could be opened: this computer has no working "
-                                 "sound card or sound server. The exercises run on without "
-                                 "sound.");
-    return nullptr;
+std::unique_ptr<AudioOutputStream> openPulseOutput(int sampleRate, RenderFunction render,
+                                                   void* context, AudioCycleFigures* figures) {
+    auto output = std::make_unique<PulseOutput>(sampleRate, render, context, figures);
+    if (!output->open())
+        return nullptr;
+    return output;
 }
 
 } // namespace midi

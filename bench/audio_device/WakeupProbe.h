@@ -1,0 +1,27 @@
+#pragma once
+
+#include <atomic>
+#include <thread>
+
+// What the machine itself does to a real-time thread: a thread at the audio thread's priority
+// that only sleeps a millisecond at a time, and how late its wakeups come. On a machine whose
+// processors are taken away now and then (a loaded virtual machine), every thread stalls alike;
+// this is the floor under the audio thread's longest cycle and under the gaps.
+class WakeupProbe {
+public:
+    ~WakeupProbe();
+    void start();
+    void stop();
+    double latestMs() const { return latestUs_.load() / 1000.0; }
+    long wakeups() const { return wakeups_.load(); }
+    long lateOver2Ms() const { return over2Ms_.load(); }
+    long lateOver10Ms() const { return over10Ms_.load(); }
+    bool realtime() const { return realtime_.load(); }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::atomic<long> latestUs_{0};
+    std::atomic<long> wakeups_{0}, over2Ms_{0}, over10Ms_{0};
+    std::atomic<bool> realtime_{false};
+    std::thread thread_;
+};
