@@ -9,6 +9,8 @@
 #include "ScriptRun.h"
 #include "ScriptSession.h"
 #include "ScriptedRhythmPlayer.h"
+#include "ScriptedTaps.h"
+#include "TapClick.h"
 #include "Tempo.h"
 
 #include <QFileInfo>
@@ -70,6 +72,16 @@ struct Shown {
     }
 };
 
+// A tap's click, as the synthesizer would receive it: the side stick on the percussion channel.
+class ScriptedTapClick final : public TapClick {
+public:
+    explicit ScriptedTapClick(std::function<void()> sound) : sound_(std::move(sound)) {}
+    void sound() override { sound_(); }
+
+private:
+    std::function<void()> sound_;
+};
+
 // The rhythm trainer run from a script. Its transcript writes what the state shows whenever it
 // has changed: before each box, score line and MIDI message, and after each line of the script.
 class RhythmScriptRun final : public ScriptRun, private RhythmTrainerListener {
@@ -83,9 +95,14 @@ public:
                           QStringLiteral("midi %1 %2 %3").arg(m.status).arg(m.data1).arg(m.data2));
                   }),
           trainer_(session_.dialogs(), player_, session_.random(), session_.clock(), store_),
-          answers_(trainer_) {
+          answers_(trainer_), click_([this] {
+              flush();
+              session_.write(QStringLiteral("midi 153 37 100"));
+          }),
+          taps_(session_, trainer_) {
         session_.setBeforeLine([this] { flush(); });
         trainer_.setListener(this);
+        trainer_.enableTapping(session_.timers(), click_);
     }
 
     void start() override {
@@ -117,6 +134,10 @@ private:
             setTempo(rest);
         else if (command == QLatin1String("menu"))
             chooseMenu(rest.split(QLatin1Char('>')));
+        else if (command == QLatin1String("tap"))
+            taps_.tap(rest);
+        else if (command == QLatin1String("clap"))
+            taps_.clap(rest);
         else
             throw ScriptError(QStringLiteral("unknown line"));
     }
@@ -126,6 +147,13 @@ private:
         flush();
         session_.write(QStringLiteral("file ") + QFileInfo(file).fileName() +
                        QStringLiteral(" | ") + text);
+    }
+
+    void beatTapped(const TappedBeat& beat) override {
+        const QString pattern =
+            beat.pattern < 0 ? QStringLiteral("-") : RhythmCatalogue::buttonName(beat.pattern);
+        session_.write(QStringLiteral("tapped %1 %2").arg(beat.beat + 1).arg(pattern));
+        flush();
     }
 
     void field(const QString& name, const QString& text) {
@@ -166,6 +194,7 @@ private:
             {&s.Repetir, &RhythmTrainer::RepetirClick},
             {&s.AnsDisplay, &RhythmTrainer::AnsDisplayClick},
             {&s.RestScore, &RhythmTrainer::RestScoreClick},
+            {&s.TapRhythm, &RhythmTrainer::TapRhythmClick},
             {&s.EraseAllChds, &RhythmTrainer::EraseAllChdsClick}};
         for (const auto& [button, handler] : buttons) {
             if (button->caption != caption)
@@ -211,6 +240,8 @@ private:
     ScriptedRhythmPlayer player_;
     RhythmTrainer trainer_;
     PatternAnswers answers_;
+    ScriptedTapClick click_;
+    ScriptedTaps taps_;
     std::vector<RhythmMenuItem> menus_ = rhythmMenuBar();
     Shown shown_;
     bool started_ = false;

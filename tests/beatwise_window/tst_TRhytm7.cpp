@@ -40,9 +40,10 @@ int visibleButtons(const TRhytm7& window) {
 
 // Every control of the client area that is shown, for layout checks.
 QList<QWidget*> shownControls(const TRhytm7& w) {
-    QList<QWidget*> controls{w.ShowRes, w.DisplayAns, w.Repetir,   w.StartButton,  w.AnsDisplay,
-                             w.Label1,  w.Label2,     w.Label3,    w.Label4,       w.Score,
-                             w.Items,   w.AvRepeats,  w.RestScore, w.EraseAllChds, w.Speed};
+    QList<QWidget*> controls{w.ShowRes,    w.DisplayAns,   w.Repetir, w.StartButton,
+                             w.AnsDisplay, w.Label1,       w.Label2,  w.Label3,
+                             w.Label4,     w.Score,        w.Items,   w.AvRepeats,
+                             w.RestScore,  w.EraseAllChds, w.Speed,   w.TapRhythm};
     for (TGradBtn* button : w.patternButtons)
         controls.append(button);
     controls.removeIf([](const QWidget* c) { return !c->isVisible(); });
@@ -596,7 +597,7 @@ private slots:
                 {w.AnsDisplay, shown("Check Answer")},   {w.AnsDisplay, shown("Hide Answer")},
                 {w.AnsDisplay, shown("Check Rhythm")},   {w.Repetir, shown("Stop/Repeat")},
                 {w.StartButton, shown("Next Question")}, {w.RestScore, shown("Reset Score")},
-                {w.EraseAllChds, shown("Erase All")}};
+                {w.EraseAllChds, shown("Erase All")},    {w.TapRhythm, shown("Tap the Rhythm")}};
             QStringList faults;
             for (const auto& [button, caption] : captions)
                 if (const int excess =
