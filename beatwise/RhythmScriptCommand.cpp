@@ -35,6 +35,7 @@ struct Shown {
     std::vector<std::pair<QString, QString>> fields;
     QString row;
     QString question;
+    QString taps;
 
     static Shown of(const RhythmState& s) {
         Shown shown;
@@ -47,7 +48,20 @@ struct Shown {
         shown.row = answerRow(s);
         shown.question = s.DisplayAnsVisible ? beats(s.DisplayAns, {}, s.questionMeter)
                                              : QStringLiteral("hidden");
+        shown.taps = tapCounts(s.tapFeedback);
         return shown;
+    }
+
+    // The strip under the rows, as counts of its marks; empty while it is not shown.
+    static QString tapCounts(const TapFeedback& f) {
+        if (!f.shown)
+            return {};
+        return QStringLiteral("in-time %1 early %2 late %3 extra %4 missed %5")
+            .arg(f.count(TapVerdict::InTime))
+            .arg(f.count(TapVerdict::Early))
+            .arg(f.count(TapVerdict::Late))
+            .arg(f.count(TapVerdict::Extra))
+            .arg(f.count(TapVerdict::Missed));
     }
 
     static QString beats(const RhythmState::Row& cells,
@@ -172,6 +186,8 @@ private:
             session_.write(QStringLiteral("row ") + now.row);
         if (now.question != shown_.question)
             session_.write(QStringLiteral("question ") + now.question);
+        if (now.taps != shown_.taps && !now.taps.isEmpty())
+            session_.write(QStringLiteral("taps ") + now.taps);
         shown_ = now;
     }
 

@@ -15,6 +15,7 @@
 //
 // Prints readable lines, then one JSON line. It never fails on a time.
 #include "BenchSupport.h"
+#include "SoundBench.h"
 #include "BuiltinSynth.h"
 #include "MidiStream.h"
 #include "OutputPort.h"
@@ -31,21 +32,19 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <mutex>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
+using bench::MonitorRecorder;
 using bench::pause;
-using SteadyClock = std::chrono::steady_clock;
+using bench::run;
+using bench::seconds;
+using bench::SoundServer;
+using bench::SteadyClock;
 
 namespace {
 
@@ -55,59 +54,11 @@ constexpr int kOnsetLevel = 1500;        // a wood block's attack is far above t
 constexpr int kGapFrames = kRate / 2000; // 0.5 ms
 constexpr uint32_t kWoodBlock = 76;
 
-double seconds(SteadyClock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
-
 // Waits in the event loop without polling, so that the waiting itself causes no wakeups.
 void idle(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-pid_t spawn(const std::vector<std::string>& args, int stdoutFd = -1) {
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (stdoutFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
-    else
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-void stopProcess(pid_t pid) {
-    if (pid <= 0)
-        return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-}
-
-bool run(const std::vector<std::string>& args) {
-    const pid_t pid = spawn(args);
-    int status = 0;
-    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
-
-// CPU time (user + system) of a process, in seconds.
-double cpuSeconds(pid_t pid) {
-    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray text = file.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    // Fields 14 and 15 of the line; 3 is the first after the command name.
-    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
 }
 
 // Context switches of every thread of this process: each one is a wakeup.
@@ -127,140 +78,6 @@ long wakeups() {
     return total;
 }
 
-// A private PulseAudio with one null sink named "bench", or the server already running.
-class SoundServer {
-public:
-    bool useRunning() {
-        const QDir proc(QStringLiteral("/proc"));
-        for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            bool number = false;
-            const pid_t pid = entry.toInt(&number);
-            QFile comm(proc.filePath(entry) + QStringLiteral("/comm"));
-            if (!number || !comm.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray name = comm.readAll().trimmed();
-            if (name == "pulseaudio" || name == "pipewire" || name == "pipewire-pulse")
-                running_.push_back(pid);
-        }
-        return run({"pactl", "info"});
-    }
-    bool start() {
-        if (!dir_.isValid())
-            return false;
-        const std::string root = dir_.path().toStdString();
-        QDir(dir_.path()).mkpath(QStringLiteral("pulse"));
-        setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
-        setenv("PULSE_RUNTIME_PATH", (root + "/pulse").c_str(), 1);
-        setenv("PULSE_SERVER", ("unix:" + root + "/native").c_str(), 1);
-        setenv("PULSE_CONFIG_PATH", (root + "/pulse").c_str(), 1);
-        setenv("PULSE_STATE_PATH", (root + "/pulse").c_str(), 1);
-        pid_ = spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                      "--use-pid-file=no", "--log-target=stderr", "--log-level=error", "-L",
-                      "module-native-protocol-unix auth-anonymous=1 socket=" + root + "/native",
-                      "-L", "module-null-sink sink_name=bench rate=48000 channels=2", "-L",
-                      "module-always-sink"});
-        for (int i = 0; i < 100 && pid_ > 0; ++i) {
-            if (run({"pactl", "info"})) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
-    }
-    void stop() {
-        stopProcess(pid_);
-        pid_ = -1;
-    }
-    // CPU time of the server's processes, in seconds.
-    double cpu() const {
-        double total = pid_ > 0 ? cpuSeconds(pid_) : 0;
-        for (pid_t pid : running_)
-            total += cpuSeconds(pid);
-        return total;
-    }
-    ~SoundServer() { stop(); }
-
-private:
-    QTemporaryDir dir_;
-    pid_t pid_ = -1;
-    std::vector<pid_t> running_;
-};
-
-// Records the sink's monitor; every read is stamped on the steady clock, so that a recorded
-// frame can be placed in time: frame k left the sink no later than arrival - (end - k) / rate.
-class MonitorRecorder {
-public:
-    bool start() {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return false;
-        // The recorder stands in for a sound card, which takes every sample on time: it
-        // runs at real-time priority where the system allows, so that the load does not
-        // hold it up (a late reader makes the server skip sink output).
-        std::vector<std::string> command{
-            "parec",          "-d",           "bench.monitor", "--raw",
-            "--format=s16le", "--rate=48000", "--channels=2",  "--latency-msec=2"};
-        if (run({"chrt", "-f", "10", "true"}))
-            command.insert(command.begin(), {"chrt", "-f", "10"});
-        pid_ = spawn(command, fds[1]);
-        close(fds[1]);
-        fd_ = fds[0];
-        reader_ = std::thread([this] { read(); });
-        return pid_ > 0;
-    }
-    void stop() {
-        stopProcess(pid_);
-        pid_ = -1;
-        if (reader_.joinable())
-            reader_.join();
-        if (fd_ >= 0)
-            close(fd_);
-        fd_ = -1;
-    }
-    ~MonitorRecorder() { stop(); }
-
-    // Steady-clock time of frame 0.
-    SteadyClock::time_point frameZero() const { return frameZero_; }
-    const std::vector<int16_t>& samples() const { return samples_; }
-    long frames() const { return static_cast<long>(samples_.size() / 2); }
-    long frameAt(SteadyClock::time_point t) const {
-        return std::lround(seconds(t - frameZero_) * kRate);
-    }
-    SteadyClock::time_point timeOf(long frame) const {
-        return frameZero_ + std::chrono::nanoseconds(static_cast<int64_t>(frame * 1e9 / kRate));
-    }
-
-private:
-    void read() {
-        std::vector<char> chunk(4096);
-        bool first = true;
-        std::vector<char> pending;
-        for (;;) {
-            const ssize_t n = ::read(fd_, chunk.data(), chunk.size());
-            if (n <= 0)
-                break;
-            const auto arrival = SteadyClock::now();
-            pending.insert(pending.end(), chunk.begin(), chunk.begin() + n);
-            const size_t whole = pending.size() / 2;
-            const size_t start = samples_.size();
-            samples_.resize(start + whole);
-            std::memcpy(samples_.data() + start, pending.data(), whole * 2);
-            pending.erase(pending.begin(), pending.begin() + static_cast<long>(whole * 2));
-            const long end = static_cast<long>(samples_.size() / 2);
-            const auto zero =
-                arrival - std::chrono::nanoseconds(static_cast<int64_t>(end * 1e9 / kRate));
-            if (first || zero < frameZero_)
-                frameZero_ = zero;
-            first = false;
-        }
-    }
-
-    pid_t pid_ = -1;
-    int fd_ = -1;
-    std::thread reader_;
-    std::vector<int16_t> samples_;
-    SteadyClock::time_point frameZero_;
-};
 
 // Two busy loops, one per core. They are threads of this process, so that they end with it
 // whatever happens.
@@ -503,14 +320,14 @@ int main(int argc, char** argv) {
 
     // Idle: the output had a few seconds to notice that nothing sounds, then 10 s are counted.
     idle(5000);
-    const double programBefore = cpuSeconds(getpid()), serverBefore = server.cpu();
+    const double programBefore = bench::cpuSeconds(getpid()), serverBefore = server.cpu();
     const long wakeupsBefore = wakeups();
     const auto idleStart = SteadyClock::now();
     idle(10000);
     const double idleSeconds = seconds(SteadyClock::now() - idleStart);
     // The bench's own timer wakes the main thread once.
     const long idleWakeups = std::max(0L, wakeups() - wakeupsBefore - 1);
-    const double programCpu = (cpuSeconds(getpid()) - programBefore) / idleSeconds * 100;
+    const double programCpu = (bench::cpuSeconds(getpid()) - programBefore) / idleSeconds * 100;
     const double serverCpu = (server.cpu() - serverBefore) / idleSeconds * 100;
 
     // The first note after the idle time.

@@ -43,13 +43,13 @@ struct WindowFixture {
     MersenneRandom random{20240107};
     FixedClock clock;
     QtTimers timers;
-    CountingClick click;
+    CountingClick tapClick;
     std::unique_ptr<TRhytm7> window;
 
     WindowFixture() {
         window = std::make_unique<TRhytm7>(boxes, player, random, clock, store);
         boxes.attach(window.get(), window->ScoreRecord);
-        window->enableTapping(timers, click);
+        window->enableTapping(timers, tapClick);
     }
 
     const RhythmState& state() const { return window->state(); }

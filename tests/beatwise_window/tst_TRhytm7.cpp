@@ -5,6 +5,9 @@
 #include "BuiltinSynth.h"
 #include "HelpWindow.h"
 #include "LayoutChecks.h"
+#include "TapGrid.h"
+#include "TapPerformance.h"
+#include "TapStrip.h"
 #include "ProgramLanguage.h"
 #include "RhythmCatalogue.h"
 #include "StepSpinEdit.h"
@@ -128,6 +131,61 @@ private slots:
         QVERIFY(darkPixels(row, w.ShowRes->cellRect(0).adjusted(2, 2, -2, -2)) > 40);
         QVERIFY(darkPixels(row, w.ShowRes->cellRect(9).adjusted(2, 2, -2, -2)) > 40);
         QCOMPARE(darkPixels(row, w.ShowRes->cellRect(4).adjusted(2, 2, -2, -2)), 0);
+    }
+
+    // "Tap the Rhythm" by its key: the count-in sounds, the space bar taps wherever the focus
+    // is, each tap clicks, the row fills and, after the check, the strip shows every tap in time.
+    void spaceBarTapsTheRhythm() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        QVERIFY(w.TapRhythm->isVisible());
+        QVERIFY(!w.TapRhythm->isEnabled()); // nothing to tap before the first question
+        f.boxes.confirmAnswers = {true};
+        f.click(w.StartButton);
+        QVERIFY(w.TapRhythm->isEnabled());
+        const std::array<int, 7> question = f.state().QuestionPatterns;
+
+        f.clock.ms = 1000;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(f.state().Tapping);
+        QCOMPARE(f.player.played.size(), 2);
+        QCOMPARE(f.player.played.last(), f.state().PlayParts[0] + f.state().PlayParts[1]);
+
+        const TapGrid grid = TapGrid::forQuestion(Meter::Simple, f.state().Speed);
+        const std::vector<double> taps = TapPerformance::writtenTaps(grid, question);
+        w.Repetir->setFocus(); // the space bar taps; it does not press the focused button
+        for (double t : taps) {
+            f.clock.ms = 1000 + std::lround(t);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        QCOMPARE(f.tapClick.clicks, int(taps.size()));
+        QCOMPARE(f.player.played.size(), 2); // "Stop/Repeat" was not pressed
+
+        f.clock.ms += 2000;
+        f.click(w.AnsDisplay);
+        QVERIFY(!f.state().Tapping);
+        QCOMPARE(w.Score->toPlainText(), QStringLiteral("100.00%"));
+        for (int beat = 0; beat < 7; ++beat)
+            QCOMPARE(w.ShowRes->cellText(2 + beat),
+                     *RhythmCatalogue::answerGlyph(Meter::Simple, question[std::size_t(beat)]));
+        QVERIFY(w.TapMarks->isVisible());
+        QCOMPARE(w.TapMarks->feedback().count(TapVerdict::InTime), int(taps.size()));
+        const QImage strip = w.TapMarks->grab().toImage();
+        int green = 0;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                green += strip.pixelColor(x, y).green() > 120 && strip.pixelColor(x, y).red() < 60;
+        QVERIFY2(green > 10 * int(taps.size()), qPrintable(QString::number(green)));
+
+        // Once the answer is checked the space bar taps no more.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(f.tapClick.clicks, int(taps.size()));
+
+        // The next question takes the strip away.
+        f.boxes.confirmAnswers = {true};
+        f.click(w.StartButton);
+        QVERIFY(!w.TapMarks->isVisible());
     }
 
     void aWholeQuestionFromNextQuestionToTheScore() {

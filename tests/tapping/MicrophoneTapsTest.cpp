@@ -1,0 +1,103 @@
+// The real microphone path once, through a private PulseAudio: a null sink's monitor is the
+// default input, a recording of the question's row clapped by the synthesizer is played into
+// the sink, and the running window writes the row from what its microphone heard.
+#include "MersenneRandom.h"
+#include "MicrophoneTaps.h"
+#include "PrivateSoundServer.h"
+#include "QtTimers.h"
+#include "ModalAnswerer.h"
+#include "RhythmTestDoubles.h"
+#include "ScoreStore.h"
+#include "SystemClock.h"
+#include "TGradBtn.h"
+#include "TRhytm7.h"
+#include "TapClick.h"
+#include "TapPerformance.h"
+#include "ClapListening.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+PrivateSoundServer* server = nullptr;
+
+struct CountingClick final : TapClick {
+    void sound() override { ++clicks; }
+    int clicks = 0;
+};
+
+} // namespace
+
+TEST(MicrophoneTaps, ClapsPlayedIntoTheDefaultInputAnswerInTheWindow) {
+    if (!server)
+        GTEST_SKIP() << "PulseAudio could not be started";
+    ASSERT_GE(server->addMicrophone(QStringLiteral("claps"), QStringLiteral("Clapping student")), 0);
+    ASSERT_TRUE(server->pactl({QStringLiteral("set-default-source"), QStringLiteral("claps")}));
+
+    QTemporaryDir folder;
+    scores::ScoreStore store(folder.filePath(QStringLiteral("scores")));
+    ScriptedBoxes boxes;
+    RecordingPlayer player;
+    MersenneRandom random(77);
+    SystemClock clock;
+    QtTimers timers;
+    CountingClick click;
+    TRhytm7 window(boxes, player, random, clock, store);
+    boxes.attach(&window, window.ScoreRecord);
+    window.enableTapping(timers, click);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    window.simpleLevels[5]->trigger(); // 8 patterns
+    boxes.confirmAnswers = {true};
+    QTest::mouseClick(window.StartButton, Qt::LeftButton);
+    const TapPerformance::Row question = window.state().QuestionPatterns;
+    const TapGrid grid = TapGrid::forQuestion(Meter::Simple, window.state().Speed);
+    std::mt19937_64 seed(3);
+    const Recording claps =
+        ClapListening::clappedRow(ClapListening::Sound::Synthesizer, grid, question, 0, seed);
+    if (claps.samples.empty())
+        GTEST_SKIP() << "the synthesizer cannot render";
+    const QString wav = folder.filePath(QStringLiteral("claps.wav"));
+    ASSERT_TRUE(ClapRecordings::writeWav(claps, wav));
+
+    QTest::mouseClick(window.TapRhythm, Qt::LeftButton);
+    ASSERT_TRUE(window.state().Tapping);
+    ASSERT_TRUE(server->startPlaying(wav));
+    QElapsedTimer waited;
+    waited.start();
+    while (window.state().Tapping && waited.elapsed() < 30000)
+        QTest::qWait(20);
+    ASSERT_FALSE(window.state().Tapping) << "the beats were never all decided";
+    EXPECT_FALSE(window.microphone()->isListening()) << "it listens only while the student taps";
+
+    TapPerformance::Row written{};
+    for (int beat = 0; beat < 7; ++beat) {
+        written[std::size_t(beat)] = -1;
+        for (int p = 0; p < RhythmCatalogue::kSimplePatterns; ++p)
+            if (window.state().ShowRes[std::size_t(2 + beat)] ==
+                *RhythmCatalogue::answerGlyph(Meter::Simple, p))
+                written[std::size_t(beat)] = p;
+    }
+    EXPECT_GE(TapPerformance::beatsRight(question, written), 6);
+    EXPECT_EQ(click.clicks, 0); // claps are heard, not clicked
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    const bool listing =
+        QCoreApplication::arguments().contains(QStringLiteral("--gtest_list_tests"));
+    std::unique_ptr<PrivateSoundServer> owner;
+    if (!listing) {
+        owner = std::make_unique<PrivateSoundServer>();
+        if (owner->start())
+            server = owner.get();
+    }
+    return RUN_ALL_TESTS();
+}
