@@ -299,4 +299,27 @@
         <translation>Puntuaciones</translation>
     </message>
 </context>
+<context>
+    <name>MicrophoneMenu</name>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
+        <translation>No hay ningún micrófono conectado, así que no se oye nada cantado. Todas las demás formas de responder funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
+        <translation>El micrófono «%1» no está conectado. Todas las demás formas de responder funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
+        <translation>No se puede abrir el micrófono «%1». Todas las demás formas de responder funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
+        <translation>El micrófono «%1» ya no está conectado. Todas las demás formas de responder funcionan como antes; elija otro micrófono para seguir escuchando.</translation>
+    </message>
+</context>
 </TS>
