@@ -30,16 +30,6 @@ MicrophoneTaps::~MicrophoneTaps() {
     capture_.reset();
 }
 
-bool MicrophoneTaps::start() {
-    if (capture_->isListening())
-        return true;
-    return capture_->listen(input_);
-}
-
-void MicrophoneTaps::stop() {
-    capture_->stop();
-}
-
 bool MicrophoneTaps::isListening() const {
     return capture_->isListening();
 }

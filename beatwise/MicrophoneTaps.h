@@ -11,22 +11,16 @@ namespace listening {
 class MicrophoneCapture;
 }
 
-// Claps and taps heard by the microphone while the student taps an answer. The capture and the
-// onset detector run on a worker thread; each clap is handed to the UI thread with how long ago
-// its sound began, so that it can be placed on the trainer's clock.
+// Claps and taps heard by the microphone. The capture and the onset detector run on a worker
+// thread; each clap is handed to the UI thread with how long ago its sound began, so that it can
+// be placed on the trainer's clock. Which input it listens to is the microphone menu's choice.
 class MicrophoneTaps final : public QObject {
     Q_OBJECT
 public:
     explicit MicrophoneTaps(QObject* parent = nullptr);
     ~MicrophoneTaps() override;
 
-    // The input listened to: its id or description; empty for the system's default input.
-    void setInput(const QString& input) { input_ = input; }
-    const QString& input() const { return input_; }
-    // Listens from now on; false when there is no input to listen to (taps then come from the
-    // keys alone).
-    bool start();
-    void stop();
+    listening::MicrophoneCapture& capture() { return *capture_; }
     bool isListening() const;
 
 signals:
@@ -36,7 +30,6 @@ signals:
 private:
     void deliver(double agoMs, qint64 stampNs);
 
-    QString input_;
     listening::ClapHearing hearing_;
     std::unique_ptr<listening::MicrophoneCapture> capture_;
 };

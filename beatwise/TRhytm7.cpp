@@ -2,6 +2,7 @@
 
 #include "BoundTimers.h"
 #include "MersenneRandom.h"
+#include "MicrophoneMenu.h"
 #include "MicrophoneTaps.h"
 #include "MidiGenPlayer.h"
 #include "MidiTapSource.h"
@@ -320,8 +321,18 @@ void TRhytm7::enableTapping(TimerFactory& timers, TapClick& click) {
         const double began = static_cast<double>(clock_->elapsedMs()) - agoMs;
         forward([this, began] { trainer_->tapHeard(began); });
     });
+    Microphone = Tapping->addMenu(tr("Microphone"));
+    Microphone->setObjectName(QStringLiteral("Microphone"));
+    microphoneMenu_ = new MicrophoneMenu(microphone_->capture(), Microphone);
+    microphoneMenu_->onProblem(
+        [this](const QString& text) { forward([this, text] { dialogs().information(text); }); });
     qApp->installEventFilter(this);
     showState();
+}
+
+void TRhytm7::startListening() {
+    if (microphoneMenu_)
+        microphoneMenu_->listenAtStart();
 }
 
 void TRhytm7::tapFrom(midi::MidiInput* input) {
@@ -358,16 +369,6 @@ bool TRhytm7::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !press->isAutoRepeat())
         forward([this] { trainer_->tap(); });
     return true;
-}
-
-// The microphone listens while the student taps, and only then.
-void TRhytm7::followTapping() {
-    if (!microphone_)
-        return;
-    if (state().Tapping && !microphone_->isListening())
-        microphone_->start();
-    else if (!state().Tapping && microphone_->isListening())
-        microphone_->stop();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -420,7 +421,6 @@ void TRhytm7::showControls() {
     showControl(TapRhythm, s.TapRhythm);
     TapMarks->setFeedback(s.tapFeedback);
     TapMarks->setVisible(s.tapFeedback.shown);
-    followTapping();
 
     ShowRes->setCells(s.ShowRes);
     ShowRes->setWrongCells(s.wrongCells);

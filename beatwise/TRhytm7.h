@@ -17,6 +17,7 @@ class QTextEdit;
 class Random;
 class RhythmPlayer;
 class RhythmRow;
+class MicrophoneMenu;
 class MicrophoneTaps;
 class MidiTapSource;
 class StepSpinEdit;
@@ -68,9 +69,12 @@ public:
     void enableTapping(TimerFactory& timers, TapClick& click);
     // Taps also from a MIDI pad or keyboard on `input` (null: none); it must outlive the window.
     void tapFrom(midi::MidiInput* input);
-    // Taps also from claps the microphone hears while the student taps (made by
-    // enableTapping; null before).
+    // Listens to the system's default input from now on, unless the student has chosen another
+    // in Tapping > Microphone; claps it hears are taps.
+    void startListening();
+    // The microphone's claps (made by enableTapping; null before).
     MicrophoneTaps* microphone() const { return microphone_; }
+    MicrophoneMenu* microphoneMenu() const { return microphoneMenu_; }
 
     // Window events.
     void
@@ -123,6 +127,7 @@ public:
     QAction* AllNotesOff1 = nullptr;
     QMenu* Tapping = nullptr;
     QAction* TapRhythm1 = nullptr; // "Tap the Rhythm", Ctrl+T
+    QMenu* Microphone = nullptr;   // "None" and the system's sound inputs
     QMenu* HelpMenu = nullptr;
     QAction* HelpTopics2 = nullptr;
     QAction* About2 = nullptr;
@@ -158,7 +163,6 @@ private:
     void call(Handler handler);
     void patternClick(int pattern);
     void buildTapping();
-    void followTapping();
     void midiTapLost(const QString& port);
 
     std::unique_ptr<OwnParts> parts_;
@@ -169,5 +173,6 @@ private:
     std::unique_ptr<TimerFactory> tapTimers_;
     std::unique_ptr<MidiTapSource> midiTaps_;
     MicrophoneTaps* microphone_ = nullptr;
+    MicrophoneMenu* microphoneMenu_ = nullptr;
     Clock* clock_ = nullptr;
 };

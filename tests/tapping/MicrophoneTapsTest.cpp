@@ -52,6 +52,9 @@ TEST(MicrophoneTaps, ClapsPlayedIntoTheDefaultInputAnswerInTheWindow) {
     window.enableTapping(timers, click);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // The default input is listened to from the start.
+    window.startListening();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.microphone()->isListening(); }, 5000));
 
     window.simpleLevels[5]->trigger(); // 8 patterns
     boxes.confirmAnswers = {true};
@@ -74,7 +77,6 @@ TEST(MicrophoneTaps, ClapsPlayedIntoTheDefaultInputAnswerInTheWindow) {
     while (window.state().Tapping && waited.elapsed() < 30000)
         QTest::qWait(20);
     ASSERT_FALSE(window.state().Tapping) << "the beats were never all decided";
-    EXPECT_FALSE(window.microphone()->isListening()) << "it listens only while the student taps";
 
     TapPerformance::Row written{};
     for (int beat = 0; beat < 7; ++beat) {
