@@ -157,6 +157,9 @@ void RhythmTrainer::AnsDisplayClick() {
     if (tapping_)
         tapping_->finishForCheck();
     answerRow_.AnsDisplayClick();
+}
+
+void RhythmTrainer::showTapFeedback() {
     if (tapping_)
         tapping_->showFeedback();
 }

@@ -121,6 +121,9 @@ public:
     void tapHeard(double clockMs);
     // A new question or a reset: the taps of the old one are forgotten.
     void stopTapping();
+    // After a check: the strip shows the taps of a tapped answer against the question's rhythm,
+    // while the question row is shown.
+    void showTapFeedback();
 
     // --- Auto-advance ("Advance" > "AutoAdvance") ----------------------------------------------
     void On1Click() { progression_.On1Click(); }

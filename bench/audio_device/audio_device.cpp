@@ -15,10 +15,10 @@
 //
 // Prints readable lines, then one JSON line. It never fails on a time.
 #include "BenchSupport.h"
-#include "SoundBench.h"
 #include "BuiltinSynth.h"
 #include "MidiStream.h"
 #include "OutputPort.h"
+#include "SoundBench.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,7 +77,6 @@ long wakeups() {
     }
     return total;
 }
-
 
 // Two busy loops, one per core. They are threads of this process, so that they end with it
 // whatever happens.

@@ -11,8 +11,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 #include <cstring>
+#include <string>
 #include <sys/types.h>
 #include <thread>
 #include <unistd.h>
@@ -137,7 +137,8 @@ public:
         return std::lround(seconds(t - frameZero_) * kMonitorRate);
     }
     SteadyClock::time_point timeOf(long frame) const {
-        return frameZero_ + std::chrono::nanoseconds(static_cast<int64_t>(frame * 1e9 / kMonitorRate));
+        return frameZero_ +
+               std::chrono::nanoseconds(static_cast<int64_t>(frame * 1e9 / kMonitorRate));
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "ScoreStore.h"
 #include "ScriptedDialogs.h"
 #include "SoundBench.h"
+#include "StepSpinEdit.h"
 #include "SynthTapClick.h"
 #include "SystemClock.h"
 #include "TGradBtn.h"
@@ -73,7 +74,8 @@ SteadyClock::time_point pressSpace(QWidget* window) {
 std::vector<double> tapToClickMs(int taps, QString& why) {
     if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty() ||
         QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) {
-        why = QStringLiteral("pulseaudio and parec are needed (Debian: pulseaudio, pulseaudio-utils)");
+        why = QStringLiteral(
+            "pulseaudio and parec are needed (Debian: pulseaudio, pulseaudio-utils)");
         return {};
     }
     bench::SoundServer server;

@@ -2,6 +2,7 @@
 // puts them, and claps recorded through a noise floor and heard by the onset detector; and how
 // soon a tap's click sounds after its key press, through a private sound server. Prints
 // readable lines, then one JSON line. It never fails on a figure.
+#include "BenchSupport.h"
 #include "ClapListening.h"
 #include "ClapRecordings.h"
 #include "CommandLine.h"
@@ -9,7 +10,6 @@
 #include "TapGrid.h"
 #include "TapPerformance.h"
 #include "TapToClick.h"
-#include "BenchSupport.h"
 
 #include <QApplication>
 

@@ -5,9 +5,6 @@
 #include "BuiltinSynth.h"
 #include "HelpWindow.h"
 #include "LayoutChecks.h"
-#include "TapGrid.h"
-#include "TapPerformance.h"
-#include "TapStrip.h"
 #include "ProgramLanguage.h"
 #include "RhythmCatalogue.h"
 #include "StepSpinEdit.h"
@@ -16,6 +13,9 @@
 #include "TLumeButton1.h"
 #include "TRhyAboutBox.h"
 #include "TScoreRecord.h"
+#include "TapGrid.h"
+#include "TapPerformance.h"
+#include "TapStrip.h"
 
 #include <QActionGroup>
 #include <QLabel>

@@ -46,7 +46,8 @@ deb="${debs[0]}"
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "architecture"
 depends="$(dpkg-deb -f "$deb" Depends)"
 # Linked libraries (found by dpkg-shlibdeps) and what is loaded at run time.
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libfluidsynth3 librtmidi6 libstdc++6 \
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libaubio5 libfluidsynth3 \
+    librtmidi6 libstdc++6 \
     qt6-qpa-plugins fluid-soundfont-gm qt6-translations-l10n fonts-liberation fonts-dejavu-core; do
     grep -Fqx "$needed" <<<"$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')" ||
         fail "Depends lacks $needed: $depends"

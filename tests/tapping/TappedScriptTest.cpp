@@ -20,7 +20,7 @@ namespace {
 
 using Row = TapPerformance::Row;
 
-struct Run {
+struct ScriptResult {
     int status = -1;
     QString transcript;
     QString error;
@@ -46,18 +46,18 @@ struct Run {
 
 class ScriptRunner {
 public:
-    Run run(const QString& script) {
+    ScriptResult run(const QString& script) {
         const QString path = dir_.filePath(QStringLiteral("lesson.script"));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(script.toUtf8());
         file.close();
-        Run result;
+        ScriptResult result;
         QTextStream out(&result.transcript), err(&result.error);
-        result.status = runRhythmScriptCommand(
-            {QStringLiteral("--script"), path, QStringLiteral("--scores"),
-             dir_.filePath(QStringLiteral("scores"))},
-            out, err);
+        result.status =
+            runRhythmScriptCommand({QStringLiteral("--script"), path, QStringLiteral("--scores"),
+                                    dir_.filePath(QStringLiteral("scores"))},
+                                   out, err);
         out.flush();
         err.flush();
         return result;
@@ -104,7 +104,7 @@ QString lesson(const QString& level, int tempo, const QString& meter = QStringLi
 
 // The question the lesson draws: the same lesson, checked at once.
 Row questionOf(ScriptRunner& runner, const QString& start) {
-    const Run drawn = runner.run(start + QStringLiteral("button Check Answer\n"));
+    const ScriptResult drawn = runner.run(start + QStringLiteral("button Check Answer\n"));
     EXPECT_EQ(drawn.status, 0) << drawn.error.toStdString();
     return rowOf(drawn.last(QStringLiteral("question")));
 }
@@ -127,7 +127,7 @@ TEST(TappedScript, SteadyLagOrLeadIsWrittenRight) {
         const Row question = questionOf(runner, start);
         const TapGrid grid = TapGrid::forQuestion(Meter::Simple, tempo);
         const std::vector<double> taps = TapPerformance::performed(grid, question, 20, random, lag);
-        const Run run = runner.run(tappedAndChecked(start, tapLine(taps)));
+        const ScriptResult run = runner.run(tappedAndChecked(start, tapLine(taps)));
         ASSERT_EQ(run.status, 0) << run.error.toStdString();
         const QStringList tapped = run.tappedLines();
         ASSERT_EQ(tapped.size(), 7) << run.transcript.toStdString();
@@ -165,14 +165,13 @@ TEST(TappedScript, MissingExtraAndAbsentTapsSpoilOnlyTheirBeat) {
         });
         if (inBeat >= 2) {
             thinned = beat;
-            taps.erase(std::find_if(taps.begin(), taps.end(), [&](double t) {
-                           return t >= from && t < from + grid.beatMs;
-                       }) +
+            taps.erase(std::find_if(taps.begin(), taps.end(),
+                                    [&](double t) { return t >= from && t < from + grid.beatMs; }) +
                        1);
         }
     }
     ASSERT_GE(thinned, 0);
-    const Run run = runner.run(tappedAndChecked(start, tapLine(taps)));
+    const ScriptResult run = runner.run(tappedAndChecked(start, tapLine(taps)));
     ASSERT_EQ(run.status, 0) << run.error.toStdString();
     const Row written = rowOf(run.last(QStringLiteral("row")).remove(QLatin1Char('!')));
     for (int beat = 0; beat < 6; ++beat)
@@ -187,7 +186,7 @@ TEST(TappedScript, MissingExtraAndAbsentTapsSpoilOnlyTheirBeat) {
     std::vector<double> stray = TapPerformance::performed(grid, question, 15, random, 25);
     stray.push_back(grid.firstBeatMs + 3 * grid.beatMs + 0.375 * grid.beatMs);
     std::sort(stray.begin(), stray.end());
-    const Run strayRun = runner.run(tappedAndChecked(start, tapLine(stray)));
+    const ScriptResult strayRun = runner.run(tappedAndChecked(start, tapLine(stray)));
     const Row strayRow = rowOf(strayRun.last(QStringLiteral("row")).remove(QLatin1Char('!')));
     int right = 0;
     for (std::size_t beat = 0; beat < 7; ++beat)
@@ -200,14 +199,15 @@ TEST(TappedScript, MissingExtraAndAbsentTapsSpoilOnlyTheirBeat) {
 TEST(TappedScript, TapsCountOnlyWhileTapping) {
     ScriptRunner runner;
     const QString start = lesson(QStringLiteral("3"), 72);
-    const Run early = runner.run(start + QStringLiteral("tap 10 20 30\nwait 100\n"));
+    const ScriptResult early = runner.run(start + QStringLiteral("tap 10 20 30\nwait 100\n"));
     ASSERT_EQ(early.status, 0);
     EXPECT_TRUE(early.tappedLines().isEmpty());
     EXPECT_FALSE(early.transcript.contains(QStringLiteral("midi 153 37")));
 
-    const Run renewed = runner.run(start + QStringLiteral("button Tap the Rhythm\ntap 2000\n"
-                                                          "wait 500\nyes\nbutton Next Question\n"
-                                                          "wait 30000\n"));
+    const ScriptResult renewed =
+        runner.run(start + QStringLiteral("button Tap the Rhythm\ntap 2000\n"
+                                          "wait 500\nyes\nbutton Next Question\n"
+                                          "wait 30000\n"));
     ASSERT_EQ(renewed.status, 0) << renewed.error.toStdString();
     EXPECT_TRUE(renewed.tappedLines().isEmpty()) << renewed.transcript.toStdString();
 }
@@ -215,12 +215,13 @@ TEST(TappedScript, TapsCountOnlyWhileTapping) {
 // Before the first question there is nothing to tap; the lines' mistakes stop the script.
 TEST(TappedScript, MistakesInTapLinesStopTheScript) {
     ScriptRunner runner;
-    const Run noQuestion = runner.run(QStringLiteral("button Tap the Rhythm\n"));
+    const ScriptResult noQuestion = runner.run(QStringLiteral("button Tap the Rhythm\n"));
     EXPECT_EQ(noQuestion.status, 2);
-    EXPECT_TRUE(noQuestion.error.contains(QStringLiteral("disabled"))) << noQuestion.error.toStdString();
-    for (const char* line : {"tap", "tap 10 x", "tap -5", "tap 99999999999", "clap",
-                             "clap no-such-recording.wav"}) {
-        const Run wrong = runner.run(QString::fromLatin1(line) + QLatin1Char('\n'));
+    EXPECT_TRUE(noQuestion.error.contains(QStringLiteral("disabled")))
+        << noQuestion.error.toStdString();
+    for (const char* line :
+         {"tap", "tap 10 x", "tap -5", "tap 99999999999", "clap", "clap no-such-recording.wav"}) {
+        const ScriptResult wrong = runner.run(QString::fromLatin1(line) + QLatin1Char('\n'));
         EXPECT_EQ(wrong.status, 2) << line;
         EXPECT_TRUE(wrong.error.contains(QStringLiteral("line 1:"))) << wrong.error.toStdString();
     }
@@ -248,7 +249,8 @@ TEST(ClappedScript, RecordingsOfClapsAreWrittenRight) {
             ClapRecordings::addRoomNoise(recording, -50, random);
         const QString wav = runner.path(QStringLiteral("claps.wav"));
         ASSERT_TRUE(ClapRecordings::writeWav(recording, wav));
-        const Run run = runner.run(tappedAndChecked(start, QStringLiteral("clap %1\n").arg(wav)));
+        const ScriptResult run =
+            runner.run(tappedAndChecked(start, QStringLiteral("clap %1\n").arg(wav)));
         ASSERT_EQ(run.status, 0) << run.error.toStdString();
         const Row written = rowOf(run.last(QStringLiteral("row")).remove(QLatin1Char('!')));
         right += TapPerformance::beatsRight(question, written);
