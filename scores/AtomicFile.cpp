@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "ProcessRuns.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -16,7 +18,6 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
-#include <signal.h>
 #include <unistd.h>
 #endif
 
@@ -67,19 +68,6 @@ bool replaceFile(const QString& from, const QString& to, int& error) {
         return true;
     error = errno;
     return false;
-#endif
-}
-
-bool processRuns(qint64 pid) {
-#ifdef Q_OS_WIN
-    HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
-    if (!process)
-        return ::GetLastError() == ERROR_ACCESS_DENIED;
-    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-    ::CloseHandle(process);
-    return running;
-#else
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 #endif
 }
 

@@ -1,5 +1,7 @@
 #include "NewFolder.h"
 
+#include "ProcessRuns.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -7,29 +9,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
-#include <cerrno>
-#include <signal.h>
-#endif
-
 namespace scores {
 
 namespace {
-
-bool processRuns(qint64 pid) {
-#ifdef Q_OS_WIN
-    HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
-    if (!process)
-        return ::GetLastError() == ERROR_ACCESS_DENIED;
-    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-    ::CloseHandle(process);
-    return running;
-#else
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-#endif
-}
 
 // A maker that was killed before its work was complete leaves its temporary folder behind
 // (".<name>-<pid>-XXXXXX"). Such a folder is removed once its maker no longer runs; the age

@@ -4,6 +4,8 @@
 
 #include "RtfReader.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,11 +19,6 @@ const QString kNewTest = QStringLiteral(
 const QString kPerfectLine = QStringLiteral(
     " Beatwise Quiz 07/12/2026, 10:15:30 AM, Rhythm Patterns = Simple/3, Tempo = 72 , Rhythm "
     "Score = 100.00%,  Number of Questions = 2, Av. Hearings = 1.00");
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class QuizTest : public TrainerTest {
 protected:

@@ -5,6 +5,8 @@
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,19 +41,6 @@ Outcome qorResults(const QStringList& arguments) {
     result.out = QString::fromUtf8(program.readAllStandardOutput());
     result.err = QString::fromUtf8(program.readAllStandardError());
     return result;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 const QString kRhythmLine = QStringLiteral(

@@ -2,6 +2,8 @@
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
+#include "TestFiles.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -27,30 +29,6 @@ using scores::ScoreFileResult;
 using scores::ScoreStore;
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-// Runs `body` in a child process and returns its exit status (-1 if it did not exit normally).
-int inChildProcess(const std::function<int()>& body) {
-    std::fflush(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0)
-        ::_exit(body());
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 // What a child on a nearly full disk does: files cannot grow beyond `bytes`.
 void limitFileSize(rlim_t bytes) {

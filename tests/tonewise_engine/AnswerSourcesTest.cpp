@@ -5,6 +5,7 @@
 #include "MidiKeyboardSource.h"
 #include "PitchAnswers.h"
 #include "PitchTrainerHarness.h"
+#include "PlayedMidiInput.h"
 
 #include "Failure.h"
 
@@ -47,31 +48,8 @@ TEST_F(AnswerSources, AKeyTheStudentCouldNotClickAnswersNothing) {
     EXPECT_EQ(state().CorrectCount, 1);
 }
 
-// A MIDI input that tests play into.
-class TestKeyboard final : public midi::MidiInput {
-public:
-    QStringList available{QStringLiteral("Midi Through"), QStringLiteral("Piano")};
-    QString current;
-    QStringList ports() const override { return available; }
-    bool open(const QString& port, QString* error) override {
-        if (!available.contains(port)) {
-            *error = QStringLiteral("The MIDI input \"%1\" is not connected.").arg(port);
-            return false;
-        }
-        current = port;
-        return true;
-    }
-    void close() override { current.clear(); }
-    QString openPort() const override { return current; }
-    void play(int status, int note, int velocity) {
-        const char bytes[] = {char(status), char(note), char(velocity)};
-        deliver(QByteArray(bytes, 3));
-    }
-    void unplug() { portLost(current); }
-};
-
 TEST_F(AnswerSources, AMidiKeyboardFeedsTheSameSink) {
-    TestKeyboard input;
+    PlayedMidiInput input({QStringLiteral("Midi Through"), QStringLiteral("Piano")});
     MidiKeyboardSource source(input, answers);
     std::vector<std::pair<QString, bool>> touches;
     source.onTouch([&touches](const KeyboardTouch& t) { touches.push_back({t.key, t.pressed}); });

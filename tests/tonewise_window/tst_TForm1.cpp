@@ -9,6 +9,7 @@
 #include "MidiOut.h"
 #include "ModalAnswerer.h"
 #include "MusicKeys.h"
+#include "PlayedMidiInput.h"
 #include "ProgramLanguage.h"
 #include "RecordingMidiPlatform.h"
 #include "ScaleLevels.h"
@@ -90,39 +91,6 @@ struct ToneWindow {
         for (const auto& m : platform.sent)
             n += m.status == 0x90 && m.data1 == note ? 1 : 0;
         return n;
-    }
-};
-
-// A MIDI keyboard on a system port, played by the test.
-class KeyboardOnAPort final : public midi::MidiInput {
-public:
-    QStringList available{QStringLiteral("Midi Through:Midi Through Port-0 14:0"),
-                          QStringLiteral("Digital Piano:Digital Piano MIDI 1 20:0")};
-    QString current;
-
-    QStringList ports() const override { return available; }
-    bool open(const QString& port, QString* error) override {
-        if (!available.contains(port)) {
-            *error = QStringLiteral("not connected");
-            return false;
-        }
-        current = port;
-        return true;
-    }
-    void close() override { current.clear(); }
-    QString openPort() const override { return current; }
-
-    // Bytes arrive only from the open port.
-    void play(int status, int note, int velocity) {
-        const char bytes[] = {char(status), char(note), char(velocity)};
-        if (!current.isEmpty())
-            deliver(QByteArray(bytes, 3));
-    }
-    void unplug() {
-        const QString port = current;
-        available.removeAll(port);
-        close();
-        portLost(port);
     }
 };
 
@@ -563,7 +531,8 @@ void TestTForm1::midiKeyboardAnswers() {
     // Two windows with the same draws: one answered by mouse, one from a MIDI keyboard.
     ToneWindow clicked;
     ToneWindow played;
-    KeyboardOnAPort keyboard;
+    PlayedMidiInput keyboard({QStringLiteral("Midi Through:Midi Through Port-0 14:0"),
+                              QStringLiteral("Digital Piano:Digital Piano MIDI 1 20:0")});
     played.window->listenTo(&keyboard);
     QCOMPARE(keyboard.openPort(), QStringLiteral("Digital Piano:Digital Piano MIDI 1 20:0"));
     QVERIFY(clicked.showAsStarted());
