@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
-        <translation>Das Mikrofon „%1“ ist nicht mehr angeschlossen. Alle anderen Arten zu antworten funktionieren wie bisher; wählen Sie ein anderes Mikrofon, um weiter zu hören.</translation>
+        <translation>Das Mikrofon „%1“ ist nicht mehr angeschlossen. Alle anderen Arten zu antworten funktionieren wie bisher; wähle ein anderes Mikrofon, um weiter zuzuhören.</translation>
     </message>
 </context>
 </TS>

@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
-        <translation>El micrófono «%1» ya no está conectado. Todas las demás formas de responder funcionan como antes; elija otro micrófono para seguir escuchando.</translation>
+        <translation>El micrófono «%1» ya no está conectado. Todas las demás formas de responder funcionan como antes; elige otro micrófono para seguir escuchando.</translation>
     </message>
 </context>
 </TS>

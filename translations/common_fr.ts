@@ -307,19 +307,19 @@
     </message>
     <message>
         <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
-        <translation>Aucun microphone n'est branché : rien de ce qui est chanté n'est entendu. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
+        <translation>Aucun microphone n’est branché : rien de ce qui est chanté n’est entendu. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
     </message>
     <message>
         <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
-        <translation>Le microphone « %1 » n'est pas branché. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
+        <translation>Le microphone « %1 » n’est pas branché. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
     </message>
     <message>
         <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
-        <translation>Le microphone « %1 » ne peut pas être ouvert. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
+        <translation>Le microphone « %1 » ne peut pas être ouvert. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
     </message>
     <message>
         <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
-        <translation>Le microphone « %1 » n'est plus branché. Toutes les autres façons de répondre fonctionnent comme avant ; choisissez un autre microphone pour continuer l'écoute.</translation>
+        <translation>Le microphone « %1 » n’est plus branché. Toutes les autres façons de répondre fonctionnent comme avant ; choisissez un autre microphone pour continuer l’écoute.</translation>
     </message>
 </context>
 </TS>

@@ -311,15 +311,15 @@
     </message>
     <message>
         <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
-        <translation>O microfone &quot;%1&quot; não está conectado. Todas as outras formas de responder funcionam como antes.</translation>
+        <translation>O microfone “%1” não está conectado. Todas as outras formas de responder funcionam como antes.</translation>
     </message>
     <message>
         <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
-        <translation>O microfone &quot;%1&quot; não pode ser aberto. Todas as outras formas de responder funcionam como antes.</translation>
+        <translation>O microfone “%1” não pode ser aberto. Todas as outras formas de responder funcionam como antes.</translation>
     </message>
     <message>
         <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
-        <translation>O microfone &quot;%1&quot; não está mais conectado. Todas as outras formas de responder funcionam como antes; escolha outro microfone para continuar ouvindo.</translation>
+        <translation>O microfone “%1” não está mais conectado. Todas as outras formas de responder funcionam como antes; escolha outro microfone para continuar ouvindo.</translation>
     </message>
 </context>
 </TS>
