@@ -2,61 +2,31 @@
 // the onset detector hears, each reported with when it was heard.
 #include "ClapHearing.h"
 #include "ClapRecordings.h"
-#include "MidiInput.h"
 #include "MidiTapSource.h"
+#include "PlayedMidiInput.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-class FakeMidiInput final : public midi::MidiInput {
-public:
-    QStringList ports() const override { return available; }
-    bool open(const QString& port, QString*) override {
-        opened = port;
-        return true;
-    }
-    void close() override { opened.clear(); }
-    QString openPort() const override { return opened; }
-
-    void send(std::initializer_list<int> bytes) {
-        QByteArray message;
-        for (int b : bytes)
-            message.append(static_cast<char>(b));
-        deliver(message);
-    }
-    void unplug() {
-        const QString port = opened;
-        opened.clear();
-        portLost(port);
-    }
-
-    QStringList available;
-    QString opened;
-};
-
-} // namespace
 
 // A note struck on any channel taps; a note-on without velocity (a release), a note-off, a
 // controller or a broken message does not.
 TEST(MidiTapSource, EveryNoteStruckIsATap) {
-    FakeMidiInput input;
+    PlayedMidiInput input({QStringLiteral("Drum Pad")});
     int taps = 0;
     MidiTapSource source(input, [&taps] { ++taps; });
-    input.send({0x90, 60, 100});
-    input.send({0x99, 38, 1});
-    input.send({0x90, 60, 0});
-    input.send({0x80, 60, 64});
-    input.send({0xB0, 64, 127});
-    input.send({0x90, 60});
+    source.openPreferred();
+    input.play(0x90, 60, 100);
+    input.play(0x99, 38, 1);
+    input.play(0x90, 60, 0);
+    input.play(0x80, 60, 64);
+    input.play(0xB0, 64, 127);
     EXPECT_EQ(taps, 2);
+    EXPECT_FALSE(MidiTapSource::strikesNote(QByteArray("\x90\x3c", 2)));
 }
 
 // It listens on the first port that is not the system's loop-back, and is told when the pad
 // goes away; once it is gone, the input no longer reaches it.
 TEST(MidiTapSource, ListensOnThePreferredPortUntilItGoes) {
-    FakeMidiInput input;
-    input.available = {QStringLiteral("Midi Through Port-0"), QStringLiteral("Drum Pad")};
+    PlayedMidiInput input({QStringLiteral("Midi Through Port-0"), QStringLiteral("Drum Pad")});
     QString lost;
     int taps = 0;
     {
@@ -67,7 +37,9 @@ TEST(MidiTapSource, ListensOnThePreferredPortUntilItGoes) {
         input.unplug();
         EXPECT_EQ(lost, QStringLiteral("Drum Pad"));
     }
-    input.send({0x90, 60, 100});
+    input.available << QStringLiteral("Drum Pad");
+    input.open(QStringLiteral("Drum Pad"), nullptr);
+    input.play(0x90, 60, 100);
     EXPECT_EQ(taps, 0);
 }
 
