@@ -103,6 +103,12 @@ void RhythmTapping::showFeedback() {
     if (!transcriber_ || transcriber_->taps().empty() || !state.DisplayAnsVisible)
         return;
     feedback.marks = transcriber_->marksAgainst(state.QuestionPatterns);
+    // Taps during the count-in are the student tapping along (or the microphone hearing the
+    // count-in itself), not a part of the answer.
+    const double answerStartMs = transcriber_->grid().firstBeatMs - transcriber_->grid().beatMs / 2;
+    std::erase_if(feedback.marks, [answerStartMs](const TapMark& mark) {
+        return mark.verdict == TapVerdict::Extra && mark.tapMs < answerStartMs;
+    });
     feedback.firstBeatMs = transcriber_->grid().firstBeatMs;
     feedback.beatMs = transcriber_->grid().beatMs;
     feedback.shown = true;

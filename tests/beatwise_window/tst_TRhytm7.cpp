@@ -171,6 +171,7 @@ private slots:
                      *RhythmCatalogue::answerGlyph(Meter::Simple, question[std::size_t(beat)]));
         QVERIFY(w.TapMarks->isVisible());
         QCOMPARE(w.TapMarks->feedback().count(TapVerdict::InTime), int(taps.size()));
+        savePicture(&w, QStringLiteral("tapped-answer"));
         const QImage strip = w.TapMarks->grab().toImage();
         int green = 0;
         for (int y = 0; y < strip.height(); ++y)
