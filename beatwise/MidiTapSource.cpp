@@ -1,5 +1,6 @@
 #include "MidiTapSource.h"
 
+#include "Failure.h"
 #include "MidiInput.h"
 
 MidiTapSource::MidiTapSource(midi::MidiInput& input, std::function<void()> tapped)
@@ -26,6 +27,24 @@ void MidiTapSource::openPreferred() {
     QString ignored;
     if (!port.isEmpty())
         input_.open(port, &ignored);
+}
+
+QStringList MidiTapSource::ports() const {
+    return input_.ports();
+}
+
+QString MidiTapSource::openPort() const {
+    return input_.openPort();
+}
+
+void MidiTapSource::open(const QString& port) {
+    QString error;
+    if (!input_.open(port, &error))
+        throw Failure(error);
+}
+
+void MidiTapSource::close() {
+    input_.close();
 }
 
 bool MidiTapSource::strikesNote(const QByteArray& message) {

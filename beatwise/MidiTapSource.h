@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -22,6 +23,11 @@ public:
     // Listens to the preferred port when none is open yet; a pad that cannot be opened now is
     // simply not heard.
     void openPreferred();
+    QStringList ports() const;
+    QString openPort() const;
+    // Listens to `port` instead; a port that cannot be opened throws a Failure saying why.
+    void open(const QString& port);
+    void close();
 
     // Whether `message` strikes a note: a note-on of any channel with a velocity above 0.
     static bool strikesNote(const QByteArray& message);

@@ -23,6 +23,7 @@
 #include "Tempo.h"
 #include "WindowParts.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -345,6 +346,42 @@ void TRhytm7::tapFrom(midi::MidiInput* input) {
     });
     midiTaps_->onLost([this](const QString& port) { midiTapLost(port); });
     midiTaps_->openPreferred();
+    if (!Inputs1)
+        buildInputsMenu();
+    fillInputsMenu();
+}
+
+// A MIDI pad or keyboard: "Midi > Inputs" lists the ports, as the pitch trainer's menu does.
+void TRhytm7::buildInputsMenu() {
+    Inputs1 = new QMenu(tr("Inputs"), Midi);
+    Inputs1->setObjectName(QStringLiteral("Inputs1"));
+    Inputs1->menuAction()->setObjectName(QStringLiteral("Inputs1"));
+    Midi->insertMenu(Midi->actions().value(0), Inputs1);
+    connect(Inputs1, &QMenu::aboutToShow, this, &TRhytm7::fillInputsMenu);
+}
+
+void TRhytm7::fillInputsMenu() {
+    Inputs1->clear();
+    auto* group = new QActionGroup(Inputs1);
+    const QString current = midiTaps_ ? midiTaps_->openPort() : QString();
+    const auto add = [&](const QString& caption, const QString& port) {
+        QAction* action = Inputs1->addAction(caption);
+        action->setCheckable(true);
+        action->setChecked(port == current);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, port] {
+            if (!midiTaps_)
+                return;
+            if (port.isEmpty())
+                midiTaps_->close();
+            else
+                forward([this, port] { midiTaps_->open(port); });
+        });
+    };
+    add(tr("None"), QString());
+    if (midiTaps_)
+        for (const QString& port : midiTaps_->ports())
+            add(port, port);
 }
 
 void TRhytm7::midiTapLost(const QString& port) {

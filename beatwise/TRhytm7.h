@@ -128,6 +128,7 @@ public:
     QMenu* Tapping = nullptr;
     QAction* TapRhythm1 = nullptr; // "Tap the Rhythm", Ctrl+T
     QMenu* Microphone = nullptr;   // "None" and the system's sound inputs
+    QMenu* Inputs1 = nullptr;      // Midi > "Inputs": "None" and the MIDI input ports
     QMenu* HelpMenu = nullptr;
     QAction* HelpTopics2 = nullptr;
     QAction* About2 = nullptr;
@@ -164,6 +165,8 @@ private:
     void patternClick(int pattern);
     void buildTapping();
     void midiTapLost(const QString& port);
+    void buildInputsMenu();
+    void fillInputsMenu();
 
     std::unique_ptr<OwnParts> parts_;
     std::unique_ptr<RhythmTrainer> trainer_;

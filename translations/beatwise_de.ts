@@ -267,6 +267,14 @@ Notensatz: Bravura, SIL Open Font License</translation>
         <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone.</source>
         <translation>Der MIDI-Eingang „%1“ ist nicht mehr verbunden: Die Schläge kommen jetzt von der Leertaste und vom Mikrofon.</translation>
     </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Eingänge</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
 </context>
 <context>
     <name>TapStrip</name>

@@ -267,6 +267,14 @@ Notación musical: Bravura, SIL Open Font License</translation>
         <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone.</source>
         <translation>La entrada MIDI «%1» ya no está conectada: los golpes llegan de la barra espaciadora y del micrófono.</translation>
     </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
 </context>
 <context>
     <name>TapStrip</name>

@@ -267,6 +267,14 @@ Notation musicale&#xa0;: Bravura, SIL Open Font License</translation>
         <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone.</source>
         <translation>L’entrée MIDI «&#xa0;%1&#xa0;» n’est plus connectée&#xa0;: les frappes viennent de la barre d’espace et du microphone.</translation>
     </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
 </context>
 <context>
     <name>TapStrip</name>

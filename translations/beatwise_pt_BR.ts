@@ -267,6 +267,14 @@ Notação musical: Bravura, SIL Open Font License</translation>
         <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone.</source>
         <translation>A entrada MIDI “%1” não está mais conectada: as batidas vêm da barra de espaço e do microfone.</translation>
     </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
 </context>
 <context>
     <name>TapStrip</name>

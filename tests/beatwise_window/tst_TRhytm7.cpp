@@ -5,6 +5,7 @@
 #include "BuiltinSynth.h"
 #include "HelpWindow.h"
 #include "LayoutChecks.h"
+#include "PlayedMidiInput.h"
 #include "ProgramLanguage.h"
 #include "RhythmCatalogue.h"
 #include "StepSpinEdit.h"
@@ -187,6 +188,39 @@ private slots:
         f.boxes.confirmAnswers = {true};
         f.click(w.StartButton);
         QVERIFY(!w.TapMarks->isVisible());
+    }
+
+    // A MIDI pad taps as the space bar does; Midi > Inputs lists "None" and the ports, and a
+    // port chosen there is listened to.
+    void midiPadTapsAndItsInputIsChosen() {
+        PlayedMidiInput pads({QStringLiteral("Midi Through Port-0"), QStringLiteral("Pad A"),
+                              QStringLiteral("Pad B")});
+        WindowFixture f; // made after the pads, gone before them
+        TRhytm7& w = *f.window;
+        w.tapFrom(&pads);
+        QVERIFY(f.showAsStarted());
+        QCOMPARE(pads.openPort(), QStringLiteral("Pad A"));
+        emit w.Inputs1->aboutToShow();
+        QStringList captions;
+        for (QAction* item : w.Inputs1->actions())
+            captions << item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
+        QCOMPARE(captions,
+                 (QStringList{QStringLiteral("None"), QStringLiteral("Midi Through Port-0"),
+                              QStringLiteral("Pad A*"), QStringLiteral("Pad B")}));
+        w.Inputs1->actions()[3]->trigger();
+        QCOMPARE(pads.openPort(), QStringLiteral("Pad B"));
+
+        f.boxes.confirmAnswers = {true};
+        f.click(w.StartButton);
+        pads.play(0x99, 38, 100); // not yet tapping
+        f.click(w.TapRhythm);
+        f.clock.ms = 1650;
+        pads.play(0x99, 38, 100);
+        pads.play(0x89, 38, 0);
+        QCOMPARE(f.tapClick.clicks, 1);
+
+        w.Inputs1->actions()[0]->trigger(); // "None"
+        QVERIFY(pads.openPort().isEmpty());
     }
 
     void aWholeQuestionFromNextQuestionToTheScore() {

@@ -194,6 +194,23 @@ TEST(TappedScript, MissingExtraAndAbsentTapsSpoilOnlyTheirBeat) {
     EXPECT_GE(right, 6) << strayRun.transcript.toStdString();
 }
 
+// Taps along with the count-in are no part of the answer: the row and the strip leave them out.
+TEST(TappedScript, TapsAlongWithTheCountInAreLeftOut) {
+    ScriptRunner runner;
+    const QString start = lesson(QStringLiteral("6"), 60);
+    const Row question = questionOf(runner, start);
+    const TapGrid grid = TapGrid::forQuestion(Meter::Simple, 60);
+    std::mt19937_64 random(13);
+    std::vector<double> taps = TapPerformance::performed(grid, question, 15, random);
+    for (double countIn : {0.0, grid.beatMs / 2, grid.beatMs})
+        taps.insert(taps.begin(), countIn);
+    const ScriptResult run = runner.run(tappedAndChecked(start, tapLine(taps)));
+    ASSERT_EQ(run.status, 0) << run.error.toStdString();
+    EXPECT_EQ(run.last(QStringLiteral("row")), letters(question));
+    const QString marks = run.last(QStringLiteral("taps"));
+    EXPECT_TRUE(marks.contains(QStringLiteral("extra 0 missed 0"))) << marks.toStdString();
+}
+
 // Taps before "Tap the Rhythm", or for an old question, count for nothing; a new question ends
 // the tapping and its strip.
 TEST(TappedScript, TapsCountOnlyWhileTapping) {
