@@ -388,7 +388,7 @@ void TRhytm7::midiTapLost(const QString& port) {
     forward([this, port] {
         dialogs().information(
             tr("The MIDI input \"%1\" is no longer connected: taps come from the space bar "
-               "and the microphone.")
+               "and the microphone. Choose Midi > Inputs to use another one.")
                 .arg(port));
     });
 }

@@ -264,8 +264,8 @@ Notensatz: Bravura, SIL Open Font License</translation>
         <translation>Mikrofon</translation>
     </message>
     <message>
-        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone.</source>
-        <translation>Der MIDI-Eingang „%1“ ist nicht mehr verbunden: Die Schläge kommen jetzt von der Leertaste und vom Mikrofon.</translation>
+        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>Der MIDI-Eingang „%1“ ist nicht mehr verbunden: Die Schläge kommen jetzt von der Leertaste und vom Mikrofon. Wähle Midi &gt; Eingänge, um einen anderen zu verwenden.</translation>
     </message>
     <message>
         <source>Inputs</source>

@@ -264,8 +264,8 @@ Notación musical: Bravura, SIL Open Font License</translation>
         <translation>Micrófono</translation>
     </message>
     <message>
-        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone.</source>
-        <translation>La entrada MIDI «%1» ya no está conectada: los golpes llegan de la barra espaciadora y del micrófono.</translation>
+        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>La entrada MIDI «%1» ya no está conectada: los golpes llegan de la barra espaciadora y del micrófono. Elige Midi &gt; Entradas para usar otra.</translation>
     </message>
     <message>
         <source>Inputs</source>

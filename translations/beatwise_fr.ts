@@ -264,8 +264,8 @@ Notation musicale&#xa0;: Bravura, SIL Open Font License</translation>
         <translation>Microphone</translation>
     </message>
     <message>
-        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone.</source>
-        <translation>L’entrée MIDI «&#xa0;%1&#xa0;» n’est plus connectée&#xa0;: les frappes viennent de la barre d’espace et du microphone.</translation>
+        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>L’entrée MIDI «&#xa0;%1&#xa0;» n’est plus connectée&#xa0;: les frappes viennent de la barre d’espace et du microphone. Choisissez Midi &gt; Entrées pour en utiliser une autre.</translation>
     </message>
     <message>
         <source>Inputs</source>

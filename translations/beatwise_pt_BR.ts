@@ -264,8 +264,8 @@ Notação musical: Bravura, SIL Open Font License</translation>
         <translation>Microfone</translation>
     </message>
     <message>
-        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone.</source>
-        <translation>A entrada MIDI “%1” não está mais conectada: as batidas vêm da barra de espaço e do microfone.</translation>
+        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>A entrada MIDI “%1” não está mais conectada: as batidas vêm da barra de espaço e do microfone. Escolha Midi &gt; Entradas para usar outra.</translation>
     </message>
     <message>
         <source>Inputs</source>
