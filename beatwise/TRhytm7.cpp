@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTextEdit>
+#include <QTimer>
 
 using namespace windowparts;
 
@@ -322,11 +323,8 @@ void TRhytm7::enableTapping(TimerFactory& timers, TapClick& click) {
         const double began = static_cast<double>(clock_->elapsedMs()) - agoMs;
         forward([this, began] { trainer_->tapHeard(began); });
     });
-    Microphone = Tapping->addMenu(tr("Microphone"));
-    Microphone->setObjectName(QStringLiteral("Microphone"));
-    microphoneMenu_ = new MicrophoneMenu(microphone_->capture(), Microphone);
-    microphoneMenu_->onProblem(
-        [this](const QString& text) { forward([this, text] { dialogs().information(text); }); });
+    buildInputsMenu();
+    buildMicrophoneMenu();
     qApp->installEventFilter(this);
     showState();
 }
@@ -338,16 +336,16 @@ void TRhytm7::startListening() {
 
 void TRhytm7::tapFrom(midi::MidiInput* input) {
     midiTaps_.reset();
-    if (!input)
+    if (!input) {
+        fillInputsMenu();
         return;
+    }
     midiTaps_ = std::make_unique<MidiTapSource>(*input, [this] {
         if (!QApplication::activeModalWidget())
             forward([this] { trainer_->tap(); });
     });
     midiTaps_->onLost([this](const QString& port) { midiTapLost(port); });
     midiTaps_->openPreferred();
-    if (!Inputs1)
-        buildInputsMenu();
     fillInputsMenu();
 }
 
@@ -358,6 +356,21 @@ void TRhytm7::buildInputsMenu() {
     Inputs1->menuAction()->setObjectName(QStringLiteral("Inputs1"));
     Midi->insertMenu(Midi->actions().value(0), Inputs1);
     connect(Inputs1, &QMenu::aboutToShow, this, &TRhytm7::fillInputsMenu);
+    fillInputsMenu();
+}
+
+// The microphone that hears claps: "Midi > Microphone", after "Inputs", as in the pitch trainer.
+void TRhytm7::buildMicrophoneMenu() {
+    Microphone = new QMenu(tr("Microphone"), Midi);
+    Microphone->setObjectName(QStringLiteral("Microphone"));
+    Microphone->menuAction()->setObjectName(QStringLiteral("Microphone"));
+    Midi->insertMenu(Midi->actions().value(1), Microphone);
+    microphoneMenu_ = new MicrophoneMenu(microphone_->capture(), Microphone);
+    microphoneMenu_->onProblem([this](const QString& text) {
+        // Told after whatever handler noticed it, once the window is free again.
+        QTimer::singleShot(
+            0, this, [this, text] { forward([this, text] { dialogs().information(text); }); });
+    });
 }
 
 void TRhytm7::fillInputsMenu() {

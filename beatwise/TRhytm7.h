@@ -70,7 +70,7 @@ public:
     // Taps also from a MIDI pad or keyboard on `input` (null: none); it must outlive the window.
     void tapFrom(midi::MidiInput* input);
     // Listens to the system's default input from now on, unless the student has chosen another
-    // in Tapping > Microphone; claps it hears are taps.
+    // in Midi > Microphone; claps it hears are taps.
     void startListening();
     // The microphone's claps (made by enableTapping; null before).
     MicrophoneTaps* microphone() const { return microphone_; }
@@ -127,7 +127,7 @@ public:
     QAction* AllNotesOff1 = nullptr;
     QMenu* Tapping = nullptr;
     QAction* TapRhythm1 = nullptr; // "Tap the Rhythm", Ctrl+T
-    QMenu* Microphone = nullptr;   // "None" and the system's sound inputs
+    QMenu* Microphone = nullptr;   // Midi > "Microphone": "None" and the system's sound inputs
     QMenu* Inputs1 = nullptr;      // Midi > "Inputs": "None" and the MIDI input ports
     QMenu* HelpMenu = nullptr;
     QAction* HelpTopics2 = nullptr;
@@ -166,6 +166,7 @@ private:
     void buildTapping();
     void midiTapLost(const QString& port);
     void buildInputsMenu();
+    void buildMicrophoneMenu();
     void fillInputsMenu();
 
     std::unique_ptr<OwnParts> parts_;

@@ -63,14 +63,18 @@ void AnswerCheck::CheckAnswer() {
 void AnswerCheck::answeredRight() {
     PitchState& state = parts_.state;
     const bool pitches = state.practice == Practice::Pitches;
+    const bool singing = state.practice == Practice::Singing;
     ++state.CorrectCount;
     parts_.displays.setItems(QString::number(state.CorrectCount));
     UpdateScore();
     output_.noteOff(state.QuestionPitch);
+    if (singing)
+        output_.noteOff(state.ReferencePitch);
+    // Intervals and Singing play the note answered; Pitches only when asked to.
     if (!pitches || state.repeatLastNote == RepeatLastNote::LastNoteAgain)
         output_.noteOn(state.QuestionPitch);
     state.PreviousPitch = state.QuestionPitch;
-    if (pitches)
+    if (pitches || singing)
         state.DisplayName = ChooseDisplayName(state.naming, state.LetterName);
     else
         IntervalName();
@@ -81,7 +85,9 @@ void AnswerCheck::answeredRight() {
         state.NoteAccidental = AccidentalFor(state.SpelledIndex);
         state.KeyChanged = false;
     }
-    staff_.DrawNote();
+    // A sung note is on the staff already.
+    if (!singing)
+        staff_.DrawNote();
     cycle_.armTick();
 }
 
@@ -90,7 +96,10 @@ void AnswerCheck::answeredWrong() {
     PitchState& state = parts_.state;
     output_.programChange(ErrorToneProgram);
     output_.noteOn(ErrorToneNote);
-    state.RepeatPending = true;
+    if (state.practice == Practice::Singing)
+        output_.noteOff(state.ReferencePitch);
+    else // the question is asked again once the notes have sounded
+        state.RepeatPending = true;
     if (state.StepCount > 8)
         state.AlteredNoteShown = true;
     parts_.displays.setAnsShow(state.practice == Practice::Pitches ? tr("Please play second note.")

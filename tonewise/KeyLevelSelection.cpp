@@ -86,6 +86,8 @@ void KeyLevelSelection::applyLevel(int levelIndex) {
         output_.noteOff(state.QuestionPitch);
     if (state.practice == Practice::Pitches)
         parts_.trainer.RepeatNotesClick();
+    if (state.practice == Practice::Singing)
+        parts_.trainer.RestartAfterChange();
     if (state.practice == Practice::Intervals) {
         showIntervalKeysOfLevel(level);
         parts_.trainer.RestartAfterChange();

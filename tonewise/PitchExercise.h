@@ -13,7 +13,7 @@
 namespace tonewise {
 
 // The options the menus' radio groups choose.
-enum class Practice { Pitches, Intervals };            // "Practice Intervals?"
+enum class Practice { Pitches, Intervals, Singing };   // "Practice Intervals?"
 enum class OctaveChoice { TrebleClef, EightvaLower };  // "Octave?"
 enum class RepeatLastNote { DontPlay, LastNoteAgain }; // "Repeat Last Note? "
 enum class Sustain { On, Off };                        // "Midi" > "Sustain"
@@ -34,6 +34,7 @@ struct PitchExercise {
     std::uint8_t QuestionPitch = 0;
     std::uint8_t PreviousPitch = 0;
     std::uint8_t AnswerPitch = 0;
+    std::uint8_t ReferencePitch = 0; // the tonic sounded before a note to be sung
     std::int8_t QuestionInterval = 0;
     QString LetterName;
     QString DisplayName;
@@ -71,6 +72,7 @@ struct PitchExercise {
     // -----------------------------------------------------------------------------------
     Practice practice = Practice::Pitches;
     OctaveChoice octave = OctaveChoice::TrebleClef;
+    bool exactOctave = false; // "Exact Octave": a sung note answers in its own octave
     bool noteNamesOn = false; // "Note Names On" (true) or "Note Names Off" (false) is marked
     NoteNaming naming = NoteNaming::Letters;
     Sustain sustain = Sustain::On;

@@ -161,6 +161,11 @@ PitchMenuItem advanceMenu() {
 }
 
 PitchMenuItem octaveMenu() {
+    // Whether a sung note answers in its own octave or in the question's.
+    PitchMenuItem exactOctave =
+        command("ExactOctave", QT_TRANSLATE_NOOP("PitchMenus", "Exact Octave"),
+                &PitchTrainer::ExactOctaveClick, [](const PitchState& s) { return s.exactOctave; });
+    exactOctave.separated = true;
     return submenu(
         "Claves1", fixed(QT_TRANSLATE_NOOP("PitchMenus", "Octave?")),
         {command("ClavedoSol", QT_TRANSLATE_NOOP("PitchMenus", "Treble Clef"),
@@ -168,7 +173,8 @@ PitchMenuItem octaveMenu() {
                  [](const PitchState& s) { return s.octave == OctaveChoice::TrebleClef; }),
          command("ClavedoF", QT_TRANSLATE_NOOP("PitchMenus", "8va Lower"),
                  &PitchTrainer::ClavedoFClick,
-                 [](const PitchState& s) { return s.octave == OctaveChoice::EightvaLower; })},
+                 [](const PitchState& s) { return s.octave == OctaveChoice::EightvaLower; }),
+         exactOctave},
         [](const PitchState& s) { return s.octaveMenuEnabled; });
 }
 
@@ -180,7 +186,9 @@ PitchMenuItem practiceMenu() {
                  [](const PitchState& s) { return s.practice == Practice::Pitches; }),
          command("Intervals", QT_TRANSLATE_NOOP("PitchMenus", "Intervals"),
                  &PitchTrainer::IntervalsClick,
-                 [](const PitchState& s) { return s.practice == Practice::Intervals; })},
+                 [](const PitchState& s) { return s.practice == Practice::Intervals; }),
+         command("Singing", QT_TRANSLATE_NOOP("PitchMenus", "Singing"), &PitchTrainer::SingingClick,
+                 [](const PitchState& s) { return s.practice == Practice::Singing; })},
         [](const PitchState& s) { return s.practiceMenu.enabled; });
 }
 

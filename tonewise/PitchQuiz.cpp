@@ -25,6 +25,19 @@ long roundHalfEven(double value) {
     return std::lrint(value);
 }
 
+// The practice as a quiz line names it.
+QString quizModeName(Practice practice) {
+    switch (practice) {
+    case Practice::Pitches:
+        return QStringLiteral("Scale Steps");
+    case Practice::Intervals:
+        return QStringLiteral("Intervals");
+    case Practice::Singing:
+        break;
+    }
+    return QStringLiteral("Singing");
+}
+
 } // namespace
 
 void PitchQuiz::QuizOnClick() {
@@ -129,8 +142,7 @@ void PitchQuiz::QuizQuestionDone() {
 
     output_.CloseMidiOutput();
     const double questionScore = static_cast<double>(roundHalfEven(state.ScorePercent));
-    const QString mode = state.practice == Practice::Pitches ? QStringLiteral("Scale Steps")
-                                                             : QStringLiteral("Intervals");
+    const QString mode = quizModeName(state.practice);
     const QString record = QStringLiteral(" Tonewise Quiz = ") + mode + QStringLiteral(", ") +
                            clock_.longTime() + QStringLiteral(", ") + state.Key +
                            QStringLiteral(", Score this question: ") + state.Score;

@@ -141,6 +141,8 @@ public:
     // --- Practice modes and sound (menus "Practice Intervals?", "Repeat Last Note? ", "Midi") ---
     void IntervalsClick() { practice_.IntervalsClick(); }
     void ScalestepsClick() { practice_.ScalestepsClick(); }
+    void SingingClick() { practice_.SingingClick(); }
+    void ExactOctaveClick() { practice_.ExactOctaveClick(); } // "Octave?" > "Exact Octave"
     void DontPlayClick() { practice_.DontPlayClick(); }
     void LastNoteAgainClick() { practice_.LastNoteAgainClick(); }
     void SustainOn1Click() { practice_.SustainOn1Click(); }

@@ -20,8 +20,15 @@ void PracticeOptions::showHints(bool on) {
         parts_.state.keyControl(QString::fromLatin1(name))->showHint = on;
 }
 
+void PracticeOptions::leaveSinging() {
+    PitchState& state = parts_.state;
+    if (state.practice == Practice::Singing)
+        output_.noteOff(state.ReferencePitch);
+}
+
 void PracticeOptions::IntervalsClick() {
     PitchState& state = parts_.state;
+    leaveSinging();
     state.repeatLastNoteMenuEnabled = false;
     state.practiceMenu.caption =
         QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Practice Pitches?"));
@@ -55,6 +62,7 @@ void PracticeOptions::showIntervalKeys() {
 
 void PracticeOptions::ScalestepsClick() {
     PitchState& state = parts_.state;
+    leaveSinging();
     state.repeatLastNoteMenuEnabled = true;
     state.octaveMenuEnabled = true;
     state.practiceMenu.caption =
@@ -66,6 +74,36 @@ void PracticeOptions::ScalestepsClick() {
     state.practice = Practice::Pitches;
     parts_.displays.setAnsShow(QString());
     showPitchKeys();
+    showNoteNames();
+    parts_.displays.setAnsShow(atStart(state) ? tr("Please play first scale step of new key.")
+                                              : tr("Please play second note."));
+}
+
+// Singing: the keys and names of Pitches practice; the question is written, not played, and the
+// student sings it (or still clicks its key).
+void PracticeOptions::SingingClick() {
+    PitchState& state = parts_.state;
+    state.repeatLastNoteMenuEnabled = false;
+    state.octaveMenuEnabled = true;
+    state.practiceMenu.caption =
+        QLatin1String(QT_TRANSLATE_NOOP("PitchMenus", "Practice Pitches?"));
+    state.hintsItem.enabled = false;
+    if (state.hintsItem.caption == kHintsOff)
+        showHints(false);
+    // The question and its tonic are silenced as the question is asked anew.
+    output_.noteOff(state.PreviousPitch);
+    state.practice = Practice::Singing;
+    showPitchKeys();
+    showNoteNames();
+    parts_.trainer.RestartAfterChange();
+}
+
+void PracticeOptions::ExactOctaveClick() {
+    parts_.state.exactOctave = !parts_.state.exactOctave;
+}
+
+void PracticeOptions::showNoteNames() {
+    PitchState& state = parts_.state;
     state.noteNamesMenu.enabled = true;
     if (!state.noteNamesOn)
         NoteNamesOffClick();
@@ -73,8 +111,6 @@ void PracticeOptions::ScalestepsClick() {
         LettersClick();
     else
         SyllablesClick();
-    parts_.displays.setAnsShow(atStart(state) ? tr("Please play first scale step of new key.")
-                                              : tr("Please play second note."));
 }
 
 void PracticeOptions::showPitchKeys() {

@@ -8,9 +8,9 @@ namespace tonewise {
 
 class OutputChoice;
 
-// The practice options of the menus: Pitches or Intervals with the keyboard's look for each,
-// the interval hints, the octave, the note names on the keys, sustain and the last note played
-// again.
+// The practice options of the menus: Pitches, Intervals or Singing with the keyboard's look for
+// each, the interval hints, the octave and whether a sung note's octave counts, the note names on
+// the keys, sustain and the last note played again.
 class PracticeOptions {
     Q_DECLARE_TR_FUNCTIONS(PitchTrainer)
 
@@ -19,6 +19,8 @@ public:
 
     void IntervalsClick();
     void ScalestepsClick();
+    void SingingClick();
+    void ExactOctaveClick();
     void HintsOnClick();
     void ClavedoSolClick();
     void ClavedoFClick();
@@ -34,6 +36,8 @@ public:
 private:
     void showIntervalKeys();
     void showPitchKeys();
+    void showNoteNames();
+    void leaveSinging();
     void showHints(bool on);
     void writeNoteNameCaptions();
 

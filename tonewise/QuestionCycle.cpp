@@ -81,6 +81,13 @@ void QuestionCycle::StartButtonClick() {
     state.PenX = 0;
     output_.noteOff(state.PreviousPitch);
     output_.noteOff(state.QuestionPitch);
+    if (state.practice == Practice::Singing) {
+        // The tonic is the first note to sing.
+        state.StartMode = 0;
+        state.RepeatPending = true;
+        armTick(10);
+        return;
+    }
     const bool pitches = state.practice == Practice::Pitches;
     if (!pitches)
         state.StartMode = 1;
@@ -95,16 +102,21 @@ void QuestionCycle::StartButtonClick() {
 void QuestionCycle::ResponseClick() {
     PitchState& state = parts_.state;
     timer1_->stop();
-    state.Timer1Interval = state.repeatLastNote == RepeatLastNote::LastNoteAgain ? 600 : 300;
+    const bool singing = state.practice == Practice::Singing;
+    // A sung answer's written note sounds a while before the next question.
+    state.Timer1Interval =
+        singing || state.repeatLastNote == RepeatLastNote::LastNoteAgain ? 600 : 300;
     output_.noteOff(state.PreviousPitch);
 
     if (state.RepeatPending) {
         state.RepeatPending = false;
     } else {
         drawNewStep();
-        staff_.DrawStaff();
-        state.PenX = 0;
-        staff_.DrawNote();
+        if (!singing) {
+            staff_.DrawStaff();
+            state.PenX = 0;
+            staff_.DrawNote();
+        }
         state.PreviousSpelledIndex = state.SpelledIndex;
     }
 
@@ -123,7 +135,10 @@ void QuestionCycle::ResponseClick() {
         state.SpelledIndex = OctaveLower(state.SpelledIndex);
     chooseNoteAccidental();
     applySpelledIndex();
-    soundQuestion();
+    if (singing)
+        askToSing();
+    else
+        soundQuestion();
     if (state.StartMode == 1)
         startIntervalExercise();
     if (state.quizMode == QuizMode::InProgress)
@@ -143,6 +158,34 @@ void QuestionCycle::soundQuestion() {
         if (!quizPrepared(state))
             output_.noteOn(state.QuestionPitch);
     }
+}
+
+// Singing practice: the question note is written on the staff (and named when note names are on)
+// but not played; the tonic sounds as the reference.
+void QuestionCycle::askToSing() {
+    PitchState& state = parts_.state;
+    staff_.DrawStaff();
+    state.PenX = 0;
+    staff_.DrawNote();
+    output_.noteOff(state.ReferencePitch);
+    state.ReferencePitch = tonicPitch();
+    if (!quizPrepared(state))
+        output_.noteOn(state.ReferencePitch);
+    parts_.displays.setAnsShow(
+        state.noteNamesOn
+            ? tr("Please sing %1.").arg(ChooseDisplayName(state.naming, state.LetterName))
+            : tr("Please sing the written note."));
+}
+
+std::uint8_t QuestionCycle::tonicPitch() const {
+    const PitchState& state = parts_.state;
+    const std::optional<int> tonic = spelledPositionOf(state.QuestList.column(1));
+    if (!tonic)
+        return state.QuestionPitch;
+    int position = *tonic;
+    if (state.octave == OctaveChoice::EightvaLower)
+        position = OctaveLower(static_cast<std::int8_t>(position));
+    return static_cast<std::uint8_t>(SpelledPitchTable()[static_cast<std::size_t>(position)].midi);
 }
 
 void QuestionCycle::startIntervalExercise() {
@@ -225,6 +268,12 @@ void QuestionCycle::PlayOldNote() {
     output_.programChange(state.Instrument);
     output_.noteOff(state.PreviousPitch);
     output_.noteOff(state.QuestionPitch);
+    if (state.practice == Practice::Singing) {
+        // After a wrong answer: the written note, then the student sings again.
+        if (!quizPrepared(state))
+            output_.noteOn(state.QuestionPitch);
+        return;
+    }
     if (atStart(state)) {
         output_.noteOn(state.QuestionPitch);
         if (state.practice == Practice::Intervals)
@@ -237,11 +286,19 @@ void QuestionCycle::PlayOldNote() {
 
 void QuestionCycle::StimNoteOff() {
     output_.noteOff(parts_.state.QuestionPitch);
+    if (parts_.state.practice == Practice::Singing)
+        output_.noteOff(parts_.state.ReferencePitch);
     timer3_->stop();
 }
 
 void QuestionCycle::RepeatNotesClick() {
     PitchState& state = parts_.state;
+    if (state.practice == Practice::Singing) {
+        // The question written again and its tonic sounded.
+        state.RepeatPending = true;
+        armTick(10);
+        return;
+    }
     if (atStart(state)) {
         state.StartMode = 2;
         if (state.practice == Practice::Pitches)
@@ -259,6 +316,15 @@ void QuestionCycle::RepeatNotesClick() {
 
 void QuestionCycle::RestartAfterChange() {
     PitchState& state = parts_.state;
+    if (state.practice == Practice::Singing) {
+        // The new key's (or level's) question, from its tonic.
+        output_.noteOff(state.ReferencePitch);
+        output_.noteOff(state.QuestionPitch);
+        state.QuestionStep = 0;
+        state.RepeatPending = true;
+        armTick(10);
+        return;
+    }
     const bool pitches = state.practice == Practice::Pitches;
     if (atStart(state) && pitches)
         state.SkipNextSound = true;

@@ -16,8 +16,9 @@ class OutputChoice;
 class StaffLayout;
 
 // The questions and their sound on three one-shot timers: the question tick (Timer1) draws and
-// sounds the next note, Timer2 replays the reference note after a wrong answer or a restart,
-// Timer3 ends the question note when "Sustain Off" is marked.
+// sounds the next note (in Singing practice, writes it and sounds the tonic), Timer2 replays the
+// reference note after a wrong answer or a restart (in Singing practice, plays the written note
+// after a wrong answer), Timer3 ends the question note when "Sustain Off" is marked.
 class QuestionCycle {
     Q_DECLARE_TR_FUNCTIONS(PitchTrainer)
 
@@ -52,6 +53,8 @@ private:
     void chooseNoteAccidental();
     void applySpelledIndex();
     void soundQuestion();
+    void askToSing();
+    std::uint8_t tonicPitch() const;
     void startIntervalExercise();
 
     PitchParts parts_;

@@ -4,15 +4,22 @@
 #include "PitchAnswers.h"
 #include "PitchMenus.h"
 #include "PitchTrainer.h"
+#include "RecordingFeeder.h"
 #include "RecordingMidiPlatform.h"
 #include "ScoreStore.h"
 #include "ScriptFile.h"
 #include "ScriptRun.h"
 #include "ScriptSession.h"
+#include "SingingAnalyser.h"
+#include "SungAnswerSource.h"
+#include "SungPitch.h"
 #include "TonewiseCommandLine.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <cmath>
 
 namespace tonewise {
 
@@ -38,16 +45,21 @@ const char* fieldName(PitchField field) {
 // handlers change the fields and the staff.
 class PitchScriptRun final : public ScriptRun, private PitchTrainerListener {
 public:
-    PitchScriptRun(QTextStream& out, quint64 seed, const QString& scoreFolder)
+    PitchScriptRun(QTextStream& out, quint64 seed, const QString& scoreFolder,
+                   const QString& recordingFolder)
         : session_(out, seed, QStringLiteral("Tonewise")), store_(scoreFolder),
           platform_({QStringLiteral("Built-in synthesizer")}), output_(nullptr, &platform_),
           trainer_(session_.dialogs(), output_, session_.random(), session_.clock(),
                    session_.timers(), store_),
-          answers_(trainer_) {
+          answers_(trainer_), sung_(trainer_.state(), answers_), feeder_({&analyser_}),
+          recordingFolder_(recordingFolder) {
         platform_.onMessage = [this](const RecordingMidiPlatform::Message& m) {
             session_.write(QStringLiteral("midi %1 %2 %3").arg(m.status).arg(m.data1).arg(m.data2));
         };
         trainer_.setListener(this);
+        // The analyser is fed on this thread: what it hears arrives at once.
+        QObject::connect(&analyser_, &listening::SingingAnalyser::heard,
+                         [this](const listening::HeardNote& note) { heard_.push_back(note); });
     }
 
     void start() override {
@@ -78,6 +90,8 @@ public:
             clickButton(rest);
         else if (command == QLatin1String("menu"))
             chooseMenu(rest.split(QLatin1Char('>')));
+        else if (command == QLatin1String("sing"))
+            sing(rest);
         else
             throw ScriptError(QStringLiteral("unknown line"));
     }
@@ -112,6 +126,34 @@ private:
         if (!answers_.canAnswer(key->midi))
             throw ScriptError(QStringLiteral("the key %1 is hidden").arg(key->name));
         session_.run([this, key] { answers_.answer({key->midi}); });
+    }
+
+    // A recording sung into the microphone now: every steady note heard in it answers at its time,
+    // and the time moves on by the recording's length.
+    void sing(const QString& file) {
+        if (file.isEmpty())
+            throw ScriptError(QStringLiteral("sing needs a WAV recording"));
+        const QString path = QDir(recordingFolder_).filePath(file);
+        const qint64 start = session_.clock().now();
+        heard_.clear();
+        QString error;
+        const double lengthMs = feeder_.feedFile(path, static_cast<double>(start), &error);
+        if (lengthMs < 0)
+            throw ScriptError(error);
+        for (const listening::HeardNote& note : heard_) {
+            waitUntil(static_cast<qint64>(std::llround(note.timeMs)));
+            session_.write(QStringLiteral("heard %1 %2")
+                               .arg(sungNoteName(note.note))
+                               .arg(static_cast<int>(std::lround(note.cents))));
+            session_.run([this, note] { sung_.heard(note); });
+        }
+        waitUntil(start + static_cast<qint64>(std::ceil(lengthMs)));
+    }
+
+    void waitUntil(qint64 time) {
+        const qint64 now = session_.clock().now();
+        if (time > now)
+            session_.run([this, time, now] { session_.clock().advance(time - now); });
     }
 
     void clickButton(const QString& caption) {
@@ -160,6 +202,11 @@ private:
     TMidiOutput output_;
     PitchTrainer trainer_;
     PitchAnswers answers_;
+    SungAnswerSource sung_;
+    listening::SingingAnalyser analyser_;
+    listening::RecordingFeeder feeder_;
+    std::vector<listening::HeardNote> heard_;
+    QString recordingFolder_;
     std::vector<PitchMenuItem> menus_ = pitchMenuBar();
     bool fieldsShown_ = false;
 };
@@ -180,7 +227,11 @@ int runScriptCommand(const CommandLine& line, QTextStream& out, QTextStream& err
     const std::optional<ScriptFile::Options> options = ScriptFile::options(line, err);
     if (!options)
         return CommandLine::UsageError;
-    PitchScriptRun run(out, options->seed, options->scoreFolder);
+    // Recordings are found beside the script (or in the current folder for standard input).
+    const QString recordingFolder = options->path == QLatin1String("-")
+                                        ? QDir::currentPath()
+                                        : QFileInfo(options->path).absolutePath();
+    PitchScriptRun run(out, options->seed, options->scoreFolder, recordingFolder);
     return ScriptFile::run(line, *options, out, err, run);
 }
 

@@ -13,8 +13,10 @@ namespace tonewise {
 // and writes a transcript of what it does to `out` as it goes: every MIDI message, changed
 // field, box, score-file line and staff drawing, each with its virtual time. Besides the lines
 // every script knows (wait, reply, cancel, yes, no, menu, button), "key NAME" clicks the
-// keyboard key at that pitch ("C3", "F#2") or of that name ("F1sharp"), and
-// "menu Midi > Outputs > NAME" picks an output device. The language and the transcript are
+// keyboard key at that pitch ("C3", "F#2") or of that name ("F1sharp"),
+// "menu Midi > Outputs > NAME" picks an output device, and "sing FILE.wav" sings a recording
+// (beside the script) into the microphone at the current time, each steady note heard written
+// as "T heard NOTE CENTS" and answering as a sung note does. The language and the transcript are
 // described in docs/scripts.md. Returns 0, or 2 with a message on `err` for a wrong command
 // line, an unreadable script, an unknown or impossible line, or a box the script gives no
 // answer for.

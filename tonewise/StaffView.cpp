@@ -4,6 +4,12 @@
 
 #include <QPainter>
 
+namespace {
+
+constexpr int SungNoteX = 190; // in the staff's units, right of the question's notes
+
+} // namespace
+
 StaffView::StaffView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -12,6 +18,13 @@ void StaffView::setGlyphs(const std::vector<tonewise::StaffGlyph>& glyphs) {
     if (glyphs == glyphs_)
         return;
     glyphs_ = glyphs;
+    update();
+}
+
+void StaffView::setSungHeight(std::optional<double> staffY) {
+    if (staffY == sungY_)
+        return;
+    sungY_ = staffY;
     update();
 }
 
@@ -25,4 +38,7 @@ void StaffView::paintEvent(QPaintEvent*) {
         else
             staff.drawText(glyph.x, glyph.y, glyph.text);
     }
+    // The voice, lightly, to the right of the written notes.
+    if (sungY_)
+        staff.drawText(SungNoteX, *sungY_, QStringLiteral("w"), QColor(0, 90, 255, 110));
 }

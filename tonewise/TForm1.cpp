@@ -4,19 +4,23 @@
 #include "ExerciseLines.h"
 #include "HelpWindow.h"
 #include "MersenneRandom.h"
+#include "MicrophoneMenu.h"
 #include "MidiInput.h"
 #include "MidiKeyboardSource.h"
 #include "MidiOut.h"
 #include "ModalDialogs.h"
 #include "QtTimers.h"
 #include "ScoreStore.h"
+#include "SingingAnalyser.h"
 #include "SmuflFont.h"
 #include "StaffView.h"
+#include "SungAnswerSource.h"
 #include "SystemClock.h"
 #include "TElasticForm.h"
 #include "TGradButton.h"
 #include "TScoreRecord.h"
 #include "Timpgrid.h"
+#include "TunerView.h"
 #include "WindowParts.h"
 
 #include <QActionGroup>
@@ -26,7 +30,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTextEdit>
+#include <QTimer>
 
 using namespace tonewise;
 using namespace windowparts;
@@ -96,6 +102,7 @@ TForm1::TForm1(Dialogs& dialogs, TMidiOutput& output, Random& random, Clock& clo
 
 TForm1::~TForm1() {
     midiKeyboard_.reset();
+    sung_.reset();
     if (trainer_)
         trainer_->setListener(nullptr);
     if (busyCursor_)
@@ -177,6 +184,11 @@ void TForm1::buildControls() {
     PaintBox1 = new StaffView(client);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(208, 120, 235, 145);
+
+    Tuner = new TunerView(client);
+    Tuner->setObjectName(QStringLiteral("Tuner"));
+    Tuner->setGeometry(456, 242, 160, 26);
+    Tuner->setVisible(false);
 
     cmbOutput = new QComboBox(client);
     cmbOutput->setObjectName(QStringLiteral("cmbOutput"));
@@ -351,6 +363,62 @@ void TForm1::midiInputLost(const QString& port) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The microphone: "Midi > Microphone" chooses the input, a steady note answers, the tuner shows
+
+void TForm1::listenToMicrophone(listening::MicrophoneCapture& capture,
+                                listening::SingingAnalyser& analyser) {
+    sung_ = std::make_unique<SungAnswerSource>(state(), *windowAnswers_);
+    // Heard on the microphone's thread, answered here on the window's.
+    connect(&analyser, &listening::SingingAnalyser::heard, this, &TForm1::heard);
+    connect(&analyser, &listening::SingingAnalyser::tunerReading, this, &TForm1::showTuner);
+    const qreal refresh = screen() ? screen()->refreshRate() : 60.0;
+    analyser.setTunerRate(refresh > 0 ? refresh : 60.0);
+    buildMicrophoneMenu(capture);
+    if (!microphoneMenu_)
+        return;
+    microphoneMenu_->listenAtStart();
+    if (state().practice == Practice::Singing)
+        microphoneMenu_->needed();
+}
+
+void TForm1::buildMicrophoneMenu(listening::MicrophoneCapture& capture) {
+    QAction* midiMenu = menuAction(QStringLiteral("Midi1"));
+    if (!midiMenu || !midiMenu->menu())
+        return;
+    QMenu* parent = midiMenu->menu();
+    auto* menu = new QMenu(tr("Microphone"), parent);
+    menu->setObjectName(QStringLiteral("Microphone1"));
+    menu->menuAction()->setObjectName(QStringLiteral("Microphone1"));
+    // After "Inputs".
+    const QList<QAction*> items = parent->actions();
+    parent->insertMenu(items.size() > 2 ? items[2] : nullptr, menu);
+    microphoneMenu_ = new MicrophoneMenu(capture, menu);
+    microphoneMenu_->onProblem([this](const QString& text) {
+        // Told after whatever handler noticed it, once the window is free again.
+        QTimer::singleShot(0, this, [this, text] {
+            Tuner->setVisible(false);
+            forward([this, text] { dialogs().information(text); });
+        });
+    });
+    connect(microphoneMenu_, &MicrophoneMenu::listeningChanged, this, [this](bool listening) {
+        Tuner->setFace({});
+        Tuner->setVisible(listening);
+        PaintBox1->setSungHeight(std::nullopt);
+    });
+}
+
+void TForm1::heard(const listening::HeardNote& note) {
+    if (sung_ && microphoneMenu_ && microphoneMenu_->isListening())
+        sung_->heard(note);
+}
+
+void TForm1::showTuner(const listening::TunerReading& reading) {
+    const TunerFace face = tunerFace(reading);
+    Tuner->setFace(face);
+    PaintBox1->setSungHeight(face.sung ? std::optional<double>(face.staffY) : std::nullopt);
+}
+
+// ---------------------------------------------------------------------------------------------
 // Events
 
 void TForm1::Initial() {
@@ -424,6 +492,10 @@ void TForm1::showControls() {
         if (QuestList->Cells(column, 0) != s.QuestList.column(column))
             QuestList->setCells(column, 0, s.QuestList.column(column));
     PaintBox1->setGlyphs(s.staff);
+    const bool singing = s.practice == Practice::Singing;
+    if (singing && !singing_ && microphoneMenu_)
+        microphoneMenu_->needed();
+    singing_ = singing;
 }
 
 void TForm1::showKeys() {

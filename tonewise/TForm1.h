@@ -9,6 +9,7 @@
 #include <memory>
 
 class BoundTimers;
+class MicrophoneMenu;
 class Clock;
 class Dialogs;
 class QComboBox;
@@ -20,6 +21,7 @@ class Random;
 class StaffView;
 class TGradButton;
 class TimerFactory;
+class TunerView;
 namespace impgrid {
 class Timpgrid;
 }
@@ -32,8 +34,15 @@ class ScoreStore;
 namespace midi {
 class MidiInput;
 }
+namespace listening {
+class MicrophoneCapture;
+class SingingAnalyser;
+struct HeardNote;
+struct TunerReading;
+} // namespace listening
 namespace tonewise {
 class MidiKeyboardSource;
+class SungAnswerSource;
 struct KeyboardTouch;
 } // namespace tonewise
 
@@ -72,6 +81,13 @@ public:
     void listenTo(midi::MidiInput* input);
     QMenu* inputsMenu() const { return inputsMenu_; }
 
+    // Sung answers from `capture`, heard by `analyser` (both must outlive the window): "Midi >
+    // Microphone" chooses the input, the default one at first; a note sung steadily answers as a
+    // click on its key, and the tuner shows what is sung.
+    void listenToMicrophone(listening::MicrophoneCapture& capture,
+                            listening::SingingAnalyser& analyser);
+    MicrophoneMenu* microphoneMenu() const { return microphoneMenu_; }
+
     // The key button of that name ("C3", "F1sharp", "Bb4"), or null.
     TGradButton* keyButton(const QString& name) const;
 
@@ -83,6 +99,7 @@ public:
     QLabel* Label2 = nullptr; // "Correct Answers:"
     QTextEdit* Items = nullptr;
     StaffView* PaintBox1 = nullptr;
+    TunerView* Tuner = nullptr;         // shown while the microphone listens
     TGradButton* StartButton = nullptr; // "Start-Reset Score"
     TGradButton* AnsDisplay = nullptr;  // "Next Answer?"
     TGradButton* RepeatNotes = nullptr; // "Repeat Notes"
@@ -113,6 +130,9 @@ private:
     void fillInputsMenu();
     void showTouch(const tonewise::KeyboardTouch& touch);
     void midiInputLost(const QString& port);
+    void buildMicrophoneMenu(listening::MicrophoneCapture& capture);
+    void heard(const listening::HeardNote& note);
+    void showTuner(const listening::TunerReading& reading);
 
     // PitchTrainerListener
     void staffChanged() override;
@@ -126,5 +146,8 @@ private:
     std::vector<tonewise::PitchMenuItem> menuTree_;
     std::unique_ptr<tonewise::MidiKeyboardSource> midiKeyboard_;
     QMenu* inputsMenu_ = nullptr;
+    std::unique_ptr<tonewise::SungAnswerSource> sung_;
+    MicrophoneMenu* microphoneMenu_ = nullptr;
+    bool singing_ = false; // Singing practice, as last shown
     bool busyCursor_ = false;
 };

@@ -9,11 +9,14 @@
 //                                    ExportCommand.h)
 //   tonewise --help | --version
 //
-// A MIDI keyboard on a system input port answers as the on-screen keys do (Midi > Inputs).
+// A MIDI keyboard on a system input port answers as the on-screen keys do (Midi > Inputs), and
+// so does a note sung into the microphone (Midi > Microphone).
 // Without a display, QT_QPA_PLATFORM=offscreen draws into memory; its screen size comes from a
 // configuration file (see tests/tonewise_window/screens).
 #include "ExportCommand.h"
+#include "MicrophoneCapture.h"
 #include "ScriptCommand.h"
+#include "SingingAnalyser.h"
 #include "StepsCommand.h"
 #include "SystemMidiInput.h"
 #include "TForm1.h"
@@ -59,8 +62,13 @@ int main(int argc, char* argv[]) {
     WindowProgram program(QStringLiteral("tonewise"), QStringLiteral("Tonewise"), *options);
 
     midi::SystemMidiInput keyboard; // a MIDI keyboard answers as the on-screen keys do
+    // The microphone is heard on a thread of its own; a steady note answers as a key does.
+    listening::SingingAnalyser singing;
+    listening::MicrophoneCapture microphone({&singing});
     TForm1 window;
-    if (!program.takesPicture())
+    if (!program.takesPicture()) {
         window.listenTo(&keyboard);
+        window.listenToMicrophone(microphone, singing);
+    }
     return program.run(window);
 }

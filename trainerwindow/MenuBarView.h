@@ -76,8 +76,11 @@ void MenuBarView::addItems(QMenu* menu, const std::vector<MenuItem<State, Engine
     };
     QActionGroup* radio = nullptr;
     for (const MenuItem<State, Engine>& item : items) {
-        if (item.separated)
+        if (item.separated) {
+            // A line ends a group of marks: what follows it is marked on its own.
             menu->addSeparator();
+            radio = nullptr;
+        }
         QAction* action = nullptr;
         if (item.isSubmenu()) {
             QMenu* submenu = menu->addMenu(item.shownText(state, translate));

@@ -174,6 +174,14 @@
 <context>
     <name>PitchMenus</name>
     <message>
+        <source>Singing</source>
+        <translation>Singen</translation>
+    </message>
+    <message>
+        <source>Exact Octave</source>
+        <translation>Genaue Oktave</translation>
+    </message>
+    <message>
         <source>C Major</source>
         <translation>C-Dur</translation>
     </message>
@@ -543,6 +551,14 @@ Notensatz: Bravura, SIL Open Font License</translation>
 <context>
     <name>PitchTrainer</name>
     <message>
+        <source>Please sing %1.</source>
+        <translation>Singe bitte %1.</translation>
+    </message>
+    <message>
+        <source>Please sing the written note.</source>
+        <translation>Singe bitte den notierten Ton.</translation>
+    </message>
+    <message>
         <source>Start-Reset Score</source>
         <translation>Start / neu zählen</translation>
     </message>
@@ -709,6 +725,10 @@ Notensatz: Bravura, SIL Open Font License</translation>
 </context>
 <context>
     <name>TForm1</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
     <message>
         <source>Qor Pitch and Interval Identification</source>
         <translation>Qor: Töne und Intervalle erkennen</translation>

@@ -174,6 +174,14 @@
 <context>
     <name>PitchMenus</name>
     <message>
+        <source>Singing</source>
+        <translation>Canto</translation>
+    </message>
+    <message>
+        <source>Exact Octave</source>
+        <translation>Octava exacta</translation>
+    </message>
+    <message>
         <source>C Major</source>
         <translation>Do mayor</translation>
     </message>
@@ -543,6 +551,14 @@ Notación musical: Bravura, SIL Open Font License</translation>
 <context>
     <name>PitchTrainer</name>
     <message>
+        <source>Please sing %1.</source>
+        <translation>Canta %1.</translation>
+    </message>
+    <message>
+        <source>Please sing the written note.</source>
+        <translation>Canta la nota escrita.</translation>
+    </message>
+    <message>
         <source>Start-Reset Score</source>
         <translation>Empezar / reiniciar</translation>
     </message>
@@ -709,6 +725,10 @@ Notación musical: Bravura, SIL Open Font License</translation>
 </context>
 <context>
     <name>TForm1</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
     <message>
         <source>Qor Pitch and Interval Identification</source>
         <translation>Qor: identificación de notas e intervalos</translation>

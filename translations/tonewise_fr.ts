@@ -174,6 +174,14 @@
 <context>
     <name>PitchMenus</name>
     <message>
+        <source>Singing</source>
+        <translation>Chant</translation>
+    </message>
+    <message>
+        <source>Exact Octave</source>
+        <translation>Octave exacte</translation>
+    </message>
+    <message>
         <source>C Major</source>
         <translation>Do majeur</translation>
     </message>
@@ -543,6 +551,14 @@ Notation musicale&#xa0;: Bravura, SIL Open Font License</translation>
 <context>
     <name>PitchTrainer</name>
     <message>
+        <source>Please sing %1.</source>
+        <translation>Chantez %1.</translation>
+    </message>
+    <message>
+        <source>Please sing the written note.</source>
+        <translation>Chantez la note écrite.</translation>
+    </message>
+    <message>
         <source>Start-Reset Score</source>
         <translation>Départ / remise à 0</translation>
     </message>
@@ -709,6 +725,10 @@ Notation musicale&#xa0;: Bravura, SIL Open Font License</translation>
 </context>
 <context>
     <name>TForm1</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
     <message>
         <source>Qor Pitch and Interval Identification</source>
         <translation>Qor&#xa0;: reconnaissance des notes et des intervalles</translation>

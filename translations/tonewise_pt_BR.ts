@@ -174,6 +174,14 @@
 <context>
     <name>PitchMenus</name>
     <message>
+        <source>Singing</source>
+        <translation>Canto</translation>
+    </message>
+    <message>
+        <source>Exact Octave</source>
+        <translation>Oitava exata</translation>
+    </message>
+    <message>
         <source>C Major</source>
         <translation>Dó maior</translation>
     </message>
@@ -543,6 +551,14 @@ Notação musical: Bravura, SIL Open Font License</translation>
 <context>
     <name>PitchTrainer</name>
     <message>
+        <source>Please sing %1.</source>
+        <translation>Cante %1.</translation>
+    </message>
+    <message>
+        <source>Please sing the written note.</source>
+        <translation>Cante a nota escrita.</translation>
+    </message>
+    <message>
         <source>Start-Reset Score</source>
         <translation>Iniciar / zerar</translation>
     </message>
@@ -709,6 +725,10 @@ Notação musical: Bravura, SIL Open Font License</translation>
 </context>
 <context>
     <name>TForm1</name>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
     <message>
         <source>Qor Pitch and Interval Identification</source>
         <translation>Qor: identificação de notas e intervalos</translation>

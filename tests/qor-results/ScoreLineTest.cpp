@@ -38,6 +38,16 @@ TEST(ScoreLine, PitchQuizLinesAsWritten) {
     EXPECT_EQ(question->score, "66.66");
     EXPECT_TRUE(question->date.isEmpty());
 
+    // The practices by their names in the quiz lines.
+    for (const char* practice : {"Scale Steps", "Intervals", "Singing"}) {
+        const auto line = parseScoreLine(
+            QStringLiteral(" Tonewise Quiz = %1, 10:00:00, Key = C Major., Score this question: "
+                           "100.00%")
+                .arg(QLatin1String(practice)));
+        ASSERT_TRUE(line) << practice;
+        EXPECT_EQ(line->exercise, QLatin1String(practice));
+    }
+
     const auto end = parseScoreLine(QStringLiteral(
         " Tonewise Quiz , 1/5/2026, Scale-steps = 1, 3, 5., Number of Questions = 2, Number of "
         "pitches in questions = 3, Overall Average Score = 88"));

@@ -1,6 +1,7 @@
 // "tonewise --script": the trainer run from a script, and the transcript it writes.
 
 #include "ScriptCommand.h"
+#include "WavFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -141,6 +143,56 @@ TEST_F(ScriptCommand, RefusesWhatItCannotCarryOut) {
     err.clear();
     EXPECT_EQ(run(QStringLiteral("wait 10\n"), {QStringLiteral("--seed"), QStringLiteral("x")}), 2);
     EXPECT_EQ(err, "tonewise: --seed must be a whole number, not \"x\"; see 'tonewise --help'\n");
+}
+
+// A steady tone of `hz` for 0.8 s after 0.2 s of silence, at 16 kHz.
+bool writeTone(const QString& path, double hz) {
+    midi::WavData wav;
+    wav.sampleRate = 16000;
+    wav.channels = 1;
+    for (int i = 0; i < 16000; ++i) {
+        const double t = i / 16000.0;
+        const double level = t < 0.2 ? 0.0 : 0.3;
+        wav.samples.push_back(
+            static_cast<int16_t>(std::lround(level * 32767 * std::sin(2 * M_PI * hz * t))));
+    }
+    return midi::writeWav(path, wav);
+}
+
+TEST_F(ScriptCommand, SingsARecordingBesideTheScript) {
+    ASSERT_TRUE(
+        writeTone(folder.filePath(QStringLiteral("a1.wav")), 110.0 * std::pow(2.0, 0.1 / 12)));
+    // The first question is middle C: an A sung is wrong.
+    EXPECT_EQ(run(QStringLiteral("wait 100\nsing a1.wav\nsing a1.wav\n")), 0) << err.toStdString();
+    QStringList heard;
+    for (const QString& line : transcript())
+        if (line.contains(QLatin1String(" heard ")))
+            heard << line;
+    ASSERT_EQ(heard.size(), 2) << out.toStdString();
+    const int first = heard[0].section(QLatin1Char(' '), 0, 0).toInt();
+    const int second = heard[1].section(QLatin1Char(' '), 0, 0).toInt();
+    EXPECT_EQ(heard[0].section(QLatin1Char(' '), 1), QStringLiteral("heard A1 10"));
+    // Each after its silence: the second recording begins where the first ends, a second later.
+    EXPECT_GT(first, 300);
+    EXPECT_GT(second, 1100 + 200);
+    EXPECT_LT(second, 1100 + 1000);
+    expectInOrder({heard[0], heard[0].section(QLatin1Char(' '), 0, 0) +
+                                 QStringLiteral(" field AnsShow \"Please play second note.\"")});
+
+    // What cannot be sung stops the script.
+    err.clear();
+    EXPECT_EQ(run(QStringLiteral("sing\n")), 2);
+    EXPECT_EQ(err.trimmed(), "tonewise: line 1: sing needs a WAV recording: sing");
+    err.clear();
+    EXPECT_EQ(run(QStringLiteral("wait 10\nsing missing.wav\n")), 2);
+    EXPECT_TRUE(err.startsWith("tonewise: line 2: ")) << err.toStdString();
+    QFile text(folder.filePath(QStringLiteral("text.wav")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a recording\n");
+    text.close();
+    err.clear();
+    EXPECT_EQ(run(QStringLiteral("sing text.wav\n")), 2);
+    EXPECT_TRUE(err.startsWith("tonewise: line 1: ")) << err.toStdString();
 }
 
 TEST_F(ScriptCommand, RefusesAHiddenKey) {

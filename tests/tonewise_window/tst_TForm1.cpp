@@ -20,6 +20,7 @@
 #include "TForm1.h"
 #include "TGradButton.h"
 #include "TScoreRecord.h"
+#include "TunerView.h"
 #include "VirtualClock.h"
 
 #include <QAction>
@@ -145,8 +146,13 @@ QStringList textsThatOverflow(const TForm1& w) {
          {"Select Key and scale-steps from Menu or click middle C.",
           "Starting note is first scale-step.", "Click Perfect 1 for first answer.",
           "Please play first scale step of new key.", "Please play second note.",
-          "Please try again."})
+          "Please try again.", "Please sing the written note."})
         mustFit(w.AnsShow, QCoreApplication::translate("PitchTrainer", message), lineRoom);
+    // The longest name of a note to sing.
+    mustFit(w.AnsShow,
+            QCoreApplication::translate("PitchTrainer", "Please sing %1.")
+                .arg(QStringLiteral("Sol(b)4")),
+            lineRoom);
     for (int semitones = 0; semitones <= 17; ++semitones)
         mustFit(
             w.AnsShow,
@@ -657,8 +663,10 @@ void TestTForm1::layoutAtThisScreenSize() {
         &w,
         QStringLiteral("window-%1x%2-%3").arg(screen.width()).arg(screen.height()).arg(language));
     const QRect client = w.centralWidget()->rect();
-    QList<QWidget*> controls{w.Key,   w.QuestShw,  w.AnsShow,     w.Score,      w.Label2,
-                             w.Items, w.PaintBox1, w.StartButton, w.AnsDisplay, w.RepeatNotes};
+    // The tuner too, which shows while a microphone listens.
+    QList<QWidget*> controls{w.Key,        w.QuestShw,    w.AnsShow,   w.Score,
+                             w.Label2,     w.Items,       w.PaintBox1, w.StartButton,
+                             w.AnsDisplay, w.RepeatNotes, w.Tuner};
     for (QWidget* control : controls) {
         QVERIFY2(client.contains(control->geometry()), qPrintable(control->objectName()));
         for (QWidget* other : controls)

@@ -27,10 +27,11 @@ const QRegularExpression& rhythmQuiz() {
 }
 
 const QRegularExpression& pitchQuestion() {
-    static const QRegularExpression re = pattern(
-        QStringLiteral(R"(Tonewise\s+Quiz\s*=\s*(Scale\s+Steps|Intervals)\s*,\s*(.*?)\s*,\s*)"
-                       R"(Key\s*=\s*([^,]*?)\s*\.?\s*,\s*Score\s+this\s+question\s*:?\s*)") +
-        kNumber + QStringLiteral(R"(\s*%?)"));
+    static const QRegularExpression re =
+        pattern(QStringLiteral(
+                    R"(Tonewise\s+Quiz\s*=\s*(Scale\s+Steps|Intervals|Singing)\s*,\s*(.*?)\s*,\s*)"
+                    R"(Key\s*=\s*([^,]*?)\s*\.?\s*,\s*Score\s+this\s+question\s*:?\s*)") +
+                kNumber + QStringLiteral(R"(\s*%?)"));
     return re;
 }
 
@@ -62,6 +63,15 @@ QString capitalised(const QString& word) {
     return word.left(1).toUpper() + word.mid(1).toLower();
 }
 
+// The practice a pitch question names, as written by the program.
+QString pitchExercise(const QString& named) {
+    if (named.startsWith(QLatin1Char('I'), Qt::CaseInsensitive))
+        return QStringLiteral("Intervals");
+    if (named.startsWith(QLatin1String("Si"), Qt::CaseInsensitive))
+        return QStringLiteral("Singing");
+    return QStringLiteral("Scale Steps");
+}
+
 } // namespace
 
 std::optional<double> QuizRecord::scoreValue() const {
@@ -91,9 +101,7 @@ std::optional<QuizRecord> parseScoreLine(const QString& line) {
     if (const auto m = pitchQuestion().match(text); m.hasMatch()) {
         record.program = Program::Tonewise;
         record.kind = RecordKind::PitchQuestion;
-        record.exercise = m.captured(1).startsWith(QLatin1Char('I'), Qt::CaseInsensitive)
-                              ? QStringLiteral("Intervals")
-                              : QStringLiteral("Scale Steps");
+        record.exercise = pitchExercise(m.captured(1));
         record.time = m.captured(2);
         record.key = m.captured(3);
         record.score = number(m.captured(4));

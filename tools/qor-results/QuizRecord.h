@@ -28,7 +28,7 @@ struct QuizRecord {
     QString meter;    // rhythm: "Simple" or "Compound"
     QString level;    // rhythm: "5"; pitch: the scale steps, "1, 3, 5"
     QString key;      // pitch: "C Major", "A Harmonic Minor"
-    QString exercise; // pitch question: "Scale Steps" or "Intervals"
+    QString exercise; // pitch question: "Scale Steps", "Intervals" or "Singing"
     QString tempo;    // rhythm
 
     QString score;     // percent, "95.00"; a pitch quiz's closing line holds the quiz average
