@@ -4,6 +4,7 @@
 #include "RhythmQuestion.h"
 #include "RhythmQuiz.h"
 #include "RhythmState.h"
+#include "RhythmTrainer.h"
 #include "TwoDecimalText.h"
 
 #include <algorithm>
@@ -73,6 +74,8 @@ void AnswerRow::AnsDisplayClick() {
         state.DisplayAnsVisible = false;
         state.AnsDisplay.caption = kCheckAnswer;
     }
+    // The strip of a tapped answer comes with the result, before a quiz's closing boxes.
+    parts_.trainer.showTapFeedback();
 
     if (state.quizMode == QuizMode::InProgress &&
         state.QuizQuestions.trimmed().toInt() == state.QuestionCount)

@@ -51,6 +51,7 @@ class NoClock final : public Clock {
 public:
     QString shortDate() const override { return {}; }
     QString longTime() const override { return {}; }
+    qint64 elapsedMs() const override { return 0; }
 };
 
 } // namespace

@@ -49,6 +49,8 @@ struct RhythmExercise {
     double LastScore = 0.0;
     bool QuestionOpen = false; // from the start of a question until the answer button counts it
     bool ScorePending = false; // set by every question, cleared once it is scored
+    // From "Tap the Rhythm" until every beat of the row has been decided: taps are heard.
+    bool Tapping = false;
 
     // --- Auto-advance ------------------------------------------------------------------------
     AutoAdvance autoAdvance = AutoAdvance::On;

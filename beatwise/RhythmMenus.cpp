@@ -126,6 +126,15 @@ RhythmMenuItem advanceMenu() {
                    [](const RhythmState& s) { return s.advanceMenuEnabled; });
 }
 
+RhythmMenuItem tappingMenu() {
+    RhythmMenuItem tap = command("TapRhythm1", QT_TRANSLATE_NOOP("TRhytm7", "Tap the Rhythm"),
+                                 &RhythmTrainer::TapRhythmClick, {}, [](const RhythmState& s) {
+                                     return s.TapRhythm.visible && s.TapRhythm.enabled;
+                                 });
+    tap.shortcut = QStringLiteral("Ctrl+T");
+    return submenu("Tapping", QT_TRANSLATE_NOOP("TRhytm7", "Tapping"), {std::move(tap)});
+}
+
 } // namespace
 
 std::vector<RhythmMenuItem> rhythmMenuBar() {
@@ -133,6 +142,7 @@ std::vector<RhythmMenuItem> rhythmMenuBar() {
     bar.push_back(fileMenu());
     bar.push_back(rhythmPatternsMenu());
     bar.push_back(advanceMenu());
+    bar.push_back(tappingMenu());
     bar.push_back(submenu("Midi", QT_TRANSLATE_NOOP("TRhytm7", "Midi"),
                           {command("AllNotesOff1", QT_TRANSLATE_NOOP("TRhytm7", "All Notes Off"),
                                    &RhythmTrainer::AllNotesOff1Click)}));

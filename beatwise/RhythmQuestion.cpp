@@ -18,6 +18,7 @@ void RhythmQuestion::StartButtonClick() {
     stopIfPlaying();
     if (!parts_.dialogs.confirm(tr("Are You certain?")))
         return;
+    parts_.trainer.stopTapping(); // the taps were for the old question
     startCounting();
 
     state.PlayParts.clear();

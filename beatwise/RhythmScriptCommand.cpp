@@ -9,6 +9,8 @@
 #include "ScriptRun.h"
 #include "ScriptSession.h"
 #include "ScriptedRhythmPlayer.h"
+#include "ScriptedTaps.h"
+#include "TapClick.h"
 #include "Tempo.h"
 
 #include <QFileInfo>
@@ -33,6 +35,7 @@ struct Shown {
     std::vector<std::pair<QString, QString>> fields;
     QString row;
     QString question;
+    QString taps;
 
     static Shown of(const RhythmState& s) {
         Shown shown;
@@ -45,7 +48,20 @@ struct Shown {
         shown.row = answerRow(s);
         shown.question = s.DisplayAnsVisible ? beats(s.DisplayAns, {}, s.questionMeter)
                                              : QStringLiteral("hidden");
+        shown.taps = tapCounts(s.tapFeedback);
         return shown;
+    }
+
+    // The strip under the rows, as counts of its marks; empty while it is not shown.
+    static QString tapCounts(const TapFeedback& f) {
+        if (!f.shown)
+            return {};
+        return QStringLiteral("in-time %1 early %2 late %3 extra %4 missed %5")
+            .arg(f.count(TapVerdict::InTime))
+            .arg(f.count(TapVerdict::Early))
+            .arg(f.count(TapVerdict::Late))
+            .arg(f.count(TapVerdict::Extra))
+            .arg(f.count(TapVerdict::Missed));
     }
 
     static QString beats(const RhythmState::Row& cells,
@@ -70,6 +86,16 @@ struct Shown {
     }
 };
 
+// A tap's click, as the synthesizer would receive it: the side stick on the percussion channel.
+class ScriptedTapClick final : public TapClick {
+public:
+    explicit ScriptedTapClick(std::function<void()> sound) : sound_(std::move(sound)) {}
+    void sound() override { sound_(); }
+
+private:
+    std::function<void()> sound_;
+};
+
 // The rhythm trainer run from a script. Its transcript writes what the state shows whenever it
 // has changed: before each box, score line and MIDI message, and after each line of the script.
 class RhythmScriptRun final : public ScriptRun, private RhythmTrainerListener {
@@ -83,9 +109,14 @@ public:
                           QStringLiteral("midi %1 %2 %3").arg(m.status).arg(m.data1).arg(m.data2));
                   }),
           trainer_(session_.dialogs(), player_, session_.random(), session_.clock(), store_),
-          answers_(trainer_) {
+          answers_(trainer_), click_([this] {
+              flush();
+              session_.write(QStringLiteral("midi 153 37 100"));
+          }),
+          taps_(session_, trainer_) {
         session_.setBeforeLine([this] { flush(); });
         trainer_.setListener(this);
+        trainer_.enableTapping(session_.timers(), click_);
     }
 
     void start() override {
@@ -117,6 +148,10 @@ private:
             setTempo(rest);
         else if (command == QLatin1String("menu"))
             chooseMenu(rest.split(QLatin1Char('>')));
+        else if (command == QLatin1String("tap"))
+            taps_.tap(rest);
+        else if (command == QLatin1String("clap"))
+            taps_.clap(rest);
         else
             throw ScriptError(QStringLiteral("unknown line"));
     }
@@ -126,6 +161,13 @@ private:
         flush();
         session_.write(QStringLiteral("file ") + QFileInfo(file).fileName() +
                        QStringLiteral(" | ") + text);
+    }
+
+    void beatTapped(const TappedBeat& beat) override {
+        const QString pattern =
+            beat.pattern < 0 ? QStringLiteral("-") : RhythmCatalogue::buttonName(beat.pattern);
+        session_.write(QStringLiteral("tapped %1 %2").arg(beat.beat + 1).arg(pattern));
+        flush();
     }
 
     void field(const QString& name, const QString& text) {
@@ -144,6 +186,8 @@ private:
             session_.write(QStringLiteral("row ") + now.row);
         if (now.question != shown_.question)
             session_.write(QStringLiteral("question ") + now.question);
+        if (now.taps != shown_.taps && !now.taps.isEmpty())
+            session_.write(QStringLiteral("taps ") + now.taps);
         shown_ = now;
     }
 
@@ -166,6 +210,7 @@ private:
             {&s.Repetir, &RhythmTrainer::RepetirClick},
             {&s.AnsDisplay, &RhythmTrainer::AnsDisplayClick},
             {&s.RestScore, &RhythmTrainer::RestScoreClick},
+            {&s.TapRhythm, &RhythmTrainer::TapRhythmClick},
             {&s.EraseAllChds, &RhythmTrainer::EraseAllChdsClick}};
         for (const auto& [button, handler] : buttons) {
             if (button->caption != caption)
@@ -211,6 +256,8 @@ private:
     ScriptedRhythmPlayer player_;
     RhythmTrainer trainer_;
     PatternAnswers answers_;
+    ScriptedTapClick click_;
+    ScriptedTaps taps_;
     std::vector<RhythmMenuItem> menus_ = rhythmMenuBar();
     Shown shown_;
     bool started_ = false;

@@ -1,10 +1,14 @@
 #include "RhythmTrainer.h"
 
+#include "PatternAnswers.h"
+#include "RhythmTapping.h"
+
 RhythmTrainer::RhythmTrainer(Dialogs& dialogs, RhythmPlayer& player, Random& random, Clock& clock,
                              const scores::ScoreStore& scoreStore)
     : scoreFile_(scoreStore, dialogs), parts_{*this, state_, dialogs},
       question_(parts_, player, random), meterAndLevel_(parts_, question_), progression_(parts_),
-      quiz_(parts_, question_, clock, scoreFile_), answerRow_(parts_, question_, quiz_) {
+      quiz_(parts_, question_, clock, scoreFile_), answerRow_(parts_, question_, quiz_),
+      player_(player), clock_(clock) {
     scoreFile_.onAppended([this](const QString& path, const QString& line) {
         if (listener_)
             listener_->scoreLineAppended(path, line);
@@ -13,6 +17,8 @@ RhythmTrainer::RhythmTrainer(Dialogs& dialogs, RhythmPlayer& player, Random& ran
     // "Quiz in Progress" disabled.
     meterAndLevel_.showDesignedCaptions();
 }
+
+RhythmTrainer::~RhythmTrainer() = default;
 
 // ---------------------------------------------------------------------------------------------
 // Start-up
@@ -137,4 +143,60 @@ void RhythmTrainer::bClick() {
 }
 void RhythmTrainer::rClick() {
     PatternClick(14);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Questions, checking and tapped answers
+
+void RhythmTrainer::StartButtonClick() {
+    question_.StartButtonClick();
+    state_.TapRhythm.enabled = state_.TapRhythm.visible && !state_.PlayParts.isEmpty();
+}
+
+void RhythmTrainer::AnsDisplayClick() {
+    if (tapping_)
+        tapping_->finishForCheck();
+    answerRow_.AnsDisplayClick();
+}
+
+void RhythmTrainer::showTapFeedback() {
+    if (tapping_)
+        tapping_->showFeedback();
+}
+
+void RhythmTrainer::RestScoreClick() {
+    stopTapping();
+    answerRow_.RestScoreClick();
+}
+
+void RhythmTrainer::enableTapping(TimerFactory& timers, TapClick& click) {
+    tappedAnswers_ = std::make_unique<PatternAnswers>(*this);
+    tapping_ =
+        std::make_unique<RhythmTapping>(parts_, player_, clock_, timers, click, *tappedAnswers_);
+    tapping_->onBeat([this](const TappedBeat& beat) {
+        if (listener_)
+            listener_->beatTapped(beat);
+    });
+    state_.TapRhythm.visible = true;
+    state_.TapRhythm.enabled = !state_.PlayParts.isEmpty();
+}
+
+void RhythmTrainer::TapRhythmClick() {
+    if (tapping_ && state_.TapRhythm.enabled)
+        tapping_->TapRhythmClick();
+}
+
+void RhythmTrainer::tap() {
+    if (tapping_)
+        tapping_->tap();
+}
+
+void RhythmTrainer::tapHeard(double clockMs) {
+    if (tapping_)
+        tapping_->tapHeard(clockMs);
+}
+
+void RhythmTrainer::stopTapping() {
+    if (tapping_)
+        tapping_->stop();
 }

@@ -8,13 +8,20 @@
 #include "RhythmQuiz.h"
 #include "RhythmState.h"
 #include "ScoreFile.h"
+#include "TapTranscriber.h"
 
 #include <QString>
+
+#include <memory>
 
 class Clock;
 class Dialogs;
 class Random;
 class RhythmPlayer;
+class RhythmTapping;
+class PatternAnswers;
+class TapClick;
+class TimerFactory;
 
 namespace scores {
 class ScoreStore;
@@ -26,6 +33,8 @@ public:
     virtual ~RhythmTrainerListener() = default;
     // A record was appended to the student's score file `file`.
     virtual void scoreLineAppended(const QString& /*file*/, const QString& /*line*/) {}
+    // A tapped beat was decided (and its pattern entered in the row).
+    virtual void beatTapped(const TappedBeat& /*beat*/) {}
 };
 
 // The rhythm trainer's behaviour, free of any window. Its handlers keep the names of the
@@ -37,11 +46,15 @@ class RhythmTrainer {
 public:
     RhythmTrainer(Dialogs& dialogs, RhythmPlayer& player, Random& random, Clock& clock,
                   const scores::ScoreStore& scoreStore);
+    ~RhythmTrainer();
     RhythmTrainer(const RhythmTrainer&) = delete;
     RhythmTrainer& operator=(const RhythmTrainer&) = delete;
 
     const RhythmState& state() const { return state_; }
     void setListener(RhythmTrainerListener* listener) { listener_ = listener; }
+    // Lets the student answer by tapping: "Tap the Rhythm" is shown; the timers decide the beats
+    // as the taps pass them and `click` sounds each tap. Both must outlive the trainer.
+    void enableTapping(TimerFactory& timers, TapClick& click);
 
     // The window's creation: level 3, simple meter, the start-up values.
     void FormCreate();
@@ -49,7 +62,7 @@ public:
     void FormClose() { question_.stopIfPlaying(); }
 
     // --- Questions and sound -------------------------------------------------------------------
-    void StartButtonClick() { question_.StartButtonClick(); }     // "Next Question"
+    void StartButtonClick();                                      // "Next Question"
     void RepetirClick() { question_.RepetirClick(); }             // "Stop/Repeat"
     void SpeedChange(int speed) { question_.SpeedChange(speed); } // the "Metronome" changed
     void AllNotesOff1Click() { question_.AllNotesOff1Click(); }   // Midi > "All Notes Off"
@@ -93,12 +106,24 @@ public:
     void PatternClick(int pattern) { answerRow_.PatternClick(pattern); }
     // A mouse button pressed on the answer row.
     void ShowResMouseDown(int column) { answerRow_.ShowResMouseDown(column); }
-    void AnsDisplayClick() { answerRow_.AnsDisplayClick(); }  // "Check Answer" / "Hide Answer"
+    void AnsDisplayClick();                                   // "Check Answer" / "Hide Answer"
     void EraseAllChdsClick() { answerRow_.ClearAnswerRow(); } // "Erase All"
-    void RestScoreClick() { answerRow_.RestScoreClick(); }    // "Reset Score"
+    void RestScoreClick();                                    // "Reset Score"
     void ClearAnswerRow() { answerRow_.ClearAnswerRow(); }
     // A question started before the counters were reset no longer counts.
     void forgetOpenQuestion() { answerRow_.forgetOpenQuestion(); }
+
+    // --- Tapped answers -------------------------------------------------------------------------
+    void TapRhythmClick(); // "Tap the Rhythm": the count-in, then the taps
+    // A tap now: the space bar, a MIDI pad or key.
+    void tap();
+    // A clap the microphone heard, whose sound began at `clockMs` on the trainer's clock.
+    void tapHeard(double clockMs);
+    // A new question or a reset: the taps of the old one are forgotten.
+    void stopTapping();
+    // After a check: the strip shows the taps of a tapped answer against the question's rhythm,
+    // while the question row is shown.
+    void showTapFeedback();
 
     // --- Auto-advance ("Advance" > "AutoAdvance") ----------------------------------------------
     void On1Click() { progression_.On1Click(); }
@@ -126,5 +151,9 @@ private:
     RhythmProgression progression_;
     RhythmQuiz quiz_;
     AnswerRow answerRow_;
+    RhythmPlayer& player_;
+    Clock& clock_;
+    std::unique_ptr<PatternAnswers> tappedAnswers_;
+    std::unique_ptr<RhythmTapping> tapping_;
     RhythmTrainerListener* listener_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "ControlState.h"
 #include "RhythmCatalogue.h"
+#include "TapFeedback.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -35,6 +36,10 @@ struct RhythmView {
     QString AvRepeats; // the "Av. Hearings:" display
     ControlState RestScore{QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Reset Score"))};
     ControlState EraseAllChds{QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Erase All"))};
+    // "Tap the Rhythm": shown where taps can be heard, enabled once there is a question.
+    ControlState TapRhythm{QLatin1String(QT_TRANSLATE_NOOP("RhythmTrainer", "Tap the Rhythm")),
+                           false, false};
+    TapFeedback tapFeedback; // the strip under the answer row
 
     // --- Menus
     // -------------------------------------------------------------------------------------

@@ -1,11 +1,17 @@
 #include "TRhytm7.h"
 
+#include "BoundTimers.h"
 #include "MersenneRandom.h"
+#include "MicrophoneMenu.h"
+#include "MicrophoneTaps.h"
 #include "MidiGenPlayer.h"
+#include "MidiTapSource.h"
 #include "ModalDialogs.h"
+#include "QtTimers.h"
 #include "RhythmRow.h"
 #include "ScoreStore.h"
 #include "StepSpinEdit.h"
+#include "SynthTapClick.h"
 #include "SystemClock.h"
 #include "TElasticForm.h"
 #include "TGradBtn.h"
@@ -13,13 +19,17 @@
 #include "TMidiGen.h"
 #include "TRhyAboutBox.h"
 #include "TScoreRecord.h"
+#include "TapStrip.h"
 #include "Tempo.h"
 #include "WindowParts.h"
 
+#include <QActionGroup>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTextEdit>
+#include <QTimer>
 
 using namespace windowparts;
 
@@ -53,6 +63,8 @@ struct TRhytm7::OwnParts {
     MidiGenPlayer player{MidiGen1};
     MersenneRandom random;
     SystemClock clock;
+    QtTimers timers;
+    SynthTapClick click;
     scores::ScoreStore store;
     ModalDialogs dialogs;
 };
@@ -65,6 +77,7 @@ TRhytm7::TRhytm7(std::unique_ptr<OwnParts>&& parts, QWidget* parent)
     build(parts_->player, parts_->random, parts_->clock, parts_->store);
     parts_->dialogs.attach(this, ScoreRecord);
     parts_->dialogs.setTitle(QStringLiteral("Beatwise"));
+    enableTapping(parts_->timers, parts_->click);
 }
 
 TRhytm7::TRhytm7(Dialogs& dialogs, RhythmPlayer& player, Random& random, Clock& clock,
@@ -73,7 +86,10 @@ TRhytm7::TRhytm7(Dialogs& dialogs, RhythmPlayer& player, Random& random, Clock& 
     build(player, random, clock, scoreStore);
 }
 
-TRhytm7::~TRhytm7() = default;
+TRhytm7::~TRhytm7() {
+    qApp->removeEventFilter(this);
+    midiTaps_.reset();
+}
 
 Dialogs* TRhytm7::ownDialogs() const {
     return parts_ ? &parts_->dialogs : nullptr;
@@ -83,6 +99,7 @@ void TRhytm7::build(RhythmPlayer& player, Random& random, Clock& clock,
                     const scores::ScoreStore& scoreStore) {
     setObjectName(QStringLiteral("Rhytm7"));
     setWindowTitle(tr("Qor Beatwise"));
+    clock_ = &clock;
     trainer_ = std::make_unique<RhythmTrainer>(dialogs(), player, random, clock, scoreStore);
     answers_ = std::make_unique<PatternAnswers>(*trainer_);
     windowAnswers_ = std::make_unique<BoundAnswers<PatternAnswer>>(*answers_, boundary());
@@ -165,6 +182,17 @@ void TRhytm7::buildControls() {
     buildPatternButtons();
     buildScoreControls();
     buildMetronome();
+    buildTapping();
+}
+
+void TRhytm7::buildTapping() {
+    TapRhythm = commandButton(QStringLiteral("TapRhythm"), tr("Tap the Rhythm"),
+                              QRect(448, 160, 150, 30), kNavy, kAqua);
+    TapRhythm->setVisible(false);
+    connect(TapRhythm, &TGradBtn::clicked, this, [this] { call(&RhythmTrainer::TapRhythmClick); });
+    TapMarks = new TapStrip(ShowRes, centralWidget());
+    TapMarks->setObjectName(QStringLiteral("TapMarks"));
+    TapMarks->setGeometry(32, 142, 481, 14);
 }
 
 void TRhytm7::buildScoreControls() {
@@ -247,6 +275,8 @@ void TRhytm7::takeMenuMembers() {
     AutoAdvance = menu("AutoAdvance");
     On1 = action("On1");
     Off1 = action("Off1");
+    Tapping = menu("Tapping");
+    TapRhythm1 = action("TapRhythm1");
     Midi = menu("Midi");
     AllNotesOff1 = action("AllNotesOff1");
     HelpMenu = menu("HelpMenu");
@@ -278,6 +308,121 @@ void TRhytm7::patternClick(int pattern) {
     if (!full)
         ShowRes->setFocus(Qt::OtherFocusReason);
 }
+
+// ---------------------------------------------------------------------------------------------
+// Tapped answers
+
+void TRhytm7::enableTapping(TimerFactory& timers, TapClick& click) {
+    // The timers that decide the tapped beats meet a failure as a click's handler does.
+    tapTimers_ = std::make_unique<BoundTimers>(timers, boundary());
+    trainer_->enableTapping(*tapTimers_, click);
+    microphone_ = new MicrophoneTaps(this);
+    connect(microphone_, &MicrophoneTaps::heard, this, [this](double agoMs) {
+        if (QApplication::activeModalWidget())
+            return;
+        const double began = static_cast<double>(clock_->elapsedMs()) - agoMs;
+        forward([this, began] { trainer_->tapHeard(began); });
+    });
+    buildInputsMenu();
+    buildMicrophoneMenu();
+    qApp->installEventFilter(this);
+    showState();
+}
+
+void TRhytm7::startListening() {
+    if (microphoneMenu_)
+        microphoneMenu_->listenAtStart();
+}
+
+void TRhytm7::tapFrom(midi::MidiInput* input) {
+    midiTaps_.reset();
+    if (!input) {
+        fillInputsMenu();
+        return;
+    }
+    midiTaps_ = std::make_unique<MidiTapSource>(*input, [this] {
+        if (!QApplication::activeModalWidget())
+            forward([this] { trainer_->tap(); });
+    });
+    midiTaps_->onLost([this](const QString& port) { midiTapLost(port); });
+    midiTaps_->openPreferred();
+    fillInputsMenu();
+}
+
+// A MIDI pad or keyboard: "Midi > Inputs" lists the ports, as the pitch trainer's menu does.
+void TRhytm7::buildInputsMenu() {
+    Inputs1 = new QMenu(tr("Inputs"), Midi);
+    Inputs1->setObjectName(QStringLiteral("Inputs1"));
+    Inputs1->menuAction()->setObjectName(QStringLiteral("Inputs1"));
+    Midi->insertMenu(Midi->actions().value(0), Inputs1);
+    connect(Inputs1, &QMenu::aboutToShow, this, &TRhytm7::fillInputsMenu);
+    fillInputsMenu();
+}
+
+// The microphone that hears claps: "Midi > Microphone", after "Inputs", as in the pitch trainer.
+void TRhytm7::buildMicrophoneMenu() {
+    Microphone = new QMenu(tr("Microphone"), Midi);
+    Microphone->setObjectName(QStringLiteral("Microphone"));
+    Microphone->menuAction()->setObjectName(QStringLiteral("Microphone"));
+    Midi->insertMenu(Midi->actions().value(1), Microphone);
+    microphoneMenu_ = new MicrophoneMenu(microphone_->capture(), Microphone);
+    microphoneMenu_->onProblem([this](const QString& text) {
+        // Told after whatever handler noticed it, once the window is free again.
+        QTimer::singleShot(
+            0, this, [this, text] { forward([this, text] { dialogs().information(text); }); });
+    });
+}
+
+void TRhytm7::fillInputsMenu() {
+    Inputs1->clear();
+    auto* group = new QActionGroup(Inputs1);
+    const QString current = midiTaps_ ? midiTaps_->openPort() : QString();
+    const auto add = [&](const QString& caption, const QString& port) {
+        QAction* action = Inputs1->addAction(caption);
+        action->setCheckable(true);
+        action->setChecked(port == current);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, port] {
+            if (!midiTaps_)
+                return;
+            if (port.isEmpty())
+                midiTaps_->close();
+            else
+                forward([this, port] { midiTaps_->open(port); });
+        });
+    };
+    add(tr("None"), QString());
+    if (midiTaps_)
+        for (const QString& port : midiTaps_->ports())
+            add(port, port);
+}
+
+void TRhytm7::midiTapLost(const QString& port) {
+    forward([this, port] {
+        dialogs().information(
+            tr("The MIDI input \"%1\" is no longer connected: taps come from the space bar "
+               "and the microphone. Choose Midi > Inputs to use another one.")
+                .arg(port));
+    });
+}
+
+// The space bar taps while the student taps, wherever the focus is in the window; it then
+// presses no button.
+bool TRhytm7::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (!key || !state().Tapping || !isActiveWindow() || QApplication::activeModalWidget())
+        return TrainerWindow::eventFilter(watched, event);
+    auto* press = static_cast<QKeyEvent*>(event);
+    if (press->key() != Qt::Key_Space)
+        return TrainerWindow::eventFilter(watched, event);
+    // Taken where it is first seen, it goes no further.
+    if (event->type() == QEvent::KeyPress && !press->isAutoRepeat())
+        forward([this] { trainer_->tap(); });
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Window events
 
 void TRhytm7::FormActivate() {
     ShowRes->setFocus(Qt::ActiveWindowFocusReason);
@@ -322,6 +467,10 @@ void TRhytm7::showControls() {
     }
     AnsDisplay->setCaption(readable(s.AnsDisplay.caption));
     showControl(AnsDisplay, s.AnsDisplay);
+    TapRhythm->setCaption(readable(s.TapRhythm.caption));
+    showControl(TapRhythm, s.TapRhythm);
+    TapMarks->setFeedback(s.tapFeedback);
+    TapMarks->setVisible(s.tapFeedback.shown);
 
     ShowRes->setCells(s.ShowRes);
     ShowRes->setWrongCells(s.wrongCells);

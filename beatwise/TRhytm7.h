@@ -17,11 +17,21 @@ class QTextEdit;
 class Random;
 class RhythmPlayer;
 class RhythmRow;
+class MicrophoneMenu;
+class MicrophoneTaps;
+class MidiTapSource;
 class StepSpinEdit;
+class TapClick;
+class TapStrip;
+class TimerFactory;
 class TGradBtn;
 class TLumeButton1;
 class TRhyAboutBox;
 class TScoreRecord;
+
+namespace midi {
+class MidiInput;
+}
 
 namespace scores {
 class ScoreStore;
@@ -53,6 +63,19 @@ public:
     // The program's own boxes; null when the window was given its dialogs.
     Dialogs* ownDialogs() const;
 
+    // Lets the student tap answers: "Tap the Rhythm" is shown, the space bar taps while the
+    // student taps, each tap sounds `click`. The window made with its own parts does this
+    // itself; `timers` and `click` must outlive the window.
+    void enableTapping(TimerFactory& timers, TapClick& click);
+    // Taps also from a MIDI pad or keyboard on `input` (null: none); it must outlive the window.
+    void tapFrom(midi::MidiInput* input);
+    // Listens to the system's default input from now on, unless the student has chosen another
+    // in Midi > Microphone; claps it hears are taps.
+    void startListening();
+    // The microphone's claps (made by enableTapping; null before).
+    MicrophoneTaps* microphone() const { return microphone_; }
+    MicrophoneMenu* microphoneMenu() const { return microphoneMenu_; }
+
     // Window events.
     void
     FormActivate();   // first activation: the answer row takes the focus, the window is maximised
@@ -67,6 +90,8 @@ public:
     TGradBtn* Repetir = nullptr;     // "Stop/Repeat"
     TGradBtn* StartButton = nullptr; // "Next Question"
     TLumeButton1* AnsDisplay = nullptr;
+    TGradBtn* TapRhythm = nullptr; // "Tap the Rhythm"
+    TapStrip* TapMarks = nullptr;  // the taps against the rhythm, after a check
     // The pattern buttons in pattern order: q w u o l s k m j i h y n b r.
     std::array<TGradBtn*, RhythmCatalogue::kSimplePatterns> patternButtons{};
     QLabel* Label1 = nullptr; // "Metronome"
@@ -100,6 +125,10 @@ public:
     QAction* Off1 = nullptr;
     QMenu* Midi = nullptr;
     QAction* AllNotesOff1 = nullptr;
+    QMenu* Tapping = nullptr;
+    QAction* TapRhythm1 = nullptr; // "Tap the Rhythm", Ctrl+T
+    QMenu* Microphone = nullptr;   // Midi > "Microphone": "None" and the system's sound inputs
+    QMenu* Inputs1 = nullptr;      // Midi > "Inputs": "None" and the MIDI input ports
     QMenu* HelpMenu = nullptr;
     QAction* HelpTopics2 = nullptr;
     QAction* About2 = nullptr;
@@ -111,6 +140,7 @@ protected:
     void showControls() override;
     void runWindowCommand(WindowCommand command) override;
     void firstActivation() override { FormActivate(); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closing() override { FormClose(); }
 
 private:
@@ -133,10 +163,20 @@ private:
     QLabel* label(const QString& name, const QString& text, const QPoint& position);
     void call(Handler handler);
     void patternClick(int pattern);
+    void buildTapping();
+    void midiTapLost(const QString& port);
+    void buildInputsMenu();
+    void buildMicrophoneMenu();
+    void fillInputsMenu();
 
     std::unique_ptr<OwnParts> parts_;
     std::unique_ptr<RhythmTrainer> trainer_;
     std::unique_ptr<PatternAnswers> answers_;
     std::unique_ptr<BoundAnswers<PatternAnswer>> windowAnswers_;
     std::vector<RhythmMenuItem> menuTree_;
+    std::unique_ptr<TimerFactory> tapTimers_;
+    std::unique_ptr<MidiTapSource> midiTaps_;
+    MicrophoneTaps* microphone_ = nullptr;
+    MicrophoneMenu* microphoneMenu_ = nullptr;
+    Clock* clock_ = nullptr;
 };

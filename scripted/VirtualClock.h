@@ -28,6 +28,7 @@ public:
 
     QString shortDate() const override;
     QString longTime() const override;
+    qint64 elapsedMs() const override { return now_; }
 
     std::unique_ptr<Timer> createTimer(std::function<void()> onTimeout) override;
 

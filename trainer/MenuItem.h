@@ -24,6 +24,7 @@ template <typename State, typename Engine> struct MenuItem {
     std::function<void(Engine&)> opened;       // a submenu, when it opens
     WindowCommand command = WindowCommand::None;
     bool separated = false; // a line above it in its menu
+    QString shortcut;       // the key that runs a command item ("Ctrl+T"); empty: none
     std::vector<MenuItem> children;
 
     bool isSubmenu() const { return !children.empty(); }

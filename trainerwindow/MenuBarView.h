@@ -93,6 +93,8 @@ void MenuBarView::addItems(QMenu* menu, const std::vector<MenuItem<State, Engine
             addItems(submenu, item.children, state, engine);
         } else {
             action = menu->addAction(item.shownText(state, translate));
+            if (!item.shortcut.isEmpty())
+                action->setShortcut(QKeySequence(item.shortcut));
             QObject::connect(action, &QAction::triggered, action, [this, &item, &engine] {
                 if (item.triggered)
                     run_([&item, &engine] { item.triggered(engine); });

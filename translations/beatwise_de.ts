@@ -107,6 +107,10 @@
         <source>Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded.</source>
         <translation>Lege die Diskette in Laufwerk A. Wenn die Diskette NICHT im Laufwerk ist, wird das Ergebnis NICHT gespeichert.</translation>
     </message>
+    <message>
+        <source>Tap the Rhythm</source>
+        <translation>Rhythmus klopfen</translation>
+    </message>
 </context>
 <context>
     <name>TRhyAboutBox</name>
@@ -246,6 +250,37 @@ Notensatz: Bravura, SIL Open Font License</translation>
     <message>
         <source>About</source>
         <translation>Über</translation>
+    </message>
+    <message>
+        <source>Tap the Rhythm</source>
+        <translation>Rhythmus klopfen</translation>
+    </message>
+    <message>
+        <source>Tapping</source>
+        <translation>Klopfen</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>Der MIDI-Eingang „%1“ ist nicht mehr verbunden: Die Schläge kommen jetzt von der Leertaste und vom Mikrofon. Wähle Midi &gt; Eingänge, um einen anderen zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Eingänge</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+</context>
+<context>
+    <name>TapStrip</name>
+    <message>
+        <source>Taps in time: %1, early: %2, late: %3, extra: %4; notes not tapped: %5</source>
+        <translation>Schläge im Takt: %1, zu früh: %2, zu spät: %3, zusätzlich: %4; nicht geklopfte Noten: %5</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,10 @@
         <source>Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded.</source>
         <translation>Pon el disquete en la unidad A. Si el disco NO está en la unidad, la puntuación NO se guardará.</translation>
     </message>
+    <message>
+        <source>Tap the Rhythm</source>
+        <translation>Marcar el ritmo</translation>
+    </message>
 </context>
 <context>
     <name>TRhyAboutBox</name>
@@ -246,6 +250,37 @@ Notación musical: Bravura, SIL Open Font License</translation>
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Tap the Rhythm</source>
+        <translation>Marcar el ritmo</translation>
+    </message>
+    <message>
+        <source>Tapping</source>
+        <translation>Marcar</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>La entrada MIDI «%1» ya no está conectada: los golpes llegan de la barra espaciadora y del micrófono. Elige Midi &gt; Entradas para usar otra.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+</context>
+<context>
+    <name>TapStrip</name>
+    <message>
+        <source>Taps in time: %1, early: %2, late: %3, extra: %4; notes not tapped: %5</source>
+        <translation>Golpes a tiempo: %1, adelantados: %2, atrasados: %3, de más: %4; notas sin golpe: %5</translation>
     </message>
 </context>
 </TS>

@@ -107,6 +107,10 @@
         <source>Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded.</source>
         <translation>Insérez la disquette dans le lecteur A. Si la disquette N’est PAS dans le lecteur, le résultat NE sera PAS enregistré.</translation>
     </message>
+    <message>
+        <source>Tap the Rhythm</source>
+        <translation>Taper le rythme</translation>
+    </message>
 </context>
 <context>
     <name>TRhyAboutBox</name>
@@ -246,6 +250,37 @@ Notation musicale&#xa0;: Bravura, SIL Open Font License</translation>
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Tap the Rhythm</source>
+        <translation>Taper le rythme</translation>
+    </message>
+    <message>
+        <source>Tapping</source>
+        <translation>Frappe</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>L’entrée MIDI «&#xa0;%1&#xa0;» n’est plus connectée&#xa0;: les frappes viennent de la barre d’espace et du microphone. Choisissez Midi &gt; Entrées pour en utiliser une autre.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+</context>
+<context>
+    <name>TapStrip</name>
+    <message>
+        <source>Taps in time: %1, early: %2, late: %3, extra: %4; notes not tapped: %5</source>
+        <translation>Frappes à temps&#xa0;: %1, en avance&#xa0;: %2, en retard&#xa0;: %3, en trop&#xa0;: %4&#xa0;; notes non frappées&#xa0;: %5</translation>
     </message>
 </context>
 </TS>

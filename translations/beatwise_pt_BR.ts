@@ -107,6 +107,10 @@
         <source>Put floppy disk in A Drive. If disk is NOT in drive, score will NOT be recorded.</source>
         <translation>Coloque o disquete na unidade A. Se o disco NÃO estiver na unidade, a pontuação NÃO será gravada.</translation>
     </message>
+    <message>
+        <source>Tap the Rhythm</source>
+        <translation>Bater o ritmo</translation>
+    </message>
 </context>
 <context>
     <name>TRhyAboutBox</name>
@@ -246,6 +250,37 @@ Notação musical: Bravura, SIL Open Font License</translation>
     <message>
         <source>About</source>
         <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Tap the Rhythm</source>
+        <translation>Bater o ritmo</translation>
+    </message>
+    <message>
+        <source>Tapping</source>
+        <translation>Batidas</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>The MIDI input &quot;%1&quot; is no longer connected: taps come from the space bar and the microphone. Choose Midi &gt; Inputs to use another one.</source>
+        <translation>A entrada MIDI “%1” não está mais conectada: as batidas vêm da barra de espaço e do microfone. Escolha Midi &gt; Entradas para usar outra.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+</context>
+<context>
+    <name>TapStrip</name>
+    <message>
+        <source>Taps in time: %1, early: %2, late: %3, extra: %4; notes not tapped: %5</source>
+        <translation>Batidas no tempo: %1, adiantadas: %2, atrasadas: %3, a mais: %4; notas sem batida: %5</translation>
     </message>
 </context>
 </TS>

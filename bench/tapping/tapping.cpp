@@ -1,12 +1,17 @@
 // How well tapped answers are written as patterns: taps moved at random from where the rhythm
-// puts them, and claps recorded through a noise floor and heard by the onset detector. Prints
+// puts them, and claps recorded through a noise floor and heard by the onset detector; and how
+// soon a tap's click sounds after its key press, through a private sound server. Prints
 // readable lines, then one JSON line. It never fails on a figure.
+#include "BenchSupport.h"
 #include "ClapListening.h"
 #include "ClapRecordings.h"
 #include "CommandLine.h"
 #include "RhythmCatalogue.h"
 #include "TapGrid.h"
 #include "TapPerformance.h"
+#include "TapToClick.h"
+
+#include <QApplication>
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -23,6 +28,7 @@ constexpr double kLeadMs = 400; // each recording starts this long before its co
 struct Options {
     int rows = 50;
     int clapRows = 3;
+    int clickTaps = 24;
     unsigned long long seed = 1;
 };
 
@@ -159,6 +165,27 @@ double falseOnsetsPerMinute(const Options& options) {
 }
 
 // Reads the options; nothing after writing why the command line is wrong.
+// From a key press to its click's sound through a private sound server, over `taps` presses;
+// -1 figures when it cannot be measured.
+bench::Summary tapToClick(int taps, int argc, char** argv) {
+    if (taps == 0)
+        return {};
+    if (!bench::hasDisplay())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString why;
+    const std::vector<double> latencies = tapToClickMs(taps, why);
+    if (latencies.empty()) {
+        std::printf("tap to click: not measured (%s)\n", qPrintable(why));
+        return {};
+    }
+    const bench::Summary s = bench::summarise(latencies);
+    std::printf("key press to the click's sound at the sink: median %.2f ms, mean %.2f ms, "
+                "max %.2f ms over %zu taps\n",
+                s.median, s.mean, s.max, s.count);
+    return s;
+}
+
 std::optional<Options> readOptions(const CommandLine& line, QString& why) {
     Options options;
     const auto count = [&](const QString& name, int& into) {
@@ -166,14 +193,15 @@ std::optional<Options> readOptions(const CommandLine& line, QString& why) {
             return true;
         bool ok = false;
         into = line.value(name).toInt(&ok);
-        if (!ok || into < 1 || into > 10000) {
-            why = QStringLiteral("--%1 takes a number from 1 to 10000").arg(name);
+        if (!ok || into < 0 || into > 10000) {
+            why = QStringLiteral("--%1 takes a number from 0 to 10000").arg(name);
             return false;
         }
         return true;
     };
     if (!count(QStringLiteral("rows"), options.rows) ||
-        !count(QStringLiteral("clap-rows"), options.clapRows))
+        !count(QStringLiteral("clap-rows"), options.clapRows) ||
+        !count(QStringLiteral("click-taps"), options.clickTaps))
         return std::nullopt;
     if (line.isSet(QStringLiteral("seed"))) {
         bool ok = false;
@@ -194,12 +222,16 @@ int main(int argc, char** argv) {
                      QStringLiteral("Measures how well tapped rhythms are written as patterns: "
                                     "taps moved at random, and claps heard through a noise floor. "
                                     "Prints its figures, then one JSON line."));
-    line.addUsage(QStringLiteral("[--rows N] [--clap-rows N] [--seed S]"));
+    line.addUsage(QStringLiteral("[--rows N] [--clap-rows N] [--click-taps N] [--seed S]"));
     line.addOption({QStringLiteral("rows"),
                     QStringLiteral("Tapped rows per meter, level and tempo (default 50)."),
                     QStringLiteral("N")});
     line.addOption({QStringLiteral("clap-rows"),
                     QStringLiteral("Clapped rows per sound, meter, tempo and room (default 3)."),
+                    QStringLiteral("N")});
+    line.addOption({QStringLiteral("click-taps"),
+                    QStringLiteral("Key presses whose clicks are timed through a private sound "
+                                   "server (default 24; 0: none)."),
                     QStringLiteral("N")});
     line.addOption({QStringLiteral("seed"), QStringLiteral("The random seed (default 1)."),
                     QStringLiteral("S")});
@@ -228,12 +260,14 @@ int main(int argc, char** argv) {
                 claps.beats.share(), claps.claps ? double(claps.heard) / claps.claps : 0,
                 claps.worstErrorMs);
     std::printf("listening takes %.2f %% of one core\n", 100 * cpuShare);
+    const bench::Summary click = tapToClick(options.clickTaps, argc, argv);
     std::printf("{\"beats_right_jitter25\": %.4f, \"beats_right_jitter40\": %.4f, "
                 "\"beats_right_jitter60\": %.4f, \"beats_right_claps\": %.4f, "
                 "\"claps_heard\": %.4f, \"clap_onset_error_ms_max\": %.2f, "
-                "\"false_onsets_per_minute\": %.1f, \"listening_cpu_percent\": %.2f}\n",
+                "\"false_onsets_per_minute\": %.1f, \"listening_cpu_percent\": %.2f, "
+                "\"tap_to_click_ms\": %.2f, \"tap_to_click_ms_max\": %.2f}\n",
                 jitter25, jitter40, jitter60, claps.beats.share(),
                 claps.claps ? double(claps.heard) / claps.claps : 0, claps.worstErrorMs,
-                falsePerMinute, 100 * cpuShare);
+                falsePerMinute, 100 * cpuShare, click.median, click.max);
     return 0;
 }

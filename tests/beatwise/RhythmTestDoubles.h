@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Clock.h"
-#include "ScriptedDialogs.h"
 #include "RhythmPlayer.h"
+#include "ScriptedDialogs.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,4 +39,6 @@ class FixedClock final : public Clock {
 public:
     QString shortDate() const override { return QStringLiteral("07/12/2026"); }
     QString longTime() const override { return QStringLiteral("10:15:30 AM"); }
+    qint64 elapsedMs() const override { return ms; }
+    qint64 ms = 0;
 };

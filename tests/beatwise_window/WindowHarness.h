@@ -3,12 +3,14 @@
 #include "Clock.h"
 #include "MersenneRandom.h"
 #include "ModalAnswerer.h"
+#include "QtTimers.h"
 #include "RhythmPlayer.h"
 #include "RhythmRow.h"
 #include "RhythmTestDoubles.h"
 #include "ScoreStore.h"
 #include "TGradBtn.h"
 #include "TRhytm7.h"
+#include "TapClick.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,7 +27,14 @@
 #include <optional>
 #include <stdexcept>
 
-// A rhythm trainer window around scripted parts, with a score folder of its own.
+// Counts the clicks of the taps.
+struct CountingClick final : TapClick {
+    void sound() override { ++clicks; }
+    int clicks = 0;
+};
+
+// A rhythm trainer window around scripted parts, with a score folder of its own; taps are
+// timed on the fixed clock and click into a counter.
 struct WindowFixture {
     QTemporaryDir scoreRoot;
     scores::ScoreStore store{scoreRoot.path() + QStringLiteral("/Qor_Music")};
@@ -33,11 +42,14 @@ struct WindowFixture {
     RecordingPlayer player;
     MersenneRandom random{20240107};
     FixedClock clock;
+    QtTimers timers;
+    CountingClick tapClick;
     std::unique_ptr<TRhytm7> window;
 
     WindowFixture() {
         window = std::make_unique<TRhytm7>(boxes, player, random, clock, store);
         boxes.attach(window.get(), window->ScoreRecord);
+        window->enableTapping(timers, tapClick);
     }
 
     const RhythmState& state() const { return window->state(); }

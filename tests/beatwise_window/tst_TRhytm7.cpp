@@ -5,6 +5,7 @@
 #include "BuiltinSynth.h"
 #include "HelpWindow.h"
 #include "LayoutChecks.h"
+#include "PlayedMidiInput.h"
 #include "ProgramLanguage.h"
 #include "RhythmCatalogue.h"
 #include "StepSpinEdit.h"
@@ -13,6 +14,9 @@
 #include "TLumeButton1.h"
 #include "TRhyAboutBox.h"
 #include "TScoreRecord.h"
+#include "TapGrid.h"
+#include "TapPerformance.h"
+#include "TapStrip.h"
 
 #include <QActionGroup>
 #include <QLabel>
@@ -40,9 +44,10 @@ int visibleButtons(const TRhytm7& window) {
 
 // Every control of the client area that is shown, for layout checks.
 QList<QWidget*> shownControls(const TRhytm7& w) {
-    QList<QWidget*> controls{w.ShowRes, w.DisplayAns, w.Repetir,   w.StartButton,  w.AnsDisplay,
-                             w.Label1,  w.Label2,     w.Label3,    w.Label4,       w.Score,
-                             w.Items,   w.AvRepeats,  w.RestScore, w.EraseAllChds, w.Speed};
+    QList<QWidget*> controls{w.ShowRes,    w.DisplayAns,   w.Repetir, w.StartButton,
+                             w.AnsDisplay, w.Label1,       w.Label2,  w.Label3,
+                             w.Label4,     w.Score,        w.Items,   w.AvRepeats,
+                             w.RestScore,  w.EraseAllChds, w.Speed,   w.TapRhythm};
     for (TGradBtn* button : w.patternButtons)
         controls.append(button);
     controls.removeIf([](const QWidget* c) { return !c->isVisible(); });
@@ -127,6 +132,95 @@ private slots:
         QVERIFY(darkPixels(row, w.ShowRes->cellRect(0).adjusted(2, 2, -2, -2)) > 40);
         QVERIFY(darkPixels(row, w.ShowRes->cellRect(9).adjusted(2, 2, -2, -2)) > 40);
         QCOMPARE(darkPixels(row, w.ShowRes->cellRect(4).adjusted(2, 2, -2, -2)), 0);
+    }
+
+    // "Tap the Rhythm" by its key: the count-in sounds, the space bar taps wherever the focus
+    // is, each tap clicks, the row fills and, after the check, the strip shows every tap in time.
+    void spaceBarTapsTheRhythm() {
+        WindowFixture f;
+        TRhytm7& w = *f.window;
+        QVERIFY(f.showAsStarted());
+        QVERIFY(w.TapRhythm->isVisible());
+        QVERIFY(!w.TapRhythm->isEnabled()); // nothing to tap before the first question
+        f.boxes.confirmAnswers = {true};
+        f.click(w.StartButton);
+        QVERIFY(w.TapRhythm->isEnabled());
+        const std::array<int, 7> question = f.state().QuestionPatterns;
+
+        f.clock.ms = 1000;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(f.state().Tapping);
+        QCOMPARE(f.player.played.size(), 2);
+        QCOMPARE(f.player.played.last(), f.state().PlayParts[0] + f.state().PlayParts[1]);
+
+        const TapGrid grid = TapGrid::forQuestion(Meter::Simple, f.state().Speed);
+        const std::vector<double> taps = TapPerformance::writtenTaps(grid, question);
+        w.Repetir->setFocus(); // the space bar taps; it does not press the focused button
+        for (double t : taps) {
+            f.clock.ms = 1000 + std::lround(t);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        QCOMPARE(f.tapClick.clicks, int(taps.size()));
+        QCOMPARE(f.player.played.size(), 2); // "Stop/Repeat" was not pressed
+
+        f.clock.ms += 2000;
+        f.click(w.AnsDisplay);
+        QVERIFY(!f.state().Tapping);
+        QCOMPARE(w.Score->toPlainText(), QStringLiteral("100.00%"));
+        for (int beat = 0; beat < 7; ++beat)
+            QCOMPARE(w.ShowRes->cellText(2 + beat),
+                     *RhythmCatalogue::answerGlyph(Meter::Simple, question[std::size_t(beat)]));
+        QVERIFY(w.TapMarks->isVisible());
+        QCOMPARE(w.TapMarks->feedback().count(TapVerdict::InTime), int(taps.size()));
+        savePicture(&w, QStringLiteral("tapped-answer"));
+        const QImage strip = w.TapMarks->grab().toImage();
+        int green = 0;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                green += strip.pixelColor(x, y).green() > 120 && strip.pixelColor(x, y).red() < 60;
+        QVERIFY2(green > 10 * int(taps.size()), qPrintable(QString::number(green)));
+
+        // Once the answer is checked the space bar taps no more.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(f.tapClick.clicks, int(taps.size()));
+
+        // The next question takes the strip away.
+        f.boxes.confirmAnswers = {true};
+        f.click(w.StartButton);
+        QVERIFY(!w.TapMarks->isVisible());
+    }
+
+    // A MIDI pad taps as the space bar does; Midi > Inputs lists "None" and the ports, and a
+    // port chosen there is listened to.
+    void midiPadTapsAndItsInputIsChosen() {
+        PlayedMidiInput pads({QStringLiteral("Midi Through Port-0"), QStringLiteral("Pad A"),
+                              QStringLiteral("Pad B")});
+        WindowFixture f; // made after the pads, gone before them
+        TRhytm7& w = *f.window;
+        w.tapFrom(&pads);
+        QVERIFY(f.showAsStarted());
+        QCOMPARE(pads.openPort(), QStringLiteral("Pad A"));
+        emit w.Inputs1->aboutToShow();
+        QStringList captions;
+        for (QAction* item : w.Inputs1->actions())
+            captions << item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
+        QCOMPARE(captions,
+                 (QStringList{QStringLiteral("None"), QStringLiteral("Midi Through Port-0"),
+                              QStringLiteral("Pad A*"), QStringLiteral("Pad B")}));
+        w.Inputs1->actions()[3]->trigger();
+        QCOMPARE(pads.openPort(), QStringLiteral("Pad B"));
+
+        f.boxes.confirmAnswers = {true};
+        f.click(w.StartButton);
+        pads.play(0x99, 38, 100); // not yet tapping
+        f.click(w.TapRhythm);
+        f.clock.ms = 1650;
+        pads.play(0x99, 38, 100);
+        pads.play(0x89, 38, 0);
+        QCOMPARE(f.tapClick.clicks, 1);
+
+        w.Inputs1->actions()[0]->trigger(); // "None"
+        QVERIFY(pads.openPort().isEmpty());
     }
 
     void aWholeQuestionFromNextQuestionToTheScore() {
@@ -596,7 +690,7 @@ private slots:
                 {w.AnsDisplay, shown("Check Answer")},   {w.AnsDisplay, shown("Hide Answer")},
                 {w.AnsDisplay, shown("Check Rhythm")},   {w.Repetir, shown("Stop/Repeat")},
                 {w.StartButton, shown("Next Question")}, {w.RestScore, shown("Reset Score")},
-                {w.EraseAllChds, shown("Erase All")}};
+                {w.EraseAllChds, shown("Erase All")},    {w.TapRhythm, shown("Tap the Rhythm")}};
             QStringList faults;
             for (const auto& [button, caption] : captions)
                 if (const int excess =

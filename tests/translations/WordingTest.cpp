@@ -223,6 +223,10 @@ TEST(Wording, MessagesNameTheButtonsAndMenusAsTheyAreShown) {
           "The MIDI keyboard \"%1\" is no longer connected. Choose Midi > Inputs to use another "
           "one."},
          {{"tonewise", "TForm1", "Inputs"}}},
+        {{"beatwise", "TRhytm7",
+          "The MIDI input \"%1\" is no longer connected: taps come from the space bar and the "
+          "microphone. Choose Midi > Inputs to use another one."},
+         {{"beatwise", "TRhytm7", "Inputs"}}},
         {{"beatwise", "RhythmTrainer",
           "Select Rhythm Patterns; then Click the Green \"Next Question\" button to begin."},
          {{"beatwise", "RhythmTrainer", "Next Question"},
