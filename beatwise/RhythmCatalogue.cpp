@@ -1,6 +1,8 @@
 #include "RhythmCatalogue.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace {
 
@@ -145,4 +147,36 @@ QString RhythmCatalogue::framePart(Meter meter, int part, const TempoDurations& 
     const auto& frame = meter == Meter::Simple ? kSimpleFrame : kCompoundFrame;
     const std::size_t index = part == 0 ? 0 : part == 1 ? 1 : 2;
     return expand(frame[index], QString(), durations);
+}
+
+namespace {
+
+// The keys of the "N<key>" notes of a part's pieces.
+void addKeys(const char* pieces, std::vector<int>& keys) {
+    for (const char* p = pieces; *p; ++p) {
+        if (*p != 'N' || !std::isdigit(static_cast<unsigned char>(p[1])))
+            continue;
+        int key = 0;
+        while (std::isdigit(static_cast<unsigned char>(p[1])))
+            key = key * 10 + (*++p - '0');
+        keys.push_back(key);
+    }
+}
+
+} // namespace
+
+std::vector<int> RhythmCatalogue::drumKeys() {
+    std::vector<int> keys;
+    for (const Pattern& pattern : kSimple)
+        addKeys(pattern.part, keys);
+    for (const Pattern& pattern : kCompound)
+        addKeys(pattern.part, keys);
+    for (const auto& frame : {kSimpleFrame, kCompoundFrame})
+        for (const char* part : frame)
+            addKeys(part, keys);
+    for (int column = kFirstBeatColumn; column < kFirstBeatColumn + 2; ++column)
+        addKeys(beatNote(column).toLatin1().constData(), keys);
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    return keys;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // The one-beat rhythm patterns of both meters: the pattern buttons' captions, the glyph texts
 // the patterns write into the answer and question rows (in the "Partita" font's 8-bit codes,
@@ -45,4 +46,8 @@ public:
                                            const TempoDurations& durations);
     // Part 0 (first count-in beat), part 1 (second count-in beat) and part 9 (closing beat).
     static QString framePart(Meter meter, int part, const TempoDurations& durations);
+
+    // Every drum key the parts of both meters play (the rests' silent key 127 among them),
+    // in ascending order.
+    static std::vector<int> drumKeys();
 };

@@ -18,6 +18,7 @@
 #include "ExportCommand.h"
 #include "QuestionsCommand.h"
 #include "RhythmScriptCommand.h"
+#include "RhythmSounds.h"
 #include "SystemMidiInput.h"
 #include "TRhytm7.h"
 #include "WindowProgram.h"
@@ -53,7 +54,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Beatwise");
-    WindowProgram program(QStringLiteral("beatwise"), QStringLiteral("Beatwise"), *options);
+    WindowProgram program(QStringLiteral("beatwise"), QStringLiteral("Beatwise"), *options,
+                          RhythmSounds::keyLimits());
     midi::SystemMidiInput pads; // a MIDI pad or keyboard taps as the space bar does
     TRhytm7 window;
     if (!program.takesPicture()) {

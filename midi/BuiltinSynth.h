@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeyLimits.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -24,6 +26,8 @@ struct SynthOptions {
     // The synthesizer starts loading only with warmUpBuiltinSynth() (a program calls it once
     // its window is painted); messages sent before wait for it and sound as soon as it is ready.
     bool startOnWarmUp = false;
+    // The keys the program plays: only their sounds are loaded.
+    KeyLimits keys;
 };
 
 // Must be called, if at all, before the first use of any device.

@@ -45,8 +45,9 @@ private:
 
 } // namespace
 
-void setUpSound(const QString& audioFile) {
+void setUpSound(const QString& audioFile, const KeyLimits& keys) {
     SynthOptions options;
+    options.keys = keys;
     if (!audioFile.isEmpty()) {
         options.output = AudioOutput::File;
         options.audioFile = audioFile;

@@ -17,7 +17,7 @@ namespace tonewise {
 
 namespace {
 
-constexpr int ErrorToneNote = 81;
+constexpr int ErrorToneNote = OutputChoice::ErrorToneNote;
 
 // An answer as the student reads it: an interval's name in the window's language, a note's name
 // as it is.

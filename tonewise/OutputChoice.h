@@ -16,8 +16,9 @@ class OutputChoice {
     Q_DECLARE_TR_FUNCTIONS(PitchTrainer)
 
 public:
-    // The program of the tone a wrong answer sounds.
+    // The program and key of the tone a wrong answer sounds.
     static constexpr int ErrorToneProgram = 113;
+    static constexpr int ErrorToneNote = 81;
 
     OutputChoice(PitchParts parts, TMidiOutput& output) : parts_(parts), output_(output) {}
 

@@ -15,7 +15,7 @@ namespace tonewise {
 
 namespace {
 
-constexpr int ErrorToneNote = 81;
+constexpr int ErrorToneNote = OutputChoice::ErrorToneNote;
 constexpr int HiddenReferenceY = 176; // off the staff: no reference note is seen
 
 } // namespace

@@ -15,6 +15,7 @@
 // configuration file (see tests/tonewise_window/screens).
 #include "ExportCommand.h"
 #include "MicrophoneCapture.h"
+#include "PitchSounds.h"
 #include "ScriptCommand.h"
 #include "SingingAnalyser.h"
 #include "StepsCommand.h"
@@ -59,7 +60,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tonewise");
-    WindowProgram program(QStringLiteral("tonewise"), QStringLiteral("Tonewise"), *options);
+    WindowProgram program(QStringLiteral("tonewise"), QStringLiteral("Tonewise"), *options,
+                          tonewise::PitchSounds::keyLimits());
 
     midi::SystemMidiInput keyboard; // a MIDI keyboard answers as the on-screen keys do
     // The microphone is heard on a thread of its own; a steady note answers as a key does.

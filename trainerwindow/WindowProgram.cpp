@@ -23,7 +23,7 @@ constexpr auto SoundExitGrace = std::chrono::milliseconds(200);
 } // namespace
 
 WindowProgram::WindowProgram(const QString& program, const QString& title,
-                             const WindowOptions& options)
+                             const WindowOptions& options, const midi::KeyLimits& keys)
     : program_(program), title_(title), options_(options),
       language_(std::make_unique<ProgramLanguage>(program, options.language)) {
     if (language_->isMissing())
@@ -35,7 +35,7 @@ WindowProgram::WindowProgram(const QString& program, const QString& title,
         silent.output = midi::AudioOutput::Silent;
         midi::configureBuiltinSynth(silent);
     } else {
-        midi::setUpSound(options.audioFile);
+        midi::setUpSound(options.audioFile, keys);
     }
     if (takesPicture() || probesStartUp()) {
         // The boxes a window opens, even while it is being made (Tonewise's start-up box), are

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyLimits.h"
 #include "WindowOptions.h"
 
 #include <QString>
@@ -18,8 +19,10 @@ class TrainerWindow;
 class WindowProgram {
 public:
     // Installs the window's language and sets up its sound as `options` say. `program` names
-    // the program on the command line ("tonewise"), `title` in its boxes.
-    WindowProgram(const QString& program, const QString& title, const WindowOptions& options);
+    // the program on the command line ("tonewise"), `title` in its boxes; the built-in
+    // synthesizer loads the sounds of `keys` only.
+    WindowProgram(const QString& program, const QString& title, const WindowOptions& options,
+                  const midi::KeyLimits& keys = {});
     // Ends the built-in synthesizer once the window is gone; when its threads are still busy
     // after a short while (reading the disk, reaching the sound server), the process ends here
     // with the program's status rather than wait for them.

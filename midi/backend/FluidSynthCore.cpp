@@ -1,15 +1,20 @@
 #include "FluidSynthCore.h"
 
+#include "FileByteSource.h"
 #include "FluidLog.h"
+#include "SoundFontView.h"
+#include "SoundFontViewFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <fluidsynth.h>
-#include <malloc.h>
+#include <memory>
 
 namespace midi {
 
 FluidSynthCore::FluidSynthCore(int sampleRate) : sampleRate_(sampleRate) {
+    for (std::atomic<int>& view : views_)
+        view.store(-1, std::memory_order_relaxed);
     quietFluidLogging();
     settings_ = new_fluid_settings();
     if (settings_ == nullptr)
@@ -23,6 +28,10 @@ FluidSynthCore::FluidSynthCore(int sampleRate) : sampleRate_(sampleRate) {
     // memory, and nothing read while playing.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     synth_ = new_fluid_synth(settings_);
+    if (synth_ != nullptr && !SoundFontViewFiles::install(synth_, settings_)) {
+        delete_fluid_synth(synth_);
+        synth_ = nullptr;
+    }
 }
 
 FluidSynthCore::~FluidSynthCore() {
@@ -30,6 +39,8 @@ FluidSynthCore::~FluidSynthCore() {
         delete_fluid_synth(synth_);
     if (settings_ != nullptr)
         delete_fluid_settings(settings_);
+    for (const std::string& name : viewNames_)
+        SoundFontViewFiles::remove(name);
 }
 
 bool FluidSynthCore::loadSoundFont(const QString& path, QString* error) {
@@ -43,45 +54,58 @@ bool FluidSynthCore::loadSoundFont(const QString& path, QString* error) {
             *error = QStringLiteral("The SoundFont %1 cannot be read.").arg(path);
         return false;
     }
-    // The channels keep no preset: each gets the one it asks for, once it is pinned.
-    const int id = fluid_synth_sfload(synth_, QFile::encodeName(path).constData(), 0);
-    // Reading the SoundFont's lists leaves much freed memory behind; give it back.
-    malloc_trim(0);
-    if (id == FLUID_FAILED) {
+    // Only the list of presets is read now; each is loaded as it is first pinned.
+    const std::string file = QFile::encodeName(path).toStdString();
+    sf2::FileByteSource source(file);
+    std::string reason = "it cannot be opened";
+    if (!source.isOpen() || !soundFont_.read(source, &reason)) {
         if (error)
             *error = QStringLiteral("The SoundFont %1 could not be loaded (%2).")
-                         .arg(path, lastFluidError());
+                         .arg(path, QString::fromStdString(reason));
         return false;
     }
-    soundFontId_ = id;
+    soundFontPath_ = file;
     return true;
 }
 
 std::vector<PresetId> FluidSynthCore::presets() const {
     std::vector<PresetId> presets;
-    fluid_sfont_t* sfont =
-        soundFontId_ >= 0 ? fluid_synth_get_sfont_by_id(synth_, soundFontId_) : nullptr;
-    if (sfont == nullptr)
-        return presets;
-    fluid_sfont_iteration_start(sfont);
-    while (fluid_preset_t* preset = fluid_sfont_iteration_next(sfont)) {
-        const int bank = fluid_preset_get_banknum(preset);
-        const int program = fluid_preset_get_num(preset);
-        if (bank >= 0 && bank <= PercussionBank && program >= 0 && program < 128)
-            presets.push_back(presetId(bank, program));
-    }
+    for (const sf2::SoundFontFile::Preset& preset : soundFont_.presets())
+        if (preset.bank <= PercussionBank && preset.program < 128)
+            presets.push_back(presetId(preset.bank, preset.program));
     return presets;
 }
 
+int FluidSynthCore::viewOf(PresetId preset) {
+    const int loaded = views_[preset].load(std::memory_order_relaxed);
+    if (loaded >= 0 || synth_ == nullptr)
+        return loaded;
+    const int bank = bankOf(preset);
+    const std::optional<std::size_t> index = soundFont_.findPreset(bank, programOf(preset));
+    if (!index)
+        return -1;
+    auto view = std::make_shared<sf2::SoundFontView>(soundFont_, *index, keyLimits().forBank(bank));
+    const std::string name = SoundFontViewFiles::add(std::move(view), soundFontPath_);
+    const int id = fluid_synth_sfload(synth_, name.c_str(), 0);
+    if (id == FLUID_FAILED) {
+        SoundFontViewFiles::remove(name);
+        return -1;
+    }
+    viewNames_.push_back(name);
+    views_[preset].store(id, std::memory_order_release);
+    return id;
+}
+
 bool FluidSynthCore::pin(PresetId preset) {
-    return synth_ != nullptr && soundFontId_ >= 0 &&
-           fluid_synth_pin_preset(synth_, soundFontId_, bankOf(preset), programOf(preset)) ==
-               FLUID_OK;
+    const int view = hasSoundFont() && preset < PresetIdCount ? viewOf(preset) : -1;
+    return view >= 0 &&
+           fluid_synth_pin_preset(synth_, view, bankOf(preset), programOf(preset)) == FLUID_OK;
 }
 
 void FluidSynthCore::unpin(PresetId preset) {
-    if (synth_ != nullptr && soundFontId_ >= 0)
-        fluid_synth_unpin_preset(synth_, soundFontId_, bankOf(preset), programOf(preset));
+    const int view = preset < PresetIdCount ? views_[preset].load(std::memory_order_relaxed) : -1;
+    if (view >= 0)
+        fluid_synth_unpin_preset(synth_, view, bankOf(preset), programOf(preset));
 }
 
 void FluidSynthCore::message(uint32_t message) {
@@ -119,9 +143,9 @@ void FluidSynthCore::message(uint32_t message) {
 }
 
 void FluidSynthCore::select(int channel, PresetId preset) {
-    if (synth_ != nullptr && soundFontId_ >= 0)
-        fluid_synth_program_select(synth_, channel, soundFontId_, bankOf(preset),
-                                   programOf(preset));
+    const int view = preset < PresetIdCount ? views_[preset].load(std::memory_order_acquire) : -1;
+    if (view >= 0)
+        fluid_synth_program_select(synth_, channel, view, bankOf(preset), programOf(preset));
 }
 
 void FluidSynthCore::unselect(int channel) {
@@ -172,7 +196,7 @@ int FluidSynthCore::activeVoices() {
 }
 
 void FluidSynthCore::render(int frames, float* left, float* right) {
-    if (synth_ == nullptr || soundFontId_ < 0)
+    if (synth_ == nullptr || !hasSoundFont())
         return;
     float* out[2] = {left, right};
     float* fx[4] = {left, right, left, right};

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "SoundFontFile.h"
 #include "SynthCore.h"
+
+#include <array>
+#include <atomic>
+#include <string>
+#include <vector>
 
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
@@ -8,7 +14,10 @@ struct _fluid_synth_t;
 namespace midi {
 
 // The synthesizer on FluidSynth, its own locking off (one thread at a time calls it, as the
-// synthesizer's guard arranges), its samples loaded per preset only when pinned.
+// synthesizer's guard arranges). It never loads the whole SoundFont: each preset, when first
+// pinned, is loaded as a view of its own (see sf2::SoundFontView) holding that preset alone and
+// only its zones for the keys in use; the view stays loaded, and its samples are loaded only
+// while it is pinned.
 class FluidSynthCore final : public SynthCore {
 public:
     explicit FluidSynthCore(int sampleRate);
@@ -21,7 +30,7 @@ public:
     int sampleRate() const override { return sampleRate_; }
 
     bool loadSoundFont(const QString& path, QString* error) override;
-    bool hasSoundFont() const override { return soundFontId_ >= 0; }
+    bool hasSoundFont() const override { return soundFont_.isRead(); }
     std::vector<PresetId> presets() const override;
 
     bool pin(PresetId preset) override;
@@ -38,10 +47,18 @@ public:
     void render(int frames, float* left, float* right) override;
 
 private:
+    // Loader thread: the synthesizer's number for the preset's view, loading it the first time.
+    int viewOf(PresetId preset);
+
     int sampleRate_;
     _fluid_hashtable_t* settings_ = nullptr;
     _fluid_synth_t* synth_ = nullptr;
-    int soundFontId_ = -1;
+    sf2::SoundFontFile soundFont_;
+    std::string soundFontPath_;
+    // The loaded view of each preset; written by the loader before the preset counts as pinned,
+    // read by the audio thread when it selects the preset.
+    std::array<std::atomic<int>, PresetIdCount> views_;
+    std::vector<std::string> viewNames_;
 };
 
 } // namespace midi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyLimits.h"
 #include "PresetCatalogue.h"
 #include "SynthGuard.h"
 
@@ -29,6 +30,11 @@ public:
 
     virtual bool valid() const = 0;
     virtual int sampleRate() const = 0;
+
+    // Before the SoundFont is loaded: the keys the presets will play. A preset's sounds for
+    // other keys are not loaded, and those keys stay silent.
+    void limitKeys(const KeyLimits& limits) { keyLimits_ = limits; }
+    const KeyLimits& keyLimits() const { return keyLimits_; }
 
     // Loader thread: reads the SoundFont's presets (none of their samples). Returns false with
     // a reason.
@@ -61,6 +67,7 @@ public:
 
 private:
     SynthGuard guard_;
+    KeyLimits keyLimits_;
 };
 
 } // namespace midi

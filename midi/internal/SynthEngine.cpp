@@ -295,6 +295,7 @@ bool SynthEngine::createSynth(SoundBackend& backend) {
     core_ = backend.createSynth(options_.sampleRate);
     if (!core_ || !core_->valid())
         return false;
+    core_->limitKeys(options_.keys);
     device_ = std::make_unique<SynthDevice>(*core_, catalogue_, pinned_, inUse_);
     renderer_ = std::make_unique<BlockRenderer>(*core_, player_, *device_, inUse_);
     return true;

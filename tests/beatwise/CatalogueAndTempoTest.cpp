@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
@@ -189,4 +190,27 @@ TEST(TwoDecimalText, CutsDecimalsOffExactly) {
     EXPECT_EQ(twoDecimalText(23, 20), QStringLiteral("1.15"));
     EXPECT_EQ(twoDecimalText(1, 1), QStringLiteral("1.00"));
     EXPECT_EQ(twoDecimalText(0, 7), QStringLiteral("0.00"));
+}
+
+// The synthesizer loads the kit's sounds for these keys only: every note a question plays must
+// be among them.
+TEST(RhythmCatalogue, DrumKeysAreEveryKeyThePartsPlay) {
+    const TempoDurations d = Tempo::durations(1.0);
+    std::vector<QString> parts;
+    for (Meter meter : {Meter::Simple, Meter::Compound}) {
+        for (int part : {0, 1, 9})
+            parts.push_back(RhythmCatalogue::framePart(meter, part, d));
+        for (int column = RhythmCatalogue::kFirstBeatColumn;
+             column < RhythmCatalogue::kFirstBeatColumn + RhythmCatalogue::kBeats; ++column)
+            for (int p = 0; p < RhythmCatalogue::patternCount(meter); ++p)
+                parts.push_back(
+                    *RhythmCatalogue::beatPart(meter, p, RhythmCatalogue::beatNote(column), d));
+    }
+    std::vector<int> played;
+    for (const QString& part : parts)
+        for (const TimedNote& note : NoteStringTiming::of(part).notes)
+            played.push_back(note.key);
+    std::sort(played.begin(), played.end());
+    played.erase(std::unique(played.begin(), played.end()), played.end());
+    EXPECT_EQ(RhythmCatalogue::drumKeys(), played);
 }

@@ -30,13 +30,16 @@ inline void pause(int ms) {
     }
 }
 
-// Runs the tests with the built-in synthesizer writing into audioPath(name).
-inline int runRecording(int argc, char** argv, const QString& name) {
+// Runs the tests with the built-in synthesizer writing into audioPath(name), loading the sounds
+// of `keys` only, as the program does.
+inline int runRecording(int argc, char** argv, const QString& name,
+                        const midi::KeyLimits& keys = {}) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     midi::SynthOptions options;
     options.output = midi::AudioOutput::File;
     options.audioFile = audioPath(name);
+    options.keys = keys;
     midi::configureBuiltinSynth(options);
     midi::warmUpBuiltinSynth();
     return RUN_ALL_TESTS();

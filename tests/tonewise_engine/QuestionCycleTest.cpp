@@ -1,5 +1,7 @@
 // Start-up, the question cycle of Pitches practice, answers, score and the staff.
 
+#include "PianoKeyboard.h"
+#include "PitchSounds.h"
 #include "PitchTrainerHarness.h"
 
 #include <QSet>
@@ -256,6 +258,16 @@ TEST_F(Staff, ShowsTheSignatureOfTheChosenKey) {
     EXPECT_EQ(flats, 12);
     EXPECT_TRUE(staffHas("b", 62, 0));
     EXPECT_TRUE(staffHas("b", 62, 56));
+}
+
+// The synthesizer loads the sounds of these keys only: every key of the keyboard, and the error
+// tone's, must be among them, whatever the instrument.
+TEST(PitchSounds, CoverTheKeyboardAndTheErrorTone) {
+    const midi::KeyLimits limits = PitchSounds::keyLimits();
+    for (int key = LowestKeyMidi; key <= HighestKeyMidi; ++key)
+        EXPECT_TRUE(limits.forBank(0).test(static_cast<std::size_t>(key))) << key;
+    EXPECT_TRUE(limits.forBank(0).test(OutputChoice::ErrorToneNote));
+    EXPECT_LT(limits.forBank(0).count(), 128u);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "MersenneRandom.h"
 #include "MidiOut.h"
 #include "PitchEstimate.h"
+#include "PitchSounds.h"
 #include "PitchTrainer.h"
 #include "QtTimers.h"
 #include "ScoreStore.h"
@@ -183,5 +184,7 @@ TEST(TonewiseSound, QuestionNotesSoundAtTheirPitchAndAWrongAnswerSoundsTheErrorT
 }
 
 int main(int argc, char** argv) {
-    return soundtest::runRecording(argc, argv, QStringLiteral("tonewise-sound"));
+    // With the program's own choice of sounds: every note it plays must sound.
+    return soundtest::runRecording(argc, argv, QStringLiteral("tonewise-sound"),
+                                   PitchSounds::keyLimits());
 }

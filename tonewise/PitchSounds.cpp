@@ -1,0 +1,18 @@
+#include "PitchSounds.h"
+
+#include "OutputChoice.h"
+#include "SpelledPitchTable.h"
+
+namespace tonewise {
+
+midi::KeyLimits PitchSounds::keyLimits() {
+    midi::KeyLimits limits;
+    limits.melodic.reset();
+    for (const SpelledPitch& pitch : SpelledPitchTable())
+        if (pitch.midi >= 0 && pitch.midi < 128)
+            limits.melodic.set(static_cast<std::size_t>(pitch.midi));
+    limits.melodic.set(OutputChoice::ErrorToneNote);
+    return limits;
+}
+
+} // namespace tonewise
