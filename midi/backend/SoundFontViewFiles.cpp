@@ -16,11 +16,16 @@ struct Entry {
     std::string wholeFile;
 };
 
-// The synthesizer's file functions take no context: the views are found by name.
-std::mutex registryMutex;
+// The synthesizer's file functions take no context: the views are found by name. The list lives
+// as long as the process, for a synthesizer that ends with it (and its views) after the
+// process's own objects are gone.
+std::mutex& registryMutex() {
+    static auto* mutex = new std::mutex;
+    return *mutex;
+}
 std::map<std::string, Entry>& registry() {
-    static std::map<std::string, Entry> views;
-    return views;
+    static auto* views = new std::map<std::string, Entry>;
+    return *views;
 }
 unsigned long long nextNumber = 0;
 
@@ -34,7 +39,7 @@ struct OpenView {
 void* openView(const char* name) {
     Entry entry;
     {
-        std::lock_guard lock(registryMutex);
+        std::lock_guard lock(registryMutex());
         const auto found = registry().find(name != nullptr ? name : "");
         if (found == registry().end())
             return nullptr;
@@ -93,14 +98,14 @@ bool SoundFontViewFiles::install(fluid_synth_t* synth, fluid_settings_t* setting
 
 std::string SoundFontViewFiles::add(std::shared_ptr<const sf2::SoundFontView> view,
                                     const std::string& wholeFile) {
-    std::lock_guard lock(registryMutex);
+    std::lock_guard lock(registryMutex());
     const std::string name = "view-" + std::to_string(++nextNumber) + ".sf2";
     registry()[name] = Entry{std::move(view), wholeFile};
     return name;
 }
 
 void SoundFontViewFiles::remove(const std::string& name) {
-    std::lock_guard lock(registryMutex);
+    std::lock_guard lock(registryMutex());
     registry().erase(name);
 }
 
