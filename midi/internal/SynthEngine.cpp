@@ -11,6 +11,7 @@
 #include <QMetaObject>
 
 #include <algorithm>
+#include <malloc.h>
 #include <map>
 
 namespace midi {
@@ -287,6 +288,9 @@ void SynthEngine::load() {
     // The sounds the program named ahead are loaded before anything plays.
     keeper_.setSynth(*core_);
     keeper_.settle(quit_);
+    // Starting leaves freed memory behind (reading the SoundFont's lists and the first sounds,
+    // and the window's own start meanwhile): give it back.
+    malloc_trim(0);
     becomeReady();
     keeper_.run(quit_);
 }
