@@ -12,7 +12,7 @@
 
 namespace midi {
 
-FluidSynthCore::FluidSynthCore(int sampleRate) : sampleRate_(sampleRate) {
+FluidSynthCore::FluidSynthCore(int sampleRate, bool effects) : sampleRate_(sampleRate) {
     for (std::atomic<int>& view : views_)
         view.store(-1, std::memory_order_relaxed);
     quietFluidLogging();
@@ -24,6 +24,8 @@ FluidSynthCore::FluidSynthCore(int sampleRate) : sampleRate_(sampleRate) {
     fluid_settings_setint(settings_, "synth.polyphony", Polyphony);
     fluid_settings_setint(settings_, "synth.cpu-cores", 1);
     fluid_settings_setint(settings_, "synth.threadsafe-api", 0);
+    fluid_settings_setint(settings_, "synth.reverb.active", effects ? 1 : 0);
+    fluid_settings_setint(settings_, "synth.chorus.active", effects ? 1 : 0);
     // A preset's samples are read when it is pinned, and only then: a quick start, little
     // memory, and nothing read while playing.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);

@@ -20,7 +20,7 @@ namespace midi {
 // while it is pinned.
 class FluidSynthCore final : public SynthCore {
 public:
-    explicit FluidSynthCore(int sampleRate);
+    FluidSynthCore(int sampleRate, bool effects);
     ~FluidSynthCore() override;
 
     FluidSynthCore(const FluidSynthCore&) = delete;
