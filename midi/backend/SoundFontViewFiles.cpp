@@ -65,12 +65,20 @@ int readView(void* buffer, fluid_long_long_t count, void* handle) {
 int seekView(void* handle, fluid_long_long_t offset, int origin) {
     auto* open = static_cast<OpenView*>(handle);
     const auto size = static_cast<fluid_long_long_t>(open->view->size());
-    const fluid_long_long_t base = origin == SEEK_SET ? 0
-                                   : origin == SEEK_CUR
-                                       ? static_cast<fluid_long_long_t>(open->position)
-                                   : origin == SEEK_END ? size
-                                                        : -1;
-    if (base < 0 || offset < -base || offset > size - base)
+    fluid_long_long_t base = 0;
+    switch (origin) {
+    case SEEK_SET:
+        break;
+    case SEEK_CUR:
+        base = static_cast<fluid_long_long_t>(open->position);
+        break;
+    case SEEK_END:
+        base = size;
+        break;
+    default:
+        return FLUID_FAILED;
+    }
+    if (offset < -base || offset > size - base)
         return FLUID_FAILED;
     open->position = static_cast<uint64_t>(base + offset);
     return FLUID_OK;
