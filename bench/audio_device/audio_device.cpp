@@ -309,10 +309,12 @@ void report(const Run& run) {
                 run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.readBytes,
                 run.noteCallMaxMs, run.noteCalls);
     std::printf("audio thread cycles: %lld, of which %lld over 1 ms, %lld over 2 ms, %lld over "
-                "10 ms; inside them %lld allocations or frees, %lld locks taken, %lld waits\n",
+                "10 ms; inside them %lld allocations or frees, %lld locks taken, %lld waits; its "
+                "timer woke it up to %.2f ms late, %lld times over 2 ms\n",
                 run.figures.cycles, run.figures.cyclesOver1Ms, run.figures.cyclesOver2Ms,
                 run.figures.cyclesOver10Ms, run.calls.allocations, run.calls.locks,
-                run.figures.waitsInCycles);
+                run.figures.waitsInCycles, run.figures.latestWakeupMs,
+                run.figures.wakeupsLateOver2Ms);
     std::printf("the machine: a %s thread sleeping 1 ms at a time woke up to %.2f ms late under "
                 "the load; %ld of its %ld wakeups came over 2 ms late, %ld over 10 ms\n",
                 run.machineRealtime ? "real-time" : "(not real-time)", run.machineLateMs,
@@ -327,6 +329,7 @@ void report(const Run& run) {
                 "\"audio_callback_cpu_max_ms\": %.3f, \"audio_cycles\": %lld, "
                 "\"audio_cycles_over_2ms\": %lld, \"audio_cycles_over_10ms\": %lld, "
                 "\"machine_rt_wakeup_late_max_ms\": %.2f, \"machine_wakeups_late_over_2ms\": %ld, "
+                "\"audio_wakeup_late_max_ms\": %.2f, \"audio_wakeups_late_over_2ms\": %lld, "
                 "\"gaps_outside_machine_stalls\": %d, \"session_gaps_outside_machine_stalls\": %d, "
                 "\"onset_error_ms_max_outside_machine_stalls\": %.2f, "
                 "\"audio_thread_read_bytes\": %lld, \"audio_thread_allocations\": %lld, "
@@ -337,10 +340,11 @@ void report(const Run& run) {
                 gaps, sessionGaps, onsetError, firstStrokeError, latency.max, sessionNotes.max,
                 run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.figures.cycles,
                 run.figures.cyclesOver2Ms, run.figures.cyclesOver10Ms, run.machineLateMs,
-                run.machineLateOver2Ms, run.gapsOutsideStalls, run.sessionGapsOutsideStalls,
-                run.onsetErrorOutsideStallsMs, run.readBytes, run.calls.allocations,
-                run.calls.locks, run.figures.waitsInCycles, run.noteCallMaxMs,
-                quiet.programCpu + quiet.serverCpu, quiet.wakeups / quiet.seconds, run.firstNote);
+                run.machineLateOver2Ms, run.figures.latestWakeupMs, run.figures.wakeupsLateOver2Ms,
+                run.gapsOutsideStalls, run.sessionGapsOutsideStalls, run.onsetErrorOutsideStallsMs,
+                run.readBytes, run.calls.allocations, run.calls.locks, run.figures.waitsInCycles,
+                run.noteCallMaxMs, quiet.programCpu + quiet.serverCpu,
+                quiet.wakeups / quiet.seconds, run.firstNote);
     std::fflush(stdout);
 }
 
