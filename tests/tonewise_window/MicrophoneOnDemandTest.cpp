@@ -24,21 +24,31 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
+#include <algorithm>
+#include <cstring>
+#include <link.h>
 
 using namespace tonewise;
 
 namespace {
 
-bool loaded(const char* library) {
-    void* handle = dlopen(library, RTLD_NOW | RTLD_NOLOAD);
-    if (handle != nullptr)
-        dlclose(handle);
-    return handle != nullptr;
+// Whether a library whose file name holds `name` is loaded.
+bool loaded(const char* name) {
+    const auto found = [](dl_phdr_info* info, size_t, void* wanted) {
+        return int(info->dlpi_name != nullptr &&
+                   std::strstr(info->dlpi_name, static_cast<const char*>(wanted)) != nullptr);
+    };
+    return dl_iterate_phdr(found, const_cast<char*>(name)) != 0;
 }
 
 bool microphoneLoaded() {
     return loaded("liblistening_backend.so") || loaded("libQt6Multimedia.so.6");
+}
+
+// The boxes that speak of `what`.
+qsizetype boxesOf(const ScriptedBoxes& boxes, const QString& what) {
+    return std::count_if(boxes.informations.begin(), boxes.informations.end(),
+                         [&](const QString& text) { return text.contains(what); });
 }
 
 // A pitch trainer's window listening to the microphone as the program's does.
@@ -97,10 +107,9 @@ TEST(MicrophoneOnDemand, NothingOfTheMicrophoneIsLoadedBeforeTheFirstQuestion) {
 
     // The first question waits for its answer: the inputs are looked at (there are none here),
     // quietly, and the keys answer.
-    w.clock.advance(1000);
-    ASSERT_NE(w.window.state().QuestionPitch, 0);
+    w.answerOnTheKeys();
     EXPECT_TRUE(loaded("liblistening_backend.so"));
-    EXPECT_TRUE(w.boxes.informations.isEmpty());
+    EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("microphone")), 0);
 }
 
 TEST(MicrophoneOnDemand, TheMenuListsTheInputsOnlyWhenAboutToShow) {
@@ -123,10 +132,11 @@ TEST(MicrophoneOnDemand, AMissingModuleIsToldOnceAndTheKeysAnswer) {
     Window w;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     w.singTwiceAndAnswerOnTheKeys();
-    ASSERT_EQ(w.boxes.informations.size(), 1);
-    EXPECT_TRUE(w.boxes.informations.first().contains(QStringLiteral("cannot be listened to")));
-    EXPECT_TRUE(w.boxes.informations.first().contains(QStringLiteral("not installed")));
+    EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("microphone")), 1);
+    EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("cannot be listened to")), 1);
+    EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("not installed")), 1);
     EXPECT_FALSE(w.capture.isListening());
+    EXPECT_FALSE(microphoneLoaded());
 }
 
 TEST(MicrophoneOnDemand, AMissingAnalysisLibraryIsToldOnceAndTheKeysAnswer) {
@@ -134,10 +144,10 @@ TEST(MicrophoneOnDemand, AMissingAnalysisLibraryIsToldOnceAndTheKeysAnswer) {
     Window w;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     w.singTwiceAndAnswerOnTheKeys();
-    ASSERT_EQ(w.boxes.informations.size(), 1);
-    EXPECT_TRUE(w.boxes.informations.first().contains(QStringLiteral("libaubio-absent.so.5")));
+    EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("microphone")), 1);
+    EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("libaubio-absent.so.5")), 1);
     EXPECT_FALSE(w.capture.isListening());
-    // Recordings are not heard either, and nothing fails.
+    // Sound fed to the analyser is not heard either, and nothing fails.
     std::vector<float> silence(4800, 0.0f);
     w.analyser.analyse(silence, 48000, 0);
 }
@@ -145,6 +155,8 @@ TEST(MicrophoneOnDemand, AMissingAnalysisLibraryIsToldOnceAndTheKeysAnswer) {
 int main(int argc, char** argv) {
     // No sound server of this machine's is reached: there are no inputs.
     qputenv("PULSE_SERVER", "unix:/nonexistent/pulse/native");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
