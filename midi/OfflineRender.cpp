@@ -72,9 +72,25 @@ int64_t lastEventFrame(const std::vector<StreamEvent>& events, const RenderOptio
                                 options.ticksPerQuarter * options.sampleRate / 1e6L);
 }
 
+// Whether the events turn up a channel's reverb or chorus (controllers 91 and 93). Only then
+// does the rendering add them, so that it sounds as the built-in synthesizer plays.
+bool asksForEffects(const std::vector<StreamEvent>& events) {
+    for (const StreamEvent& event : events) {
+        if ((event.event & EventTypeMask) != 0)
+            continue;
+        const uint32_t status = event.event & 0xF0u;
+        const uint32_t controller = (event.event >> 8) & 0x7Fu;
+        const uint32_t value = (event.event >> 16) & 0x7Fu;
+        if (status == 0xB0u && (controller == 91 || controller == 93) && value > 0)
+            return true;
+    }
+    return false;
+}
+
 // Creates the synthesizer through the sound module and loads the SoundFont into it; on failure
 // returns null with the result code and the reason in `code` and `why`.
-std::unique_ptr<SynthCore> startSynth(const RenderOptions& options, int& code, QString& why) {
+std::unique_ptr<SynthCore> startSynth(const RenderOptions& options, bool effects, int& code,
+                                      QString& why) {
     QString backendError;
     SoundBackend* backend = soundBackend(&backendError);
     if (backend == nullptr) {
@@ -82,7 +98,7 @@ std::unique_ptr<SynthCore> startSynth(const RenderOptions& options, int& code, Q
         why = QStringLiteral("The synthesizer could not be started (%1).").arg(backendError);
         return nullptr;
     }
-    std::unique_ptr<SynthCore> synth = backend->createSynth(options.sampleRate);
+    std::unique_ptr<SynthCore> synth = backend->createSynth(options.sampleRate, effects);
     if (!synth || !synth->valid()) {
         code = NoDriver;
         why = QStringLiteral("The synthesizer could not be created.");
@@ -114,7 +130,8 @@ int renderLoop(const std::vector<StreamEvent>& events, const RenderOptions& opti
 
     int startCode = Ok;
     QString startError;
-    const std::unique_ptr<SynthCore> core = startSynth(options, startCode, startError);
+    const std::unique_ptr<SynthCore> core =
+        startSynth(options, asksForEffects(events), startCode, startError);
     if (!core)
         return fail(startCode, startError);
     SynthCore& synth = *core;

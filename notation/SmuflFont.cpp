@@ -128,6 +128,10 @@ qreal SmuflFont::engravingDefault(const QString& name, qreal fallback) const {
     return defaults_.value(name, fallback);
 }
 
+QString SmuflFont::glyphName(Glyph glyph) {
+    return QString::fromLatin1(kGlyphs[static_cast<std::size_t>(glyph)].name);
+}
+
 QString SmuflFont::licenceText() {
     return QString::fromUtf8(readResource(licencePath()));
 }

@@ -50,9 +50,13 @@ public:
     // the metadata does not give it.
     qreal engravingDefault(const QString& name, qreal fallback) const;
 
+    // The glyph's SMuFL name, such as "noteheadBlack".
+    static QString glyphName(Glyph glyph);
+
     // The font's licence (SIL Open Font License), for an about box.
     static QString licenceText();
-    // The resource paths of the embedded files.
+    // The resource paths of the embedded files. The metadata embedded is the font's own, kept
+    // to the engraving defaults and the glyphs drawn here.
     static QString fontPath();
     static QString metadataPath();
     static QString licencePath();

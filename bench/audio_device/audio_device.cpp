@@ -23,6 +23,7 @@
 #include "OutputPort.h"
 #include "RhythmQuestions.h"
 #include "SoundServerRig.h"
+#include "ThreadCalls.h"
 #include "ToneSession.h"
 #include "WakeupProbe.h"
 
@@ -153,6 +154,7 @@ struct Run {
     Idle quiet;
     double firstNote = -1;
     midi::AudioThreadFigures figures;
+    thread_calls::Counts calls;
     long long readBytes = 0;
     double noteCallMaxMs = 0;
     int noteCalls = 0;
@@ -184,6 +186,8 @@ Run measure(const bench::SoundServer& server, bench::MonitorRecorder& recorder) 
     AudioThreadWatch reads;
     reads.start();
     midi::resetBuiltinSynthAudioFigures();
+    thread_calls::watch(midi::builtinSynthCycleThread());
+    thread_calls::reset();
     WakeupProbe probe;
     probe.start();
     bench::Load load;
@@ -214,6 +218,7 @@ Run measure(const bench::SoundServer& server, bench::MonitorRecorder& recorder) 
     afterIdle.stop();
     reads.stop();
     run.figures = midi::builtinSynthAudioFigures();
+    run.calls = thread_calls::counts();
     run.readBytes = reads.readBytes();
     run.noteCallMaxMs = calls.longestMs();
     run.noteCalls = calls.calls();
@@ -276,9 +281,10 @@ void report(const Run& run) {
                 run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.readBytes,
                 run.noteCallMaxMs, run.noteCalls);
     std::printf("audio thread cycles: %lld, of which %lld over 1 ms, %lld over 2 ms, %lld over "
-                "10 ms\n",
+                "10 ms; inside them %lld allocations or frees, %lld locks taken, %lld waits\n",
                 run.figures.cycles, run.figures.cyclesOver1Ms, run.figures.cyclesOver2Ms,
-                run.figures.cyclesOver10Ms);
+                run.figures.cyclesOver10Ms, run.calls.allocations, run.calls.locks,
+                run.figures.waitsInCycles);
     std::printf("the machine: a %s thread sleeping 1 ms at a time woke up to %.2f ms late under "
                 "the load; %ld of its %ld wakeups came over 2 ms late, %ld over 10 ms\n",
                 run.machineRealtime ? "real-time" : "(not real-time)", run.machineLateMs,
@@ -289,14 +295,17 @@ void report(const Run& run) {
                 "\"audio_callback_cpu_max_ms\": %.3f, \"audio_cycles\": %lld, "
                 "\"audio_cycles_over_2ms\": %lld, \"audio_cycles_over_10ms\": %lld, "
                 "\"machine_rt_wakeup_late_max_ms\": %.2f, \"machine_wakeups_late_over_2ms\": %ld, "
-                "\"audio_thread_read_bytes\": %lld, \"ui_note_call_max_ms\": %.3f, "
+                "\"audio_thread_read_bytes\": %lld, \"audio_thread_allocations\": %lld, "
+                "\"audio_thread_locks\": %lld, \"audio_thread_waits\": %lld, "
+                "\"ui_note_call_max_ms\": %.3f, "
                 "\"idle_cpu_percent\": %.2f, \"idle_wakeups_per_s\": %.1f, "
                 "\"first_note_after_idle_ms\": %.2f}\n",
                 gaps, sessionGaps, onsetError, firstStrokeError, latency.max, sessionNotes.max,
                 run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.figures.cycles,
                 run.figures.cyclesOver2Ms, run.figures.cyclesOver10Ms, run.machineLateMs,
-                run.machineLateOver2Ms, run.readBytes, run.noteCallMaxMs,
-                quiet.programCpu + quiet.serverCpu, quiet.wakeups / quiet.seconds, run.firstNote);
+                run.machineLateOver2Ms, run.readBytes, run.calls.allocations, run.calls.locks,
+                run.figures.waitsInCycles, run.noteCallMaxMs, quiet.programCpu + quiet.serverCpu,
+                quiet.wakeups / quiet.seconds, run.firstNote);
     std::fflush(stdout);
 }
 

@@ -12,8 +12,8 @@ namespace {
 
 class FluidBackend final : public SoundBackend {
 public:
-    std::unique_ptr<SynthCore> createSynth(int sampleRate) override {
-        return std::make_unique<FluidSynthCore>(sampleRate);
+    std::unique_ptr<SynthCore> createSynth(int sampleRate, bool effects) override {
+        return std::make_unique<FluidSynthCore>(sampleRate, effects);
     }
 
     std::unique_ptr<AudioOutputStream> openOutput(const QStringList& drivers, int sampleRate,

@@ -9,7 +9,7 @@
 
 namespace midi {
 
-FluidSynthCore::FluidSynthCore(int sampleRate) : sampleRate_(sampleRate) {
+FluidSynthCore::FluidSynthCore(int sampleRate, bool effects) : sampleRate_(sampleRate) {
     quietFluidLogging();
     settings_ = new_fluid_settings();
     if (settings_ == nullptr)
@@ -19,6 +19,8 @@ FluidSynthCore::FluidSynthCore(int sampleRate) : sampleRate_(sampleRate) {
     fluid_settings_setint(settings_, "synth.polyphony", Polyphony);
     fluid_settings_setint(settings_, "synth.cpu-cores", 1);
     fluid_settings_setint(settings_, "synth.threadsafe-api", 0);
+    fluid_settings_setint(settings_, "synth.reverb.active", effects ? 1 : 0);
+    fluid_settings_setint(settings_, "synth.chorus.active", effects ? 1 : 0);
     // A preset's samples are read when it is pinned, and only then: a quick start, little
     // memory, and nothing read while playing.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);

@@ -11,7 +11,7 @@ namespace midi {
 // synthesizer's guard arranges), its samples loaded per preset only when pinned.
 class FluidSynthCore final : public SynthCore {
 public:
-    explicit FluidSynthCore(int sampleRate);
+    FluidSynthCore(int sampleRate, bool effects);
     ~FluidSynthCore() override;
 
     FluidSynthCore(const FluidSynthCore&) = delete;

@@ -23,6 +23,12 @@ struct AudioCycleFigures {
     std::atomic<int> threadId{0};
     // How many cycles there were, and how many took longer than 1, 2 and 10 ms.
     std::atomic<int64_t> cycles{0}, over1Ms{0}, over2Ms{0}, over10Ms{0};
+    // While a cycle runs, the audio thread's system id (0 between cycles): a measurement can
+    // tell what the thread does inside its cycles from what it does around them.
+    std::atomic<int> cycleThread{0};
+    // While measuring: how often the thread was put to sleep inside a cycle (a contended lock,
+    // a read from storage, any wait at all).
+    std::atomic<int64_t> waits{0};
 
     static void raise(std::atomic<int64_t>& longest, int64_t nanoseconds) {
         int64_t now = longest.load(std::memory_order_relaxed);
@@ -43,7 +49,8 @@ struct AudioCycleFigures {
             over10Ms.fetch_add(1, std::memory_order_relaxed);
     }
     void reset() {
-        for (auto* figure : {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms})
+        for (auto* figure :
+             {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms, &waits})
             figure->store(0, std::memory_order_relaxed);
     }
 };
@@ -60,6 +67,7 @@ private:
     AudioCycleFigures* const figures_;
     int64_t startNs_ = 0;
     int64_t startCpuNs_ = 0;
+    int64_t startWaits_ = 0;
 };
 
 // An open audio output stream that calls a RenderFunction on its own audio thread.

@@ -17,7 +17,10 @@ class SoundBackend {
 public:
     virtual ~SoundBackend() = default;
 
-    virtual std::unique_ptr<SynthCore> createSynth(int sampleRate) = 0;
+    // With `effects`, the synthesizer adds the SoundFont's reverb and chorus. The library works
+    // them out in a parallel section that allocates memory on every block, so a synthesizer
+    // played by the audio thread has none.
+    virtual std::unique_ptr<SynthCore> createSynth(int sampleRate, bool effects) = 0;
 
     // Opens the first of `drivers` that works ("pulseaudio": the sound server, through its
     // native protocol, also as served by PipeWire; "alsa" and the other names: the synthesizer

@@ -121,7 +121,12 @@ AudioThreadFigures builtinSynthAudioFigures() {
     result.cyclesOver1Ms = figures.over1Ms.load(std::memory_order_relaxed);
     result.cyclesOver2Ms = figures.over2Ms.load(std::memory_order_relaxed);
     result.cyclesOver10Ms = figures.over10Ms.load(std::memory_order_relaxed);
+    result.waitsInCycles = figures.waits.load(std::memory_order_relaxed);
     return result;
+}
+
+const std::atomic<int>& builtinSynthCycleThread() {
+    return SynthEngine::instance().cycleFigures().cycleThread;
 }
 
 void resetBuiltinSynthAudioFigures() {
@@ -292,7 +297,9 @@ void SynthEngine::load() {
 }
 
 bool SynthEngine::createSynth(SoundBackend& backend) {
-    core_ = backend.createSynth(options_.sampleRate);
+    // Played by the audio thread: no reverb or chorus (they allocate on every block). The
+    // exercises' streams ask for neither.
+    core_ = backend.createSynth(options_.sampleRate, false);
     if (!core_ || !core_->valid())
         return false;
     device_ = std::make_unique<SynthDevice>(*core_, catalogue_, pinned_, inUse_);
