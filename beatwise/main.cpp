@@ -56,9 +56,7 @@ int main(int argc, char* argv[]) {
     WindowProgram program(QStringLiteral("beatwise"), QStringLiteral("Beatwise"), *options);
     midi::SystemMidiInput pads; // a MIDI pad or keyboard taps as the space bar does
     TRhytm7 window;
-    if (!program.takesPicture()) {
+    if (!program.takesPicture())
         window.tapFrom(&pads);
-        window.startListening();
-    }
     return program.run(window);
 }
