@@ -1,12 +1,10 @@
 #include "InputBackend.h"
 
-#include <QFileInfo>
-#include <QStringList>
+#include "ProgramModule.h"
 
-#include <dlfcn.h>
-#include <filesystem>
+#include <QString>
+
 #include <mutex>
-#include <system_error>
 
 namespace listening {
 
@@ -17,51 +15,21 @@ QString& chosenPath() {
     return path;
 }
 
-// Where the module is looked for: installed beside the programs
-// (bin/../lib/beatwise-tonewise/modules), then where the build put it.
-QStringList moduleCandidates() {
-    if (!chosenPath().isEmpty())
-        return {chosenPath()};
-    QStringList candidates;
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        candidates << QString::fromStdString(
-            (program.parent_path() / ".." / LISTENING_BACKEND_INSTALL_DIR /
-             LISTENING_BACKEND_FILE_NAME)
-                .lexically_normal()
-                .string());
-    }
-    candidates << QStringLiteral(LISTENING_BACKEND_BUILD_PATH);
-    return candidates;
-}
-
 struct LoadedBackend {
     InputBackend* backend = nullptr;
     QString error;
 };
 
+// Kept for the whole run: a capture may be made again at any time.
 LoadedBackend load() {
     LoadedBackend loaded;
-    QStringList failures;
-    for (const QString& candidate : moduleCandidates()) {
-        if (!QFileInfo::exists(candidate))
-            continue;
-        // Kept for the whole run: a capture may be made again at any time.
-        void* handle = dlopen(candidate.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
-        if (handle == nullptr) {
-            failures << QString::fromLocal8Bit(dlerror());
-            continue;
-        }
-        using Entry = InputBackend* (*)();
-        const auto entry = reinterpret_cast<Entry>(dlsym(handle, "beatwiseInputBackend"));
-        if (entry != nullptr && (loaded.backend = entry()) != nullptr)
-            return loaded;
-        failures << QStringLiteral("%1 is not the microphone module").arg(candidate);
-    }
-    loaded.error = failures.isEmpty() ? QStringLiteral("the microphone module %1 is not installed")
-                                            .arg(QStringLiteral(LISTENING_BACKEND_FILE_NAME))
-                                      : failures.join(QStringLiteral("; "));
+    const ports::ModuleLocation location{LISTENING_BACKEND_INSTALL_DIR, LISTENING_BACKEND_FILE_NAME,
+                                         LISTENING_BACKEND_BUILD_PATH, chosenPath()};
+    using Entry = InputBackend* (*)();
+    const auto entry = reinterpret_cast<Entry>(ports::loadModuleEntry(
+        location, "beatwiseInputBackend", QStringLiteral("the microphone module"), &loaded.error));
+    if (entry != nullptr && (loaded.backend = entry()) == nullptr)
+        loaded.error = QStringLiteral("the microphone module could not be started");
     return loaded;
 }
 
