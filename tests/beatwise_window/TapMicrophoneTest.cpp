@@ -1,5 +1,6 @@
 // Beatwise leaves the microphone alone until Tap the Rhythm first starts: then it looks for the
 // default input and, finding none, says so once while the other taps go on.
+#include "LoadedLibrary.h"
 #include "WindowHarness.h"
 
 #include "MicrophoneTaps.h"
@@ -9,25 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
-#include <link.h>
-
 namespace {
-
-// Whether a library whose file name holds `name` is loaded.
-bool loaded(const char* name) {
-    const auto found = [](dl_phdr_info* info, size_t, void* wanted) {
-        return int(info->dlpi_name != nullptr &&
-                   std::strstr(info->dlpi_name, static_cast<const char*>(wanted)) != nullptr);
-    };
-    return dl_iterate_phdr(found, const_cast<char*>(name)) != 0;
-}
 
 // The boxes that say there is no microphone.
 qsizetype microphoneBoxes(const ScriptedBoxes& boxes) {
-    return std::count_if(boxes.informations.begin(), boxes.informations.end(),
-                         [](const QString& text) { return text.startsWith("No microphone"); });
+    return boxes.informationsSaying(QStringLiteral("No microphone"));
 }
 
 } // namespace
@@ -39,9 +26,9 @@ TEST(TapMicrophone, OpenedByTheFirstTapTheRhythmAndToldOnceWhenMissing) {
     f.boxes.confirmAnswers = {true, true, true, true};
     f.click(w.StartButton);
     QTest::qWait(50);
-    EXPECT_FALSE(loaded("liblistening_backend.so"));
-    EXPECT_FALSE(loaded("libQt6Multimedia.so.6"));
-    EXPECT_FALSE(loaded("libaubio.so.5"));
+    EXPECT_FALSE(libraryLoaded("liblistening_backend.so"));
+    EXPECT_FALSE(libraryLoaded("libQt6Multimedia.so.6"));
+    EXPECT_FALSE(libraryLoaded("libaubio.so.5"));
     EXPECT_TRUE(w.Microphone->actions().isEmpty());
 
     // Tap the Rhythm, one tap on the space bar, then the answer checked.
@@ -58,7 +45,7 @@ TEST(TapMicrophone, OpenedByTheFirstTapTheRhythmAndToldOnceWhenMissing) {
         ASSERT_FALSE(f.state().Tapping);
     };
     tapOnce();
-    EXPECT_TRUE(loaded("liblistening_backend.so"));
+    EXPECT_TRUE(libraryLoaded("liblistening_backend.so"));
     EXPECT_EQ(microphoneBoxes(f.boxes), 1);
     EXPECT_FALSE(w.microphone()->isListening());
     EXPECT_EQ(f.tapClick.clicks, 1);

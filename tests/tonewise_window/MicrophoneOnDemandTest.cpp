@@ -4,6 +4,7 @@
 // loaded stays loaded).
 #include "AubioLibrary.h"
 #include "InputBackend.h"
+#include "LoadedLibrary.h"
 #include "MersenneRandom.h"
 #include "MicrophoneCapture.h"
 #include "MicrophoneMenu.h"
@@ -24,31 +25,17 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
-#include <link.h>
-
 using namespace tonewise;
 
 namespace {
 
-// Whether a library whose file name holds `name` is loaded.
-bool loaded(const char* name) {
-    const auto found = [](dl_phdr_info* info, size_t, void* wanted) {
-        return int(info->dlpi_name != nullptr &&
-                   std::strstr(info->dlpi_name, static_cast<const char*>(wanted)) != nullptr);
-    };
-    return dl_iterate_phdr(found, const_cast<char*>(name)) != 0;
-}
-
 bool microphoneLoaded() {
-    return loaded("liblistening_backend.so") || loaded("libQt6Multimedia.so.6");
+    return libraryLoaded("liblistening_backend.so") || libraryLoaded("libQt6Multimedia.so.6");
 }
 
 // The boxes that speak of `what`.
 qsizetype boxesOf(const ScriptedBoxes& boxes, const QString& what) {
-    return std::count_if(boxes.informations.begin(), boxes.informations.end(),
-                         [&](const QString& text) { return text.contains(what); });
+    return boxes.informationsSaying(what);
 }
 
 // A pitch trainer's window listening to the microphone as the program's does.
@@ -101,14 +88,14 @@ TEST(MicrophoneOnDemand, NothingOfTheMicrophoneIsLoadedBeforeTheFirstQuestion) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.window.state().Score.isEmpty(); }));
     QTest::qWait(100);
     EXPECT_FALSE(microphoneLoaded());
-    EXPECT_FALSE(loaded("libaubio.so.5"));
+    EXPECT_FALSE(libraryLoaded("libaubio.so.5"));
     EXPECT_FALSE(w.capture.isListening());
     EXPECT_TRUE(w.window.microphoneMenu()->menu()->actions().isEmpty());
 
     // The first question waits for its answer: the inputs are looked at (there are none here),
     // quietly, and the keys answer.
     w.answerOnTheKeys();
-    EXPECT_TRUE(loaded("liblistening_backend.so"));
+    EXPECT_TRUE(libraryLoaded("liblistening_backend.so"));
     EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("microphone")), 0);
 }
 
@@ -123,7 +110,7 @@ TEST(MicrophoneOnDemand, TheMenuListsTheInputsOnlyWhenAboutToShow) {
     ASSERT_FALSE(menu.actions().isEmpty());
     EXPECT_EQ(menu.actions().first()->text(), QStringLiteral("None"));
     EXPECT_TRUE(menu.actions().first()->isChecked());
-    EXPECT_TRUE(loaded("liblistening_backend.so"));
+    EXPECT_TRUE(libraryLoaded("liblistening_backend.so"));
     EXPECT_FALSE(capture.isListening());
 }
 
