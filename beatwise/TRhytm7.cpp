@@ -331,7 +331,7 @@ void TRhytm7::enableTapping(TimerFactory& timers, TapClick& click) {
 
 void TRhytm7::startListening() {
     if (microphoneMenu_)
-        microphoneMenu_->listenAtStart();
+        microphoneMenu_->listenWhenUsed();
 }
 
 void TRhytm7::tapFrom(midi::MidiInput* input) {
@@ -469,6 +469,10 @@ void TRhytm7::showControls() {
     showControl(AnsDisplay, s.AnsDisplay);
     TapRhythm->setCaption(readable(s.TapRhythm.caption));
     showControl(TapRhythm, s.TapRhythm);
+    // The microphone opens when tapping first starts: claps are heard from then on.
+    if (s.Tapping && !tapping_ && microphoneMenu_)
+        microphoneMenu_->needed();
+    tapping_ = s.Tapping;
     TapMarks->setFeedback(s.tapFeedback);
     TapMarks->setVisible(s.tapFeedback.shown);
 

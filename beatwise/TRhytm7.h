@@ -70,7 +70,8 @@ public:
     // Taps also from a MIDI pad or keyboard on `input` (null: none); it must outlive the window.
     void tapFrom(midi::MidiInput* input);
     // Listens to the system's default input from now on, unless the student has chosen another
-    // in Midi > Microphone; claps it hears are taps.
+    // in Midi > Microphone; claps it hears are taps. Tap the Rhythm does this when it first
+    // starts; nothing listens before.
     void startListening();
     // The microphone's claps (made by enableTapping; null before).
     MicrophoneTaps* microphone() const { return microphone_; }
@@ -178,5 +179,6 @@ private:
     std::unique_ptr<MidiTapSource> midiTaps_;
     MicrophoneTaps* microphone_ = nullptr;
     MicrophoneMenu* microphoneMenu_ = nullptr;
+    bool tapping_ = false; // tapping, as last shown
     Clock* clock_ = nullptr;
 };

@@ -58,9 +58,7 @@ int main(int argc, char* argv[]) {
                           RhythmSounds::keyLimits());
     midi::SystemMidiInput pads; // a MIDI pad or keyboard taps as the space bar does
     TRhytm7 window;
-    if (!program.takesPicture()) {
+    if (!program.takesPicture())
         window.tapFrom(&pads);
-        window.startListening();
-    }
     return program.run(window);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <span>
 
@@ -14,6 +16,9 @@ public:
     virtual ~AudioAnalyser() = default;
     virtual void analyse(std::span<const float> samples, int sampleRate,
                          std::int64_t firstFrame) = 0;
+    // Empty when it can analyse; otherwise why not (a library it needs cannot be opened). Asked
+    // on the UI thread before listening begins.
+    virtual QString unavailable() const { return {}; }
 };
 
 } // namespace listening

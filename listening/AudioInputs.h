@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QAudioDevice>
-#include <QByteArray>
+#include "InputBackend.h"
+
 #include <QList>
 #include <QString>
 
@@ -9,22 +9,14 @@
 
 namespace listening {
 
-// One of the system's sound inputs, as a menu lists it.
-struct AudioInput {
-    QByteArray id;       // the system's name for it, unique
-    QString description; // what the student sees
-    bool isDefault = false;
-};
-
-// The system's sound inputs (microphones, line inputs).
+// The system's sound inputs (microphones, line inputs), as the input module sees them; none
+// when the module cannot be loaded.
 class AudioInputs {
 public:
     // Those there are now, the system's default first.
     static QList<AudioInput> list();
     // The input of that id or, failing that, description; the default input for an empty name.
-    static std::optional<QAudioDevice> find(const QString& idOrDescription);
-    // Whether the input of that id is still there.
-    static bool present(const QByteArray& id);
+    static std::optional<AudioInput> find(const QString& idOrDescription);
 };
 
 } // namespace listening

@@ -1,40 +1,76 @@
 #include "MicrophoneCapture.h"
 
-#include "CaptureWorker.h"
+#include <QMetaObject>
 
 namespace listening {
 
 MicrophoneCapture::MicrophoneCapture(std::vector<AudioAnalyser*> analysers, QObject* parent)
-    : QObject(parent), worker_(new CaptureWorker(std::move(analysers))) {
+    : QObject(parent), analysers_(std::move(analysers)) {
     thread_.setObjectName(QStringLiteral("Microphone"));
-    worker_->moveToThread(&thread_);
-    connect(worker_, &CaptureWorker::started, this, &MicrophoneCapture::workerStarted);
-    connect(worker_, &CaptureWorker::failed, this, &MicrophoneCapture::workerFailed);
-    thread_.start();
 }
 
 MicrophoneCapture::~MicrophoneCapture() {
+    if (!worker_)
+        return;
     // The worker closes its input on its own thread; then the thread ends.
-    QMetaObject::invokeMethod(worker_, &CaptureWorker::stop, Qt::BlockingQueuedConnection);
+    InputCapture* worker = worker_.get();
+    QMetaObject::invokeMethod(
+        worker->object(), [worker] { worker->stop(); }, Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
-    delete worker_;
+    worker_.reset();
+}
+
+// The module, the worker on its thread and the analysers' library, the first time they are
+// needed. False, after reporting why, when any of them cannot be had.
+bool MicrophoneCapture::prepare() {
+    QString why;
+    InputBackend* backend = inputBackend(&why);
+    for (const AudioAnalyser* analyser : analysers_)
+        if (why.isEmpty())
+            why = analyser->unavailable();
+    if (!why.isEmpty()) {
+        report(InputProblem::Unavailable, why);
+        return false;
+    }
+    if (worker_)
+        return true;
+    CaptureEvents events;
+    // Told on the worker thread, handled here.
+    events.started = [this](int generation, int sampleRate) {
+        QMetaObject::invokeMethod(
+            this, [this, generation, sampleRate] { workerStarted(generation, sampleRate); },
+            Qt::QueuedConnection);
+    };
+    events.failed = [this](int generation, bool lost) {
+        QMetaObject::invokeMethod(
+            this, [this, generation, lost] { workerFailed(generation, lost); },
+            Qt::QueuedConnection);
+    };
+    worker_ = backend->createCapture(analysers_, std::move(events), &thread_);
+    thread_.start();
+    return true;
 }
 
 bool MicrophoneCapture::listen(const QString& input) {
-    const std::optional<QAudioDevice> device = AudioInputs::find(input);
+    if (!prepare()) {
+        stop();
+        return false;
+    }
+    const std::optional<AudioInput> device = AudioInputs::find(input);
     if (!device) {
         stop();
         report(input.isEmpty() ? InputProblem::NoInput : InputProblem::NotFound, input);
         return false;
     }
-    if (device->id() == id_)
+    if (device->id == id_)
         return true;
-    id_ = device->id();
-    description_ = device->description();
+    id_ = device->id;
+    description_ = device->description;
     const int generation = ++generation_;
     QMetaObject::invokeMethod(
-        worker_, [worker = worker_, d = *device, generation] { worker->start(d, generation); },
+        worker_->object(),
+        [worker = worker_.get(), id = id_, generation] { worker->start(id, generation); },
         Qt::QueuedConnection);
     return true;
 }
@@ -45,7 +81,9 @@ void MicrophoneCapture::stop() {
     id_.clear();
     description_.clear();
     ++generation_;
-    QMetaObject::invokeMethod(worker_, &CaptureWorker::stop, Qt::QueuedConnection);
+    InputCapture* worker = worker_.get();
+    QMetaObject::invokeMethod(
+        worker->object(), [worker] { worker->stop(); }, Qt::QueuedConnection);
 }
 
 void MicrophoneCapture::workerStarted(int generation, int sampleRate) {

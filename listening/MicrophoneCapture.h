@@ -6,12 +6,11 @@
 #include <QObject>
 #include <QThread>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace listening {
-
-class CaptureWorker;
 
 // Why listening could not begin or went on no longer.
 enum class InputProblem {
@@ -19,11 +18,16 @@ enum class InputProblem {
     NotFound, // the input asked for is not there
     Refused,  // the input is there but could not be opened
     Lost,     // the input went away while listening
+    // Nothing can be listened to: the microphone's module or the analysis library cannot be
+    // loaded (the reason stands for the input)
+    Unavailable,
 };
 
 // Listens to one of the system's sound inputs (a microphone) and feeds what it hears to its
 // analysers on a worker thread of its own, never on the UI thread nor on the audio thread; the
-// analysers must outlive it. Made and used on the UI thread. A problem is reported once through
+// analysers must outlive it. Made and used on the UI thread. Nothing of the system's inputs is
+// touched (their module is not even loaded, nor the thread started) before the inputs are first
+// listed or listened to. A problem is reported once through
 // `inputUnavailable`: the same problem with the same input is not reported again before
 // listening next begins.
 class MicrophoneCapture final : public QObject {
@@ -32,12 +36,13 @@ public:
     explicit MicrophoneCapture(std::vector<AudioAnalyser*> analysers, QObject* parent = nullptr);
     ~MicrophoneCapture() override;
 
-    // The system's inputs now, the default one first.
+    // The system's inputs now, the default one first; none when their module cannot be loaded.
     static QList<AudioInput> inputs() { return AudioInputs::list(); }
 
     // Listens to the input of that id or description, or to the system's default input when
     // `input` is empty. False, after reporting the problem, when there is no such input; an
     // input that then cannot be opened is reported as Refused.
+    // Nothing listens, and Unavailable is reported, when the analysers cannot work.
     bool listen(const QString& input = QString());
     // Listens to nothing (the menus' "None").
     void stop();
@@ -53,12 +58,14 @@ signals:
     void inputUnavailable(listening::InputProblem problem, const QString& input);
 
 private:
+    bool prepare();
     void workerStarted(int generation, int sampleRate);
     void workerFailed(int generation, bool lost);
     void report(InputProblem problem, const QString& input);
 
+    std::vector<AudioAnalyser*> analysers_;
     QThread thread_;
-    CaptureWorker* worker_;
+    std::unique_ptr<InputCapture> worker_;
     int generation_ = 0;
     QByteArray id_;
     QString description_;

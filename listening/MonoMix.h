@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QAudioFormat>
-#include <QByteArrayView>
-
 #include <span>
 #include <vector>
 
@@ -13,9 +10,5 @@ namespace listening {
 
 // Interleaved samples from -1 to 1 in `channels` channels.
 void mixToMono(std::span<const float> interleaved, int channels, std::vector<float>& mono);
-
-// Whole frames of raw sound as an audio input delivers it (unsigned 8-bit, 16- or 32-bit
-// integer, or float); a partial frame at the end is left out.
-void mixToMono(QByteArrayView bytes, const QAudioFormat& format, std::vector<float>& mono);
 
 } // namespace listening

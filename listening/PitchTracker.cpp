@@ -1,6 +1,6 @@
 #include "PitchTracker.h"
 
-#include <aubio/aubio.h>
+#include "AubioLibrary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,42 +29,48 @@ double midiPitch(double hertz) {
 } // namespace
 
 struct PitchTracker::Aubio {
-    struct PitchDeleter {
-        void operator()(aubio_pitch_t* p) const { del_aubio_pitch(p); }
-    };
-    struct VectorDeleter {
-        void operator()(fvec_t* v) const { del_fvec(v); }
-    };
-    std::unique_ptr<aubio_pitch_t, PitchDeleter> pitch;
-    std::unique_ptr<fvec_t, VectorDeleter> in;
-    std::unique_ptr<fvec_t, VectorDeleter> out;
+    const AubioLibrary& library;
+    aubio_pitch_t* pitch;
+    fvec_t* in;
+    fvec_t* out;
 
-    Aubio(int window, int hop, int sampleRate)
-        : pitch(new_aubio_pitch("yinfast", static_cast<uint_t>(window), static_cast<uint_t>(hop),
-                                static_cast<uint_t>(sampleRate))),
-          in(new_fvec(static_cast<uint_t>(hop))), out(new_fvec(1)) {
+    Aubio(const AubioLibrary& aubio, int window, int hop, int sampleRate)
+        : library(aubio),
+          pitch(aubio.newPitch("yinfast", static_cast<uint_t>(window), static_cast<uint_t>(hop),
+                               static_cast<uint_t>(sampleRate))),
+          in(aubio.newVector(static_cast<uint_t>(hop))), out(aubio.newVector(1)) {
         // Loudness is judged against the room's noise by whoever reads the frames.
-        aubio_pitch_set_silence(pitch.get(), -120);
-        aubio_pitch_set_unit(pitch.get(), "Hz");
+        aubio.setPitchSilence(pitch, -120);
+        aubio.setPitchUnit(pitch, "Hz");
         // YIN takes the first period whose difference falls below the tolerance. Its usual 0.15
         // lets a voice whose second harmonic outweighs the first (a woman's "o") read an octave
         // high; 0.1 keeps to the true period and still finds it in a noisy room.
-        aubio_pitch_set_tolerance(pitch.get(), 0.1);
+        aubio.setPitchTolerance(pitch, 0.1);
     }
+    ~Aubio() {
+        library.deletePitch(pitch);
+        library.deleteVector(in);
+        library.deleteVector(out);
+    }
+    Aubio(const Aubio&) = delete;
+    Aubio& operator=(const Aubio&) = delete;
 };
 
+// The analysis library is opened by the first tracker made.
 PitchTracker::PitchTracker(int sampleRate)
     : sampleRate_(sampleRate), window_(windowFor(sampleRate)), hop_(window_ / 8),
       rumbleFilter_(RumbleHz, sampleRate), periodRefiner_(sampleRate),
       windowSamples_(static_cast<std::size_t>(window_), 0.0f),
       hopEnergy_(static_cast<std::size_t>(window_ / hop_), 0.0) {
+    library_ = AubioLibrary::get();
     restart(0);
 }
 
 PitchTracker::~PitchTracker() = default;
 
 void PitchTracker::restart(std::int64_t firstFrame) {
-    aubio_ = std::make_unique<Aubio>(window_, hop_, sampleRate_);
+    if (library_)
+        aubio_ = std::make_unique<Aubio>(*library_, window_, hop_, sampleRate_);
     rumbleFilter_.reset();
     filled_ = 0;
     nextFrame_ = firstFrame;
@@ -75,6 +81,8 @@ void PitchTracker::restart(std::int64_t firstFrame) {
 }
 
 void PitchTracker::add(std::span<const float> samples, const FrameHandler& handler) {
+    if (!aubio_)
+        return;
     smpl_t* hop = aubio_->in->data;
     for (const float sample : samples) {
         hop[filled_++] = rumbleFilter_.process(sample);
@@ -100,12 +108,11 @@ PitchFrame PitchTracker::analyseHop() {
     std::copy(windowSamples_.begin() + hop_, windowSamples_.end(), windowSamples_.begin());
     std::copy(hop, hop + hop_, windowSamples_.end() - hop_);
 
-    aubio_pitch_do(aubio_->pitch.get(), aubio_->in.get(), aubio_->out.get());
+    aubio_->library.detectPitch(aubio_->pitch, aubio_->in, aubio_->out);
     PitchFrame frame;
     frame.timeMs = 1000.0 * double(nextFrame_) / sampleRate_;
     frame.pitch = midiPitch(periodRefiner_.refine(windowSamples_, aubio_->out->data[0]));
-    frame.confidence =
-        std::clamp(double(aubio_pitch_get_confidence(aubio_->pitch.get())), 0.0, 1.0);
+    frame.confidence = std::clamp(double(aubio_->library.pitchConfidence(aubio_->pitch)), 0.0, 1.0);
     frame.levelDb = 10.0 * std::log10(meanSquare + 1e-12);
     return frame;
 }

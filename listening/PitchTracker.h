@@ -10,10 +10,9 @@
 #include <span>
 #include <vector>
 
-struct _aubio_pitch_t;
-struct _fvec_t;
-
 namespace listening {
+
+class AubioLibrary;
 
 // Follows the pitch of a mono sound with aubio's YIN detector, its difference function computed
 // through the Fourier transform ("yinfast", the same estimate as plain YIN at a fraction of the
@@ -37,6 +36,10 @@ public:
     double windowMs() const { return 1000.0 * window_ / sampleRate_; }
     double hopMs() const { return 1000.0 * hop_ / sampleRate_; }
 
+    // Whether pitches can be followed: false when the analysis library cannot be opened, and then
+    // no sample makes a frame.
+    bool isValid() const { return library_ != nullptr; }
+
     // Starts afresh, forgetting what came before: the next sample is frame `firstFrame` of
     // listening.
     void restart(std::int64_t firstFrame);
@@ -53,6 +56,7 @@ private:
     HighPassFilter rumbleFilter_;
     PeriodRefiner periodRefiner_;
     std::vector<float> windowSamples_; // the latest window of filtered samples, oldest first
+    const AubioLibrary* library_ = nullptr;
     std::unique_ptr<Aubio> aubio_;
     int filled_ = 0;                // samples of the current hop so far
     std::int64_t nextFrame_ = 0;    // the frame number of the next sample

@@ -1,5 +1,7 @@
 #include "SingingAnalyser.h"
 
+#include "AubioLibrary.h"
+
 namespace listening {
 
 SingingAnalyser::SingingAnalyser(const SingingRules& rules, QObject* parent)
@@ -35,6 +37,11 @@ void SingingAnalyser::take(const PitchFrame& frame) {
         emit heard(*note);
     if (const std::optional<TunerReading> reading = tuner_.add(frame, sung, hopMs))
         emit tunerReading(*reading);
+}
+
+QString SingingAnalyser::unavailable() const {
+    QString why;
+    return AubioLibrary::get(&why) != nullptr ? QString() : why;
 }
 
 } // namespace listening

@@ -28,6 +28,7 @@ public:
     ~SingingAnalyser() override;
 
     void analyse(std::span<const float> samples, int sampleRate, std::int64_t firstFrame) override;
+    QString unavailable() const override;
 
     // Tuner readings at most this many times a second of sound (a screen's refresh rate);
     // 60 unless set. May be called from any thread.

@@ -72,6 +72,8 @@ struct AudioThreadFigures {
     long long cycles = 0;         // cycles since the reset, and those longer than 1, 2, 10 ms
     long long cyclesOver1Ms = 0, cyclesOver2Ms = 0, cyclesOver10Ms = 0;
     long long waitsInCycles = 0; // times the thread slept inside a cycle since the reset
+    double latestWakeupMs = 0;   // how late its own timer woke it at worst
+    long long wakeupsLateOver2Ms = 0;
 };
 AudioThreadFigures builtinSynthAudioFigures();
 // The audio thread's system id while it is inside a cycle, 0 between cycles: a measurement

@@ -12,14 +12,12 @@ MicrophoneMenu::MicrophoneMenu(listening::MicrophoneCapture& capture, QMenu* men
             &MicrophoneMenu::problem);
     connect(&capture_, &listening::MicrophoneCapture::started, this,
             [this] { emit listeningChanged(true); });
-    fill();
 }
 
-void MicrophoneMenu::listenAtStart() {
+void MicrophoneMenu::listenWhenUsed() {
     if (noneChosen_ || capture_.isListening() || listening::MicrophoneCapture::inputs().isEmpty())
         return;
     capture_.listen();
-    fill();
 }
 
 void MicrophoneMenu::choose(const QByteArray& inputId) {
@@ -30,7 +28,6 @@ void MicrophoneMenu::choose(const QByteArray& inputId) {
     } else {
         capture_.listen(QString::fromUtf8(inputId));
     }
-    fill();
 }
 
 void MicrophoneMenu::needed() {
@@ -38,7 +35,6 @@ void MicrophoneMenu::needed() {
         return;
     // The default input, which may have come since the start; the capture tells a problem once.
     capture_.listen();
-    fill();
 }
 
 void MicrophoneMenu::fill() {
@@ -59,7 +55,6 @@ void MicrophoneMenu::fill() {
 
 void MicrophoneMenu::problem(InputProblem problem, const QString& input) {
     emit listeningChanged(false);
-    fill();
     if (tell_)
         tell_(problemText(problem, input));
 }
@@ -76,6 +71,10 @@ QString MicrophoneMenu::problemText(InputProblem problem, const QString& input) 
     case InputProblem::Refused:
         return tr("The microphone \"%1\" cannot be opened. Every other way of answering works as "
                   "before.")
+            .arg(input);
+    case InputProblem::Unavailable:
+        return tr("The microphone cannot be listened to on this computer (%1). Every other way of "
+                  "answering works as before.")
             .arg(input);
     case InputProblem::Lost:
         break;

@@ -12,8 +12,9 @@
 class QMenu;
 
 // The menu of the microphones a student answers with: "None", then the system's sound inputs,
-// the default one first, the one listened to marked. The choice holds for the whole run: the
-// program listens to the system's default input at its start when there is one, and to the
+// the default one first, the one listened to marked; it is filled each time it is about to show,
+// and the inputs are not looked at before. The choice holds for the whole run: the program
+// listens to the system's default input when an answer from it can first be used, and to the
 // input the student picks from then on. A problem with the input (none there, one that cannot be
 // opened, one unplugged while listening) is told once through `onProblem`; listening then stops
 // and every other way of answering goes on as before.
@@ -26,8 +27,9 @@ public:
     // How the program tells the student of a problem: a sentence for a box.
     void onProblem(std::function<void(const QString&)> tell) { tell_ = std::move(tell); }
 
-    // The default input at the start of the run when there is one; no input says nothing yet.
-    void listenAtStart();
+    // The default input, when there is one and the student did not choose "None" (nor another
+    // input); no input says nothing yet.
+    void listenWhenUsed();
     // The input of that id, or none for an empty id (the menu's "None").
     void choose(const QByteArray& inputId);
     // A practice that needs the microphone has begun: when none listens although the student

@@ -376,9 +376,11 @@ void TForm1::listenToMicrophone(listening::MicrophoneCapture& capture,
     buildMicrophoneMenu(capture);
     if (!microphoneMenu_)
         return;
-    microphoneMenu_->listenAtStart();
+    // Nothing listens yet: the first question or Singing practice opens the microphone.
     if (state().practice == Practice::Singing)
         microphoneMenu_->needed();
+    else if (state().QuestionPitch != 0)
+        microphoneMenu_->listenWhenUsed();
 }
 
 void TForm1::buildMicrophoneMenu(listening::MicrophoneCapture& capture) {
@@ -496,6 +498,11 @@ void TForm1::showControls() {
     if (singing && !singing_ && microphoneMenu_)
         microphoneMenu_->needed();
     singing_ = singing;
+    // A question waits for its answer: a sung one can be used from now on.
+    if (s.QuestionPitch != 0 && !questionAsked_ && microphoneMenu_) {
+        questionAsked_ = true;
+        microphoneMenu_->listenWhenUsed();
+    }
 }
 
 void TForm1::showKeys() {

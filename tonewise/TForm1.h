@@ -83,7 +83,8 @@ public:
 
     // Sung answers from `capture`, heard by `analyser` (both must outlive the window): "Midi >
     // Microphone" chooses the input, the default one at first; a note sung steadily answers as a
-    // click on its key, and the tuner shows what is sung.
+    // click on its key, and the tuner shows what is sung. The microphone opens when the first
+    // question waits for its answer, or Singing practice starts, not before.
     void listenToMicrophone(listening::MicrophoneCapture& capture,
                             listening::SingingAnalyser& analyser);
     MicrophoneMenu* microphoneMenu() const { return microphoneMenu_; }
@@ -148,6 +149,7 @@ private:
     QMenu* inputsMenu_ = nullptr;
     std::unique_ptr<tonewise::SungAnswerSource> sung_;
     MicrophoneMenu* microphoneMenu_ = nullptr;
-    bool singing_ = false; // Singing practice, as last shown
+    bool singing_ = false;       // Singing practice, as last shown
+    bool questionAsked_ = false; // a question has been shown, the microphone asked for
     bool busyCursor_ = false;
 };

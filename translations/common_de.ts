@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>MicrophoneMenu</name>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
+        <translation>Es ist kein Mikrofon angeschlossen, daher wird nichts Gesungenes gehört. Alle anderen Arten zu antworten funktionieren wie bisher.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
+        <translation>Das Mikrofon „%1“ ist nicht angeschlossen. Alle anderen Arten zu antworten funktionieren wie bisher.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
+        <translation>Das Mikrofon „%1“ kann nicht geöffnet werden. Alle anderen Arten zu antworten funktionieren wie bisher.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
+        <translation>Das Mikrofon „%1“ ist nicht mehr angeschlossen. Alle anderen Arten zu antworten funktionieren wie bisher; wähle ein anderes Mikrofon, um weiter zuzuhören.</translation>
+    </message>
+    <message>
+        <source>The microphone cannot be listened to on this computer (%1). Every other way of answering works as before.</source>
+        <translation>Auf diesem Computer kann das Mikrofon nicht abgehört werden (%1). Alle anderen Arten zu antworten funktionieren wie bisher.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSound</name>
     <message>
         <source>Sound is unavailable.
@@ -297,29 +324,6 @@
     <message>
         <source>Scores</source>
         <translation>Ergebnisse</translation>
-    </message>
-</context>
-<context>
-    <name>MicrophoneMenu</name>
-    <message>
-        <source>None</source>
-        <translation>Keines</translation>
-    </message>
-    <message>
-        <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
-        <translation>Es ist kein Mikrofon angeschlossen, daher wird nichts Gesungenes gehört. Alle anderen Arten zu antworten funktionieren wie bisher.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
-        <translation>Das Mikrofon „%1“ ist nicht angeschlossen. Alle anderen Arten zu antworten funktionieren wie bisher.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
-        <translation>Das Mikrofon „%1“ kann nicht geöffnet werden. Alle anderen Arten zu antworten funktionieren wie bisher.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
-        <translation>Das Mikrofon „%1“ ist nicht mehr angeschlossen. Alle anderen Arten zu antworten funktionieren wie bisher; wähle ein anderes Mikrofon, um weiter zuzuhören.</translation>
     </message>
 </context>
 </TS>

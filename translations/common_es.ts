@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>MicrophoneMenu</name>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
+        <translation>No hay ningún micrófono conectado, así que no se oye nada cantado. Todas las demás formas de responder funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
+        <translation>El micrófono «%1» no está conectado. Todas las demás formas de responder funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
+        <translation>No se puede abrir el micrófono «%1». Todas las demás formas de responder funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
+        <translation>El micrófono «%1» ya no está conectado. Todas las demás formas de responder funcionan como antes; elige otro micrófono para seguir escuchando.</translation>
+    </message>
+    <message>
+        <source>The microphone cannot be listened to on this computer (%1). Every other way of answering works as before.</source>
+        <translation>En este ordenador no se puede escuchar el micrófono (%1). Todas las demás formas de responder funcionan como antes.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSound</name>
     <message>
         <source>Sound is unavailable.
@@ -297,29 +324,6 @@
     <message>
         <source>Scores</source>
         <translation>Puntuaciones</translation>
-    </message>
-</context>
-<context>
-    <name>MicrophoneMenu</name>
-    <message>
-        <source>None</source>
-        <translation>Ninguno</translation>
-    </message>
-    <message>
-        <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
-        <translation>No hay ningún micrófono conectado, así que no se oye nada cantado. Todas las demás formas de responder funcionan como antes.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
-        <translation>El micrófono «%1» no está conectado. Todas las demás formas de responder funcionan como antes.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
-        <translation>No se puede abrir el micrófono «%1». Todas las demás formas de responder funcionan como antes.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
-        <translation>El micrófono «%1» ya no está conectado. Todas las demás formas de responder funcionan como antes; elige otro micrófono para seguir escuchando.</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>MicrophoneMenu</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
+        <translation>Aucun microphone n’est branché&#xa0;: rien de ce qui est chanté n’est entendu. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
+        <translation>Le microphone «&#xa0;%1&#xa0;» n’est pas branché. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
+        <translation>Le microphone «&#xa0;%1&#xa0;» ne peut pas être ouvert. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
+        <translation>Le microphone «&#xa0;%1&#xa0;» n’est plus branché. Toutes les autres façons de répondre fonctionnent comme avant&#xa0;; choisissez un autre microphone pour continuer l’écoute.</translation>
+    </message>
+    <message>
+        <source>The microphone cannot be listened to on this computer (%1). Every other way of answering works as before.</source>
+        <translation>Le microphone ne peut pas être écouté sur cet ordinateur (%1). Toutes les autres façons de répondre fonctionnent comme avant.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSound</name>
     <message>
         <source>Sound is unavailable.
@@ -297,29 +324,6 @@
     <message>
         <source>Scores</source>
         <translation>Résultats</translation>
-    </message>
-</context>
-<context>
-    <name>MicrophoneMenu</name>
-    <message>
-        <source>None</source>
-        <translation>Aucun</translation>
-    </message>
-    <message>
-        <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
-        <translation>Aucun microphone n’est branché : rien de ce qui est chanté n’est entendu. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
-        <translation>Le microphone « %1 » n’est pas branché. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
-        <translation>Le microphone « %1 » ne peut pas être ouvert. Toutes les autres façons de répondre fonctionnent comme avant.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
-        <translation>Le microphone « %1 » n’est plus branché. Toutes les autres façons de répondre fonctionnent comme avant ; choisissez un autre microphone pour continuer l’écoute.</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>MicrophoneMenu</name>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
+        <translation>Nenhum microfone está conectado, então nada cantado é ouvido. Todas as outras formas de responder funcionam como antes.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
+        <translation>O microfone “%1” não está conectado. Todas as outras formas de responder funcionam como antes.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
+        <translation>O microfone “%1” não pode ser aberto. Todas as outras formas de responder funcionam como antes.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
+        <translation>O microfone “%1” não está mais conectado. Todas as outras formas de responder funcionam como antes; escolha outro microfone para continuar ouvindo.</translation>
+    </message>
+    <message>
+        <source>The microphone cannot be listened to on this computer (%1). Every other way of answering works as before.</source>
+        <translation>Neste computador o microfone não pode ser ouvido (%1). Todas as outras formas de responder funcionam como antes.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSound</name>
     <message>
         <source>Sound is unavailable.
@@ -297,29 +324,6 @@
     <message>
         <source>Scores</source>
         <translation>Pontuações</translation>
-    </message>
-</context>
-<context>
-    <name>MicrophoneMenu</name>
-    <message>
-        <source>None</source>
-        <translation>Nenhum</translation>
-    </message>
-    <message>
-        <source>No microphone is connected, so nothing sung is heard. Every other way of answering works as before.</source>
-        <translation>Nenhum microfone está conectado, então nada cantado é ouvido. Todas as outras formas de responder funcionam como antes.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; is not connected. Every other way of answering works as before.</source>
-        <translation>O microfone “%1” não está conectado. Todas as outras formas de responder funcionam como antes.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; cannot be opened. Every other way of answering works as before.</source>
-        <translation>O microfone “%1” não pode ser aberto. Todas as outras formas de responder funcionam como antes.</translation>
-    </message>
-    <message>
-        <source>The microphone &quot;%1&quot; is no longer connected. Every other way of answering works as before; choose another microphone to go on listening.</source>
-        <translation>O microfone “%1” não está mais conectado. Todas as outras formas de responder funcionam como antes; escolha outro microfone para continuar ouvindo.</translation>
     </message>
 </context>
 </TS>

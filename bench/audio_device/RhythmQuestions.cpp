@@ -83,6 +83,7 @@ QuestionResult analyse(const bench::MonitorRecorder& recording,
             (onsets[i] - static_cast<double>(strokeTicks[i]) * FramesPerTick - common) * 1000.0 /
             monitor::Rate;
         result.worstOnsetErrorMs = std::max(result.worstOnsetErrorMs, std::fabs(errorMs));
+        result.strokeErrors.emplace_back(recording.timeOf(onsets[i]), std::fabs(errorMs));
         if (i == 0)
             result.firstStrokeErrorMs = std::fabs(errorMs);
     }
@@ -90,6 +91,10 @@ QuestionResult analyse(const bench::MonitorRecorder& recording,
     for (const auto& [at, ms] : monitor::leftGaps(s, chordStart + monitor::Rate / 100, chordEnd)) {
         result.gaps += 1;
         result.gapTimes.emplace_back(double(at + monitor::Rate / 100) / monitor::Rate, ms);
+        const long begins = chordStart + monitor::Rate / 100 + at;
+        result.gapSpans.emplace_back(
+            recording.timeOf(begins),
+            recording.timeOf(begins + std::lround(ms * monitor::Rate / 1000)));
     }
     return result;
 }

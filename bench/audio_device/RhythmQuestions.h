@@ -17,6 +17,9 @@ std::vector<midi::StreamEvent> question(int variant, std::vector<uint32_t>& stro
 struct QuestionResult {
     int gaps = 0;
     std::vector<std::pair<double, double>> gapTimes; // seconds into the chord, milliseconds long
+    // When each gap began and ended, and when each stroke found sounded with its error (ms).
+    std::vector<std::pair<bench::SteadyClock::time_point, bench::SteadyClock::time_point>> gapSpans;
+    std::vector<std::pair<bench::SteadyClock::time_point, double>> strokeErrors;
     // Each stroke against the schedule: where it sounds, less where the schedule puts it, less
     // what all strokes of the question have in common (the output's latency, and how late the
     // stream started). The first stroke counts like every other.

@@ -131,8 +131,13 @@ SessionResult runSession(NoteCalls& calls, const bench::MonitorRecorder& recordi
                 .count());
     }
     const long first = recording.frameAt(begin), last = recording.frameAt(end);
-    for (const auto& [at, ms] : monitor::leftGaps(s, first, last))
+    for (const auto& [at, ms] : monitor::leftGaps(s, first, last)) {
         result.gapTimes.emplace_back(double(at) / monitor::Rate, ms);
+        const long begins = first + at;
+        result.gapSpans.emplace_back(
+            recording.timeOf(begins),
+            recording.timeOf(begins + std::lround(ms * monitor::Rate / 1000)));
+    }
     return result;
 }
 

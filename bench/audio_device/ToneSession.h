@@ -44,6 +44,7 @@ struct SessionResult {
     int onsetsFound = 0;                  // of those, found in the recording
     std::vector<double> requestToSoundMs; // each found note, from its request to its sound
     std::vector<std::pair<double, double>> gapTimes; // seconds into the session, ms long
+    std::vector<std::pair<bench::SteadyClock::time_point, bench::SteadyClock::time_point>> gapSpans;
 };
 
 // `beforeEachStep` runs before every wrong answer and instrument change.

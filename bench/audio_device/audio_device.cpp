@@ -161,7 +161,34 @@ struct Run {
     double machineLateMs = 0;
     long machineWakeups = 0, machineLateOver2Ms = 0, machineLateOver10Ms = 0;
     bool machineRealtime = false;
+    // What is left when the machine's own stalls are set apart.
+    int gapsOutsideStalls = 0, sessionGapsOutsideStalls = 0;
+    double onsetErrorOutsideStallsMs = 0;
 };
+
+// The gaps and stroke errors that no stall of the machine explains: those are the program's.
+void setStallsApart(Run& run, const WakeupProbe& probe) {
+    for (const rhythm::QuestionResult& question : run.questions) {
+        for (const auto& [from, to] : question.gapSpans) {
+            if (probe.stalledAround(from, to))
+                continue;
+            run.gapsOutsideStalls += 1;
+            std::printf("a gap of %.2f ms in a question with no stall of the machine near it\n",
+                        std::chrono::duration<double, std::milli>(to - from).count());
+        }
+        for (const auto& [at, errorMs] : question.strokeErrors) {
+            if (!probe.stalledAround(at, at))
+                run.onsetErrorOutsideStallsMs = std::max(run.onsetErrorOutsideStallsMs, errorMs);
+        }
+    }
+    for (const auto& [from, to] : run.session.gapSpans) {
+        if (probe.stalledAround(from, to))
+            continue;
+        run.sessionGapsOutsideStalls += 1;
+        std::printf("a gap of %.2f ms in the pitch session with no stall of the machine near it\n",
+                    std::chrono::duration<double, std::milli>(to - from).count());
+    }
+}
 
 // Starts the synthesizer on the server, as a program does: its sounds named ahead.
 void startSynth() {
@@ -227,6 +254,7 @@ Run measure(const bench::SoundServer& server, bench::MonitorRecorder& recorder) 
     run.machineLateOver2Ms = probe.lateOver2Ms();
     run.machineLateOver10Ms = probe.lateOver10Ms();
     run.machineRealtime = probe.realtime();
+    setStallsApart(run, probe);
     return run;
 }
 
@@ -281,20 +309,29 @@ void report(const Run& run) {
                 run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.readBytes,
                 run.noteCallMaxMs, run.noteCalls);
     std::printf("audio thread cycles: %lld, of which %lld over 1 ms, %lld over 2 ms, %lld over "
-                "10 ms; inside them %lld allocations or frees, %lld locks taken, %lld waits\n",
+                "10 ms; inside them %lld allocations or frees, %lld locks taken, %lld waits; its "
+                "timer woke it up to %.2f ms late, %lld times over 2 ms\n",
                 run.figures.cycles, run.figures.cyclesOver1Ms, run.figures.cyclesOver2Ms,
                 run.figures.cyclesOver10Ms, run.calls.allocations, run.calls.locks,
-                run.figures.waitsInCycles);
+                run.figures.waitsInCycles, run.figures.latestWakeupMs,
+                run.figures.wakeupsLateOver2Ms);
     std::printf("the machine: a %s thread sleeping 1 ms at a time woke up to %.2f ms late under "
                 "the load; %ld of its %ld wakeups came over 2 ms late, %ld over 10 ms\n",
                 run.machineRealtime ? "real-time" : "(not real-time)", run.machineLateMs,
                 run.machineLateOver2Ms, run.machineWakeups, run.machineLateOver10Ms);
+    std::printf("with the machine's stalls set apart (a gap or stroke within 60 ms after a late "
+                "wakeup): %d gaps in the chord, %d in the pitch session, strokes at most %.2f ms "
+                "off\n",
+                run.gapsOutsideStalls, run.sessionGapsOutsideStalls, run.onsetErrorOutsideStallsMs);
     std::printf("{\"gaps\": %d, \"session_gaps\": %d, \"onset_error_ms_max\": %.2f, "
                 "\"first_stroke_error_ms\": %.2f, \"note_on_to_sound_ms\": %.2f, "
                 "\"session_note_to_sound_ms_max\": %.2f, \"audio_callback_max_ms\": %.3f, "
                 "\"audio_callback_cpu_max_ms\": %.3f, \"audio_cycles\": %lld, "
                 "\"audio_cycles_over_2ms\": %lld, \"audio_cycles_over_10ms\": %lld, "
                 "\"machine_rt_wakeup_late_max_ms\": %.2f, \"machine_wakeups_late_over_2ms\": %ld, "
+                "\"audio_wakeup_late_max_ms\": %.2f, \"audio_wakeups_late_over_2ms\": %lld, "
+                "\"gaps_outside_machine_stalls\": %d, \"session_gaps_outside_machine_stalls\": %d, "
+                "\"onset_error_ms_max_outside_machine_stalls\": %.2f, "
                 "\"audio_thread_read_bytes\": %lld, \"audio_thread_allocations\": %lld, "
                 "\"audio_thread_locks\": %lld, \"audio_thread_waits\": %lld, "
                 "\"ui_note_call_max_ms\": %.3f, "
@@ -303,8 +340,10 @@ void report(const Run& run) {
                 gaps, sessionGaps, onsetError, firstStrokeError, latency.max, sessionNotes.max,
                 run.figures.longestCycleMs, run.figures.longestCycleCpuMs, run.figures.cycles,
                 run.figures.cyclesOver2Ms, run.figures.cyclesOver10Ms, run.machineLateMs,
-                run.machineLateOver2Ms, run.readBytes, run.calls.allocations, run.calls.locks,
-                run.figures.waitsInCycles, run.noteCallMaxMs, quiet.programCpu + quiet.serverCpu,
+                run.machineLateOver2Ms, run.figures.latestWakeupMs, run.figures.wakeupsLateOver2Ms,
+                run.gapsOutsideStalls, run.sessionGapsOutsideStalls, run.onsetErrorOutsideStallsMs,
+                run.readBytes, run.calls.allocations, run.calls.locks, run.figures.waitsInCycles,
+                run.noteCallMaxMs, quiet.programCpu + quiet.serverCpu,
                 quiet.wakeups / quiet.seconds, run.firstNote);
     std::fflush(stdout);
 }

@@ -1,5 +1,7 @@
 #include "ClapHearing.h"
 
+#include "AubioLibrary.h"
+
 #include <algorithm>
 
 namespace listening {
@@ -23,6 +25,11 @@ void ClapHearing::analyse(std::span<const float> samples, int sampleRate, std::i
 
 void ClapHearing::flush() {
     detector_.flush();
+}
+
+QString ClapHearing::unavailable() const {
+    QString why;
+    return AubioLibrary::get(&why) != nullptr ? QString() : why;
 }
 
 } // namespace listening

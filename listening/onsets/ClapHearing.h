@@ -25,6 +25,7 @@ public:
     explicit ClapHearing(Listener listener, OnsetSettings settings = {});
 
     void analyse(std::span<const float> samples, int sampleRate, std::int64_t firstFrame) override;
+    QString unavailable() const override;
     // The sound has ended: claps still waiting for the sound after them are reported.
     void flush();
 

@@ -1,6 +1,6 @@
 #include "OnsetDetector.h"
 
-#include <aubio/aubio.h>
+#include "AubioLibrary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,25 +20,25 @@ constexpr std::size_t kPieceFrames = 2048;
 // zero where listening (re)started.
 class OnsetDetector::Detector {
 public:
-    Detector(const OnsetSettings& settings, int sampleRate)
-        : hop_(scaled(settings.hopFrames, sampleRate)),
-          onset_(new_aubio_onset(settings.method.c_str(), scaled(settings.windowFrames, sampleRate),
-                                 hop_, static_cast<uint_t>(sampleRate))),
-          input_(new_fvec(hop_)), output_(new_fvec(1)) {
+    Detector(const AubioLibrary& aubio, const OnsetSettings& settings, int sampleRate)
+        : aubio_(aubio), hop_(scaled(settings.hopFrames, sampleRate)),
+          onset_(aubio.newOnset(settings.method.c_str(), scaled(settings.windowFrames, sampleRate),
+                                hop_, static_cast<uint_t>(sampleRate))),
+          input_(aubio.newVector(hop_)), output_(aubio.newVector(1)) {
         if (!onset_)
-            onset_ = new_aubio_onset("hfc", scaled(settings.windowFrames, sampleRate), hop_,
-                                     static_cast<uint_t>(sampleRate));
+            onset_ = aubio.newOnset("hfc", scaled(settings.windowFrames, sampleRate), hop_,
+                                    static_cast<uint_t>(sampleRate));
         if (!onset_)
             return;
-        aubio_onset_set_threshold(onset_, static_cast<smpl_t>(settings.threshold));
-        aubio_onset_set_minioi_ms(onset_, static_cast<smpl_t>(settings.minimumIntervalMs));
-        aubio_onset_set_silence(onset_, static_cast<smpl_t>(settings.silenceDb));
+        aubio.setOnsetThreshold(onset_, static_cast<smpl_t>(settings.threshold));
+        aubio.setOnsetMinimumInterval(onset_, static_cast<smpl_t>(settings.minimumIntervalMs));
+        aubio.setOnsetSilence(onset_, static_cast<smpl_t>(settings.silenceDb));
     }
     ~Detector() {
         if (onset_)
-            del_aubio_onset(onset_);
-        del_fvec(input_);
-        del_fvec(output_);
+            aubio_.deleteOnset(onset_);
+        aubio_.deleteVector(input_);
+        aubio_.deleteVector(output_);
     }
     Detector(const Detector&) = delete;
     Detector& operator=(const Detector&) = delete;
@@ -52,9 +52,9 @@ public:
             if (filled_ < hop_)
                 continue;
             filled_ = 0;
-            aubio_onset_do(onset_, input_, output_);
+            aubio_.detectOnset(onset_, input_, output_);
             if (output_->data[0] > 0)
-                found(static_cast<std::int64_t>(aubio_onset_get_last(onset_)));
+                found(static_cast<std::int64_t>(aubio_.lastOnset(onset_)));
         }
     }
 
@@ -68,6 +68,7 @@ private:
         return size;
     }
 
+    const AubioLibrary& aubio_;
     uint_t hop_;
     aubio_onset_t* onset_;
     fvec_t* input_;
@@ -89,8 +90,10 @@ void OnsetDetector::start(int sampleRate, std::int64_t firstFrame) {
         history_.emplace(static_cast<std::size_t>(kHistoryMs * sampleRate / 1000.0));
         locator_.emplace(sampleRate, settings_.attack);
     }
-    detector_ = std::make_unique<Detector>(settings_, sampleRate);
-    if (!detector_->valid())
+    // The library is opened by the first detector made, not with the program.
+    const AubioLibrary* aubio = AubioLibrary::get();
+    detector_ = aubio ? std::make_unique<Detector>(*aubio, settings_, sampleRate) : nullptr;
+    if (detector_ && !detector_->valid())
         detector_.reset();
     history_->clear();
     pending_.clear();

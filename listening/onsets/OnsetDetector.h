@@ -37,7 +37,8 @@ struct OnsetSettings {
 // Finds claps and taps in the microphone's sound. A spectral onset detector points at each
 // sudden sound; the attack is then found in the samples around that moment, so that the time
 // reported is where the sound begins, within a millisecond or two, whatever the detector's own
-// delay. Soft swells such as speech are not onsets. Runs on the thread that feeds it; each onset
+// delay. Soft swells such as speech are not onsets. When the analysis library cannot be opened
+// no sound makes an onset. Runs on the thread that feeds it; each onset
 // is handed to the listener on that thread, in time order, once the samples after it are in
 // (some 60 ms after the clap began, plus the length of the block that brought them).
 class OnsetDetector final : public AudioAnalyser {

@@ -183,6 +183,9 @@ private:
     // The server's own requests stay a floor, so the stream never holds less than it asks.
     static void tickFired(pa_mainloop_api*, pa_time_event* event, const timeval*, void* data) {
         auto* self = static_cast<PulseOutput*>(data);
+        const pa_usec_t woke = pa_rtclock_now();
+        if (self->figures_ != nullptr && woke > self->nextTick_)
+            self->figures_->recordWakeup(static_cast<int64_t>(woke - self->nextTick_) * 1000);
         if (pa_stream_get_state(self->stream_) == PA_STREAM_READY)
             self->measuredTopUp(0);
         const pa_usec_t now = pa_rtclock_now();

@@ -29,6 +29,9 @@ struct AudioCycleFigures {
     // While measuring: how often the thread was put to sleep inside a cycle (a contended lock,
     // a read from storage, any wait at all).
     std::atomic<int64_t> waits{0};
+    // How late the thread's own timer woke it at worst, and how often over 2 ms (outputs that
+    // keep the stream filled on a clock of their own).
+    std::atomic<int64_t> latestWakeupNs{0}, wakeupsLateOver2Ms{0};
 
     static void raise(std::atomic<int64_t>& longest, int64_t nanoseconds) {
         int64_t now = longest.load(std::memory_order_relaxed);
@@ -48,9 +51,14 @@ struct AudioCycleFigures {
         if (nanoseconds > 10000000)
             over10Ms.fetch_add(1, std::memory_order_relaxed);
     }
+    void recordWakeup(int64_t lateNanoseconds) {
+        raise(latestWakeupNs, lateNanoseconds);
+        if (lateNanoseconds > 2000000)
+            wakeupsLateOver2Ms.fetch_add(1, std::memory_order_relaxed);
+    }
     void reset() {
-        for (auto* figure :
-             {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms, &waits})
+        for (auto* figure : {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms,
+                             &waits, &latestWakeupNs, &wakeupsLateOver2Ms})
             figure->store(0, std::memory_order_relaxed);
     }
 };

@@ -123,6 +123,8 @@ AudioThreadFigures builtinSynthAudioFigures() {
     result.cyclesOver2Ms = figures.over2Ms.load(std::memory_order_relaxed);
     result.cyclesOver10Ms = figures.over10Ms.load(std::memory_order_relaxed);
     result.waitsInCycles = figures.waits.load(std::memory_order_relaxed);
+    result.latestWakeupMs = figures.latestWakeupNs.load(std::memory_order_relaxed) / 1e6;
+    result.wakeupsLateOver2Ms = figures.wakeupsLateOver2Ms.load(std::memory_order_relaxed);
     return result;
 }
 

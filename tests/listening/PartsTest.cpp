@@ -6,6 +6,7 @@
 #include "NoiseFloor.h"
 #include "OtherSounds.h"
 #include "PeriodRefiner.h"
+#include "RawMonoMix.h"
 #include "RecordingFeeder.h"
 #include "SoundMix.h"
 #include "SteadyNoteRecogniser.h"

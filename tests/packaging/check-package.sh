@@ -13,7 +13,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file cpack; do
+for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file objdump cpack; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
@@ -63,8 +63,9 @@ for program in beatwise tonewise midigen qor-results; do
     expect_file "usr/bin/$program"
     expect_file "usr/share/man/man1/$program.1.gz"
 done
-# The sound module, where the programs look for it.
+# The sound and microphone modules, where the programs look for them.
 expect_file "usr/lib/beatwise-tonewise/modules/libmidi_backend.so"
+expect_file "usr/lib/beatwise-tonewise/modules/liblistening_backend.so"
 for id in org.beatwise.Beatwise org.beatwise.Tonewise; do
     expect_file "usr/share/applications/$id.desktop"
     expect_file "usr/share/metainfo/$id.metainfo.xml"
@@ -113,6 +114,14 @@ if [ -f "$copyright" ]; then
     grep -q '^Files: third_party/bravura/\*' "$copyright" || fail "the copyright file misses the font"
     grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$copyright" || fail "the font's licence text is missing"
 fi
+# The programs load the microphone's libraries only when the microphone is used: they do not
+# link them.
+for program in beatwise tonewise; do
+    needed="$(objdump -p "$unpacked/usr/bin/$program" | awk '$1 == "NEEDED" { print $2 }')"
+    if grep -Eq '^lib(Qt6Multimedia|aubio)' <<<"$needed"; then
+        fail "$program links the microphone's libraries: $(tr '\n' ' ' <<<"$needed")"
+    fi
+done
 changelog="$unpacked/usr/share/doc/beatwise-tonewise/changelog.gz"
 if [ -f "$changelog" ]; then
     top="$(zcat "$changelog" | head -1)"

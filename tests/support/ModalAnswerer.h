@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include "ModalDialogs.h"
 #include "ScriptedDialogs.h"
 
@@ -21,6 +23,11 @@ public:
     void information(const QString& text) override {
         open(text);
         informations.append(text);
+    }
+    // How many information boxes spoke of `what`.
+    qsizetype informationsSaying(const QString& what) const {
+        return std::count_if(informations.begin(), informations.end(),
+                             [&](const QString& text) { return text.contains(what); });
     }
     void error(const QString& text) override {
         open(text);
@@ -94,4 +101,3 @@ private:
 
     QTimer timer_;
 };
-

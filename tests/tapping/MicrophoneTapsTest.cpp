@@ -56,7 +56,7 @@ TEST(MicrophoneTaps, ClapsPlayedIntoTheDefaultInputAnswerInTheWindow) {
     window.enableTapping(timers, click);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    // The default input is listened to from the start.
+    // The default input is listened to before the first clap, which starts Tap the Rhythm here.
     window.startListening();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.microphone()->isListening(); }, 5000));
 

@@ -1,7 +1,7 @@
 #include "CaptureWorker.h"
 
-#include "AudioInputs.h"
-#include "MonoMix.h"
+#include "RawMonoMix.h"
+#include "SystemInputs.h"
 
 #include <QAudioSource>
 #include <cstring>
@@ -26,8 +26,8 @@ constexpr qsizetype ReadBytes = 1 << 16;
 
 } // namespace
 
-CaptureWorker::CaptureWorker(std::vector<AudioAnalyser*> analysers)
-    : analysers_(std::move(analysers)), watch_(this) {
+CaptureWorker::CaptureWorker(std::vector<AudioAnalyser*> analysers, CaptureEvents events)
+    : analysers_(std::move(analysers)), events_(std::move(events)), watch_(this) {
     watch_.setInterval(WatchMs);
     connect(&watch_, &QTimer::timeout, this, &CaptureWorker::checkInput);
     pending_.resize(ReadBytes);
@@ -37,9 +37,19 @@ CaptureWorker::~CaptureWorker() {
     stop();
 }
 
-void CaptureWorker::start(const QAudioDevice& device, int generation) {
+void CaptureWorker::start(const QByteArray& inputId, int generation) {
     stop();
     generation_ = generation;
+    // Gone since it was chosen: it cannot be opened.
+    const std::optional<QAudioDevice> device = SystemInputs::device(inputId);
+    if (!device) {
+        fail(false);
+        return;
+    }
+    open(*device);
+}
+
+void CaptureWorker::open(const QAudioDevice& device) {
     id_ = device.id();
     source_ = std::make_unique<QAudioSource>(device, formatFor(device));
     // A tenth of a second of sound in hand is plenty; what the analysers hear is timed by its
@@ -59,7 +69,8 @@ void CaptureWorker::start(const QAudioDevice& device, int generation) {
             fail(true);
     });
     watch_.start();
-    emit started(generation_, format_.sampleRate());
+    if (events_.started)
+        events_.started(generation_, format_.sampleRate());
 }
 
 void CaptureWorker::stop() {
@@ -98,13 +109,14 @@ void CaptureWorker::readAvailable() {
 void CaptureWorker::checkInput() {
     if (!source_)
         return;
-    if (!AudioInputs::present(id_) || source_->state() == QAudio::StoppedState)
+    if (!SystemInputs::present(id_) || source_->state() == QAudio::StoppedState)
         fail(true);
 }
 
 void CaptureWorker::fail(bool lost) {
     stop();
-    emit failed(generation_, lost);
+    if (events_.failed)
+        events_.failed(generation_, lost);
 }
 
 } // namespace listening

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AudioAnalyser.h"
+#include "InputBackend.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -22,28 +23,24 @@ namespace listening {
 // began. While it listens it looks for the input twice a second, so that an input unplugged
 // (or taken away by the system) is noticed: listening then stops and `failed` says so once.
 // Every call but the constructor runs on the worker thread.
-class CaptureWorker final : public QObject {
+class CaptureWorker final : public QObject, public InputCapture {
     Q_OBJECT
 public:
-    explicit CaptureWorker(std::vector<AudioAnalyser*> analysers);
+    CaptureWorker(std::vector<AudioAnalyser*> analysers, CaptureEvents events);
     ~CaptureWorker() override;
 
-    // Listens to `device` instead of what it listened to before; `generation` names this
-    // listening in the signals.
-    void start(const QAudioDevice& device, int generation);
-    void stop();
-
-signals:
-    void started(int generation, int sampleRate);
-    // The input could not be opened (`lost` false) or went away while listening (true).
-    void failed(int generation, bool lost);
+    QObject* object() override { return this; }
+    void start(const QByteArray& inputId, int generation) override;
+    void stop() override;
 
 private:
+    void open(const QAudioDevice& device);
     void readAvailable();
     void checkInput();
     void fail(bool lost);
 
     std::vector<AudioAnalyser*> analysers_;
+    CaptureEvents events_;
     std::unique_ptr<QAudioSource> source_;
     QIODevice* io_ = nullptr;
     QTimer watch_;
