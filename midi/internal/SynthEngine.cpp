@@ -295,10 +295,10 @@ void SynthEngine::load() {
     // The sounds the program named ahead are loaded before anything plays.
     keeper_.setSynth(*core_);
     keeper_.settle(quit_);
-    // Starting leaves freed memory behind (reading the SoundFont's lists and the first sounds,
-    // and the window's own start meanwhile): give it back.
-    malloc_trim(0);
     becomeReady();
+    // Starting leaves freed memory behind (reading the SoundFont's lists and the first sounds,
+    // and the window's own start meanwhile): give it back, once the first notes may play.
+    malloc_trim(0);
     keeper_.run(quit_);
 }
 

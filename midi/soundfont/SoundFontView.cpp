@@ -62,6 +62,18 @@ void appendClosing(Lists& out, const SoundFontFile& file, ListId id) {
     append(out, id, list.record(list.count() - 1));
 }
 
+// Opens a zone: a bag naming where its generators and modulators will begin.
+void appendBag(Lists& out, ListId bags) {
+    const ListId generators = static_cast<ListId>(bags + 2);
+    const ListId modulators = static_cast<ListId>(bags + 1);
+    uint8_t bag[4];
+    writeU16(bag + BagGeneratorField,
+             static_cast<uint16_t>(out[generators].size() / RecordSizes[generators]));
+    writeU16(bag + BagModulatorField,
+             static_cast<uint16_t>(out[modulators].size() / RecordSizes[modulators]));
+    append(out, bags, bag);
+}
+
 // Copies zones with their generators and modulators, the instruments or samples they name
 // renumbered as their place in `targets`.
 void copyZones(const SoundFontFile& file, Lists& out, ListId bags,
@@ -70,12 +82,7 @@ void copyZones(const SoundFontFile& file, Lists& out, ListId bags,
     const ListId generators = static_cast<ListId>(bags + 2);
     const ListId modulators = static_cast<ListId>(bags + 1);
     for (std::size_t zone : zones) {
-        uint8_t bag[4];
-        writeU16(bag + BagGeneratorField,
-                 static_cast<uint16_t>(out[generators].size() / RecordSizes[generators]));
-        writeU16(bag + BagModulatorField,
-                 static_cast<uint16_t>(out[modulators].size() / RecordSizes[modulators]));
-        append(out, bags, bag);
+        appendBag(out, bags);
         const Span generatorSpan = generatorsOf(file.list(bags), zone);
         for (std::size_t i = generatorSpan.first; i < generatorSpan.end; ++i) {
             append(out, generators, file.list(generators).record(i));
@@ -92,12 +99,7 @@ void copyZones(const SoundFontFile& file, Lists& out, ListId bags,
 void closeZones(Lists& out, ListId bags) {
     const ListId generators = static_cast<ListId>(bags + 2);
     const ListId modulators = static_cast<ListId>(bags + 1);
-    uint8_t bag[4];
-    writeU16(bag + BagGeneratorField,
-             static_cast<uint16_t>(out[generators].size() / RecordSizes[generators]));
-    writeU16(bag + BagModulatorField,
-             static_cast<uint16_t>(out[modulators].size() / RecordSizes[modulators]));
-    append(out, bags, bag);
+    appendBag(out, bags);
     // The closing generator and modulator are blank, naming nothing.
     out[generators].resize(out[generators].size() + RecordSizes[generators], 0);
     out[modulators].resize(out[modulators].size() + RecordSizes[modulators], 0);
