@@ -31,7 +31,8 @@ double GapEvidence::nearestUnderflowMs(const Gap& gap) const {
 const GapEvidence::LateWakeup* GapEvidence::audioThreadLateAt(const Gap& gap) const {
     const LateWakeup* latest = nullptr;
     for (const LateWakeup& wakeup : audioLate_) {
-        const auto woke = wakeup.first + std::chrono::microseconds(std::lround(wakeup.second * 1e3));
+        const auto woke =
+            wakeup.first + std::chrono::microseconds(std::lround(wakeup.second * 1e3));
         if (woke < gap.from || wakeup.first > gap.to)
             continue;
         if (latest == nullptr || wakeup.second > latest->second)

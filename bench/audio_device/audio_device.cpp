@@ -30,8 +30,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -353,8 +353,8 @@ void report(const Run& run) {
                 "woke up to %.2f ms late under the load; %ld of their %ld wakeups came over 2 ms "
                 "late, %ld over 10 ms\n",
                 run.machineRealtime ? "real-time" : "(not real-time)", run.processors,
-                run.machineLateMs,
-                run.machineLateOver2Ms, run.machineWakeups, run.machineLateOver10Ms);
+                run.machineLateMs, run.machineLateOver2Ms, run.machineWakeups,
+                run.machineLateOver10Ms);
     std::printf("with the machine's stalls set apart (a gap or stroke within 60 ms after a late "
                 "wakeup): %d gaps in the chord, %d in the pitch session, strokes at most %.2f ms "
                 "off\n",
@@ -382,10 +382,9 @@ void report(const Run& run) {
                 run.machineLateOver2Ms, run.figures.latestWakeupMs, run.figures.wakeupsLateOver2Ms,
                 run.gapsOutsideStalls, run.sessionGapsOutsideStalls, run.onsetErrorOutsideStallsMs,
                 run.underflows, run.gapsWithUnderflow, run.gapsWithAudioThreadLate,
-                run.captureLosses, run.captureLostMs,
-                run.readBytes, run.calls.allocations, run.calls.locks, run.figures.waitsInCycles,
-                run.noteCallMaxMs, quiet.programCpu + quiet.serverCpu,
-                quiet.wakeups / quiet.seconds, run.firstNote);
+                run.captureLosses, run.captureLostMs, run.readBytes, run.calls.allocations,
+                run.calls.locks, run.figures.waitsInCycles, run.noteCallMaxMs,
+                quiet.programCpu + quiet.serverCpu, quiet.wakeups / quiet.seconds, run.firstNote);
     std::fflush(stdout);
 }
 

@@ -165,11 +165,20 @@ bool SoundServer::start() {
     pointAtRuntime(root + "/native");
     // As a desktop runs it: real-time scheduling for its I/O threads and a raised priority
     // for the rest, granted where the system allows.
-    std::vector<std::string> command{
-        "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-        "--realtime=yes", "--high-priority=yes", "-L",
-        "module-native-protocol-unix auth-anonymous=1 socket=" + root + "/native", "-L",
-        "module-null-sink sink_name=bench rate=48000 channels=2", "-L", "module-always-sink"};
+    std::vector<std::string> command{"pulseaudio",
+                                     "-n",
+                                     "--daemonize=no",
+                                     "--exit-idle-time=-1",
+                                     "--use-pid-file=no",
+                                     "--realtime=yes",
+                                     "--high-priority=yes",
+                                     "-L",
+                                     "module-native-protocol-unix auth-anonymous=1 socket=" + root +
+                                         "/native",
+                                     "-L",
+                                     "module-null-sink sink_name=bench rate=48000 channels=2",
+                                     "-L",
+                                     "module-always-sink"};
     if (logPath_.empty())
         command.insert(command.end(), {"--log-target=stderr", "--log-level=error"});
     else

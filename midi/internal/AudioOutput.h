@@ -83,9 +83,9 @@ struct AudioCycleFigures {
                                                           std::memory_order_relaxed);
     }
     void reset() {
-        for (auto* figure : {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms,
-                             &waits, &latestWakeupNs, &wakeupsLateOver2Ms, &underflows,
-                             &wakeupsLateOver10Ms})
+        for (auto* figure :
+             {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms, &waits,
+              &latestWakeupNs, &wakeupsLateOver2Ms, &underflows, &wakeupsLateOver10Ms})
             figure->store(0, std::memory_order_relaxed);
     }
 };

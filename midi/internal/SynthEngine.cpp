@@ -135,7 +135,8 @@ AudioThreadFigures builtinSynthAudioFigures() {
                                         AudioCycleFigures::TimesKept);
     for (size_t i = 0; i < static_cast<size_t>(late); ++i)
         result.lateWakeups.emplace_back(
-            Time(std::chrono::nanoseconds(figures.lateWakeupDueNs[i].load(std::memory_order_relaxed))),
+            Time(std::chrono::nanoseconds(
+                figures.lateWakeupDueNs[i].load(std::memory_order_relaxed))),
             figures.lateWakeupNs[i].load(std::memory_order_relaxed) / 1e6);
     return result;
 }
