@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <atomic>
 #include <chrono>
+#include <utility>
+#include <vector>
 
 namespace midi {
 
@@ -74,6 +76,10 @@ struct AudioThreadFigures {
     long long waitsInCycles = 0; // times the thread slept inside a cycle since the reset
     double latestWakeupMs = 0;   // how late its own timer woke it at worst
     long long wakeupsLateOver2Ms = 0;
+    long long underflows = 0; // times the sound server had nothing of ours to play
+    std::vector<std::chrono::steady_clock::time_point> underflowTimes; // the first ones
+    // The first wakeups of its own timer over 10 ms late: when each was due, and how late.
+    std::vector<std::pair<std::chrono::steady_clock::time_point, double>> lateWakeups;
 };
 AudioThreadFigures builtinSynthAudioFigures();
 // The audio thread's system id while it is inside a cycle, 0 between cycles: a measurement

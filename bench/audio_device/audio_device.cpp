@@ -18,6 +18,7 @@
 #include "BenchOptions.h"
 #include "BenchSupport.h"
 #include "BuiltinSynth.h"
+#include "GapEvidence.h"
 #include "MidiStream.h"
 #include "MonitorAnalysis.h"
 #include "OutputPort.h"
@@ -30,6 +31,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -161,10 +163,40 @@ struct Run {
     double machineLateMs = 0;
     long machineWakeups = 0, machineLateOver2Ms = 0, machineLateOver10Ms = 0;
     bool machineRealtime = false;
+    int processors = 0;
     // What is left when the machine's own stalls are set apart.
     int gapsOutsideStalls = 0, sessionGapsOutsideStalls = 0;
     double onsetErrorOutsideStallsMs = 0;
+    // What the sides saw: our stream's underflows as the server reported them, the gaps with
+    // one beside them, and what the recording itself lost.
+    long long underflows = 0;
+    int gapsWithUnderflow = 0, gapsWithAudioThreadLate = 0;
+    int captureLosses = 0;
+    double captureLostMs = 0;
 };
+
+// Every gap heard, each with what the server, the recording and the machine saw at that moment.
+void weighGaps(Run& run, const bench::SoundServer& server, const bench::MonitorRecorder& recorder,
+               const WakeupProbe& probe) {
+    std::vector<GapEvidence::Gap> gaps;
+    for (size_t q = 0; q < run.questions.size(); ++q) {
+        for (const auto& [from, to] : run.questions[q].gapSpans)
+            gaps.push_back({from, to, "question " + std::to_string(q + 1)});
+    }
+    for (const auto& [from, to] : run.session.gapSpans)
+        gaps.push_back({from, to, "pitch session"});
+    const GapEvidence evidence(run.figures.underflowTimes, run.figures.lateWakeups,
+                               recorder.losses(), probe, recorder.frameZero());
+    std::printf("times from the recording's first frame; the sound server started at %.3f s\n",
+                seconds(server.startedAt() - recorder.frameZero()));
+    evidence.print(gaps);
+    run.underflows = run.figures.underflows;
+    run.gapsWithUnderflow = evidence.gapsWithUnderflow(gaps);
+    run.gapsWithAudioThreadLate = evidence.gapsWithAudioThreadLate(gaps);
+    run.captureLosses = static_cast<int>(evidence.captureLosses().size());
+    for (const auto& loss : evidence.captureLosses())
+        run.captureLostMs += loss.ms;
+}
 
 // The gaps and stroke errors that no stall of the machine explains: those are the program's.
 void setStallsApart(Run& run, const WakeupProbe& probe) {
@@ -254,7 +286,9 @@ Run measure(const bench::SoundServer& server, bench::MonitorRecorder& recorder) 
     run.machineLateOver2Ms = probe.lateOver2Ms();
     run.machineLateOver10Ms = probe.lateOver10Ms();
     run.machineRealtime = probe.realtime();
+    run.processors = probe.processors();
     setStallsApart(run, probe);
+    weighGaps(run, server, recorder, probe);
     return run;
 }
 
@@ -315,10 +349,12 @@ void report(const Run& run) {
                 run.figures.cyclesOver10Ms, run.calls.allocations, run.calls.locks,
                 run.figures.waitsInCycles, run.figures.latestWakeupMs,
                 run.figures.wakeupsLateOver2Ms);
-    std::printf("the machine: a %s thread sleeping 1 ms at a time woke up to %.2f ms late under "
-                "the load; %ld of its %ld wakeups came over 2 ms late, %ld over 10 ms\n",
-                run.machineRealtime ? "real-time" : "(not real-time)", run.machineLateMs,
-                run.machineLateOver2Ms, run.machineWakeups, run.machineLateOver10Ms);
+    std::printf("the machine: a %s thread on each of its %d processors, sleeping 1 ms at a time, "
+                "woke up to %.2f ms late under the load; %ld of their %ld wakeups came over 2 ms "
+                "late, %ld over 10 ms\n",
+                run.machineRealtime ? "real-time" : "(not real-time)", run.processors,
+                run.machineLateMs, run.machineLateOver2Ms, run.machineWakeups,
+                run.machineLateOver10Ms);
     std::printf("with the machine's stalls set apart (a gap or stroke within 60 ms after a late "
                 "wakeup): %d gaps in the chord, %d in the pitch session, strokes at most %.2f ms "
                 "off\n",
@@ -332,6 +368,9 @@ void report(const Run& run) {
                 "\"audio_wakeup_late_max_ms\": %.2f, \"audio_wakeups_late_over_2ms\": %lld, "
                 "\"gaps_outside_machine_stalls\": %d, \"session_gaps_outside_machine_stalls\": %d, "
                 "\"onset_error_ms_max_outside_machine_stalls\": %.2f, "
+                "\"stream_underflows\": %lld, \"gaps_with_underflow\": %d, "
+                "\"gaps_with_audio_thread_late\": %d, "
+                "\"capture_losses\": %d, \"capture_lost_ms\": %.1f, "
                 "\"audio_thread_read_bytes\": %lld, \"audio_thread_allocations\": %lld, "
                 "\"audio_thread_locks\": %lld, \"audio_thread_waits\": %lld, "
                 "\"ui_note_call_max_ms\": %.3f, "
@@ -342,9 +381,10 @@ void report(const Run& run) {
                 run.figures.cyclesOver2Ms, run.figures.cyclesOver10Ms, run.machineLateMs,
                 run.machineLateOver2Ms, run.figures.latestWakeupMs, run.figures.wakeupsLateOver2Ms,
                 run.gapsOutsideStalls, run.sessionGapsOutsideStalls, run.onsetErrorOutsideStallsMs,
-                run.readBytes, run.calls.allocations, run.calls.locks, run.figures.waitsInCycles,
-                run.noteCallMaxMs, quiet.programCpu + quiet.serverCpu,
-                quiet.wakeups / quiet.seconds, run.firstNote);
+                run.underflows, run.gapsWithUnderflow, run.gapsWithAudioThreadLate,
+                run.captureLosses, run.captureLostMs, run.readBytes, run.calls.allocations,
+                run.calls.locks, run.figures.waitsInCycles, run.noteCallMaxMs,
+                quiet.programCpu + quiet.serverCpu, quiet.wakeups / quiet.seconds, run.firstNote);
     std::fflush(stdout);
 }
 
@@ -363,6 +403,12 @@ int main(int argc, char** argv) {
         QStringLiteral("Measure through a private PipeWire and its PulseAudio service (Debian: "
                        "pipewire, pipewire-pulse, wireplumber) instead of a private PulseAudio."));
     parser.addOption(pipeWireOption);
+    const QCommandLineOption logOption(
+        QStringLiteral("server-log"),
+        QStringLiteral("Keep the private PulseAudio's debug log, its lines stamped with the "
+                       "seconds since its start, in <file>."),
+        QStringLiteral("file"));
+    parser.addOption(logOption);
     if (const auto status = bench::readOptions(
             parser, QStringLiteral("Measures the built-in synthesizer through a real sound "
                                    "server: gaps, onsets against the schedule, note calls, the "
@@ -380,6 +426,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     bench::SoundServer server;
+    if (parser.isSet(logOption))
+        server.keepLog(QFileInfo(parser.value(logOption)).absoluteFilePath().toStdString());
     const bool serving = running    ? server.useRunning()
                          : pipeWire ? server.startPipeWire()
                                     : server.start();

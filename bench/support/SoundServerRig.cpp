@@ -165,11 +165,27 @@ bool SoundServer::start() {
     pointAtRuntime(root + "/native");
     // As a desktop runs it: real-time scheduling for its I/O threads and a raised priority
     // for the rest, granted where the system allows.
-    pid_ = spawn(
-        {"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-         "--realtime=yes", "--high-priority=yes", "--log-target=stderr", "--log-level=error", "-L",
-         "module-native-protocol-unix auth-anonymous=1 socket=" + root + "/native", "-L",
-         "module-null-sink sink_name=bench rate=48000 channels=2", "-L", "module-always-sink"});
+    std::vector<std::string> command{"pulseaudio",
+                                     "-n",
+                                     "--daemonize=no",
+                                     "--exit-idle-time=-1",
+                                     "--use-pid-file=no",
+                                     "--realtime=yes",
+                                     "--high-priority=yes",
+                                     "-L",
+                                     "module-native-protocol-unix auth-anonymous=1 socket=" + root +
+                                         "/native",
+                                     "-L",
+                                     "module-null-sink sink_name=bench rate=48000 channels=2",
+                                     "-L",
+                                     "module-always-sink"};
+    if (logPath_.empty())
+        command.insert(command.end(), {"--log-target=stderr", "--log-level=error"});
+    else
+        command.insert(command.end(),
+                       {"--log-target=file:" + logPath_, "--log-level=debug", "--log-time=yes"});
+    startedAt_ = SteadyClock::now();
+    pid_ = spawn(command);
     return waitUntilAnswering();
 }
 
@@ -220,6 +236,7 @@ MonitorRecorder::~MonitorRecorder() {
 }
 
 bool MonitorRecorder::start() {
+    reads_.reserve(1 << 20);
     int fds[2];
     if (pipe(fds) != 0)
         return false;
@@ -272,12 +289,33 @@ void MonitorRecorder::read() {
         std::memcpy(samples_.data() + start, pending.data(), whole * 2);
         pending.erase(pending.begin(), pending.begin() + static_cast<long>(whole * 2));
         const long end = static_cast<long>(samples_.size() / 2);
+        reads_.emplace_back(end, arrival);
         const auto zero =
             arrival - std::chrono::nanoseconds(static_cast<int64_t>(end * 1e9 / Rate));
         if (first || zero < frameZero_)
             frameZero_ = zero;
         first = false;
     }
+}
+
+std::vector<MonitorRecorder::Loss> MonitorRecorder::losses(double minMs) const {
+    // Each read arrives some time after its last frame left the sink; the least of those
+    // delays from a read on (the reads that came promptly) is where the recording stands
+    // against the clock. It can only grow: by what was lost.
+    std::vector<double> behindMs(reads_.size());
+    double least = 1e300;
+    for (size_t i = reads_.size(); i-- > 0;) {
+        const auto& [end, arrival] = reads_[i];
+        least = std::min(least, secondsOf(arrival.time_since_epoch()) * 1000 - end * 1000.0 / Rate);
+        behindMs[i] = least;
+    }
+    std::vector<Loss> found;
+    for (size_t i = 1; i < reads_.size(); ++i) {
+        const double step = behindMs[i] - behindMs[i - 1];
+        if (step > minMs)
+            found.push_back({reads_[i - 1].first, reads_[i - 1].second, step});
+    }
+    return found;
 }
 
 Load::~Load() {

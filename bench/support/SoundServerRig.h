@@ -39,6 +39,11 @@ public:
     // null sink made through the PulseAudio service.
     bool startPipeWire();
     bool useRunning();
+    // A private PulseAudio started after this writes its debug log, each line stamped with the
+    // seconds since the server's first line, into `path`.
+    void keepLog(const std::string& path) { logPath_ = path; }
+    // When the private server was started, to place its log's times.
+    SteadyClock::time_point startedAt() const { return startedAt_; }
     void stop();
     // CPU time of the server's processes, in seconds.
     double cpu() const;
@@ -54,6 +59,8 @@ private:
     pid_t pid_ = -1;
     bool group_ = false; // pid_ leads a process group of its own, ended as a whole
     std::vector<pid_t> running_;
+    std::string logPath_;
+    SteadyClock::time_point startedAt_;
 };
 
 // Records the sink's monitor (16-bit stereo at 48 kHz); every read is stamped on the steady
@@ -72,6 +79,17 @@ public:
     long frameAt(SteadyClock::time_point t) const;
     SteadyClock::time_point timeOf(long frame) const;
 
+    // Where the recording lost sound that the sink played: the recording falls behind the
+    // clock for good (its frames stop adding up to the time that passed), by more than
+    // `minMs`. When the frames before `frame` were lost, and how many milliseconds of them.
+    // Only after stop().
+    struct Loss {
+        long frame;
+        SteadyClock::time_point at;
+        double ms;
+    };
+    std::vector<Loss> losses(double minMs = 1.0) const;
+
 private:
     void read();
 
@@ -80,6 +98,8 @@ private:
     std::thread reader_;
     std::vector<int16_t> samples_;
     SteadyClock::time_point frameZero_;
+    // Every read: the frames recorded by its end, and when it arrived.
+    std::vector<std::pair<long, SteadyClock::time_point>> reads_;
 };
 
 // Two busy loops, one per core. They are threads of this process, so that they end with it

@@ -114,6 +114,7 @@ private:
         pa_stream_set_state_callback(stream_, &PulseOutput::streamChanged, this);
         pa_stream_set_write_callback(stream_, &PulseOutput::writeRequested, this);
         pa_stream_set_latency_update_callback(stream_, &PulseOutput::timingReported, this);
+        pa_stream_set_underflow_callback(stream_, &PulseOutput::underflowReported, this);
         pa_buffer_attr buffer{};
         buffer.maxlength = static_cast<uint32_t>(-1);
         buffer.tlength = static_cast<uint32_t>(scaled(OutputBufferFrames48k)) * FrameBytes;
@@ -185,7 +186,8 @@ private:
         auto* self = static_cast<PulseOutput*>(data);
         const pa_usec_t woke = pa_rtclock_now();
         if (self->figures_ != nullptr && woke > self->nextTick_)
-            self->figures_->recordWakeup(static_cast<int64_t>(woke - self->nextTick_) * 1000);
+            self->figures_->recordWakeup(static_cast<int64_t>(self->nextTick_) * 1000,
+                                         static_cast<int64_t>(woke - self->nextTick_) * 1000);
         if (pa_stream_get_state(self->stream_) == PA_STREAM_READY)
             self->measuredTopUp(0);
         const pa_usec_t now = pa_rtclock_now();
@@ -202,6 +204,12 @@ private:
     void measuredTopUp(size_t requestedFrames) {
         const CycleTimer timer(figures_);
         topUp(requestedFrames);
+    }
+
+    static void underflowReported(pa_stream*, void* data) {
+        auto* self = static_cast<PulseOutput*>(data);
+        if (self->figures_ != nullptr)
+            self->figures_->recordUnderflow(static_cast<int64_t>(pa_rtclock_now()) * 1000);
     }
 
     // A timing report has come in: it is placed on the monotonic clock, so that a change of

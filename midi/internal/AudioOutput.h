@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -32,6 +33,16 @@ struct AudioCycleFigures {
     // How late the thread's own timer woke it at worst, and how often over 2 ms (outputs that
     // keep the stream filled on a clock of their own).
     std::atomic<int64_t> latestWakeupNs{0}, wakeupsLateOver2Ms{0};
+    // Underflows of the output stream as the sound server reports them (it had nothing of ours
+    // to play): how many, and when the first ones were reported, in steady-clock nanoseconds,
+    // so that a measurement can place them beside what it heard.
+    static constexpr int TimesKept = 128;
+    std::atomic<int64_t> underflows{0};
+    std::array<std::atomic<int64_t>, TimesKept> underflowNs{};
+    // The first wakeups of the thread's own timer that came over 10 ms late: when each was due
+    // (steady-clock nanoseconds) and how late it came.
+    std::atomic<int64_t> wakeupsLateOver10Ms{0};
+    std::array<std::atomic<int64_t>, TimesKept> lateWakeupDueNs{}, lateWakeupNs{};
 
     static void raise(std::atomic<int64_t>& longest, int64_t nanoseconds) {
         int64_t now = longest.load(std::memory_order_relaxed);
@@ -51,14 +62,30 @@ struct AudioCycleFigures {
         if (nanoseconds > 10000000)
             over10Ms.fetch_add(1, std::memory_order_relaxed);
     }
-    void recordWakeup(int64_t lateNanoseconds) {
+    void recordWakeup(int64_t dueSteadyNanoseconds, int64_t lateNanoseconds) {
         raise(latestWakeupNs, lateNanoseconds);
         if (lateNanoseconds > 2000000)
             wakeupsLateOver2Ms.fetch_add(1, std::memory_order_relaxed);
+        if (lateNanoseconds <= 10000000)
+            return;
+        const int64_t count = wakeupsLateOver10Ms.fetch_add(1, std::memory_order_relaxed);
+        if (count < TimesKept) {
+            lateWakeupDueNs[static_cast<size_t>(count)].store(dueSteadyNanoseconds,
+                                                              std::memory_order_relaxed);
+            lateWakeupNs[static_cast<size_t>(count)].store(lateNanoseconds,
+                                                           std::memory_order_relaxed);
+        }
+    }
+    void recordUnderflow(int64_t steadyNanoseconds) {
+        const int64_t count = underflows.fetch_add(1, std::memory_order_relaxed);
+        if (count < TimesKept)
+            underflowNs[static_cast<size_t>(count)].store(steadyNanoseconds,
+                                                          std::memory_order_relaxed);
     }
     void reset() {
-        for (auto* figure : {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms,
-                             &waits, &latestWakeupNs, &wakeupsLateOver2Ms})
+        for (auto* figure :
+             {&longestNs, &longestCpuNs, &cycles, &over1Ms, &over2Ms, &over10Ms, &waits,
+              &latestWakeupNs, &wakeupsLateOver2Ms, &underflows, &wakeupsLateOver10Ms})
             figure->store(0, std::memory_order_relaxed);
     }
 };

@@ -125,6 +125,19 @@ AudioThreadFigures builtinSynthAudioFigures() {
     result.waitsInCycles = figures.waits.load(std::memory_order_relaxed);
     result.latestWakeupMs = figures.latestWakeupNs.load(std::memory_order_relaxed) / 1e6;
     result.wakeupsLateOver2Ms = figures.wakeupsLateOver2Ms.load(std::memory_order_relaxed);
+    result.underflows = figures.underflows.load(std::memory_order_relaxed);
+    using Time = std::chrono::steady_clock::time_point;
+    const auto kept = std::min<int64_t>(result.underflows, AudioCycleFigures::TimesKept);
+    for (size_t i = 0; i < static_cast<size_t>(kept); ++i)
+        result.underflowTimes.emplace_back(
+            std::chrono::nanoseconds(figures.underflowNs[i].load(std::memory_order_relaxed)));
+    const auto late = std::min<int64_t>(figures.wakeupsLateOver10Ms.load(std::memory_order_relaxed),
+                                        AudioCycleFigures::TimesKept);
+    for (size_t i = 0; i < static_cast<size_t>(late); ++i)
+        result.lateWakeups.emplace_back(
+            Time(std::chrono::nanoseconds(
+                figures.lateWakeupDueNs[i].load(std::memory_order_relaxed))),
+            figures.lateWakeupNs[i].load(std::memory_order_relaxed) / 1e6);
     return result;
 }
 

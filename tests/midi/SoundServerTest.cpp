@@ -116,6 +116,13 @@ public:
         return true;
     }
 
+    // Holds the server up, as a processor taken away from it would, for `time`.
+    void holdUp(std::chrono::milliseconds time) {
+        ::kill(server_, SIGSTOP);
+        std::this_thread::sleep_for(time);
+        ::kill(server_, SIGCONT);
+    }
+
     void kill() {
         stop(monitor_, SIGTERM);
         stop(server_, SIGKILL);
@@ -356,6 +363,39 @@ TEST(SoundServer, AWrongAnswersSwitchToTheErrorToneAndBackPlaysWithoutAGap) {
     ASSERT_LT(start, frames) << "the held note was not heard";
     EXPECT_LE(leftGaps(recording, start + Rate / 50, frames - Rate / 2), machine.allowedGaps())
         << machine.stalls() << " stalls of the machine";
+}
+
+// A server held up for far longer than the stream's lead has nothing of ours left to play: the
+// underflow it reports is counted and placed on the steady clock, within the hold-up or just
+// after it, so that a measurement can set it beside the gap it heard. The stream plays on.
+TEST(SoundServer, AnUnderflowOfTheStreamIsCountedAndPlacedInTime) {
+    if (server == nullptr)
+        GTEST_SKIP() << "no pulseaudio to test with";
+    midi::prepareBuiltinSynthPrograms(0, {19});
+    midi::warmUpBuiltinSynth();
+    ASSERT_TRUE(midi::waitForBuiltinSynth(std::chrono::seconds(20)));
+    int result = -1;
+    auto port = midi::OutputPort::open(midi::DefaultDevice, result);
+    ASSERT_TRUE(port);
+    for (uint32_t message : {0x13C0u, 0x643C90u})
+        ASSERT_EQ(port->sendShort(message), midi::Ok);
+    ASSERT_TRUE(waitFor([] { return midi::builtinSynthOutputOpen(); }, std::chrono::seconds(3)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const auto before = static_cast<size_t>(midi::builtinSynthAudioFigures().underflows);
+
+    const auto heldUp = std::chrono::steady_clock::now();
+    server->holdUp(std::chrono::milliseconds(200));
+    EXPECT_TRUE(waitFor(
+        [&] { return static_cast<size_t>(midi::builtinSynthAudioFigures().underflows) > before; },
+        std::chrono::seconds(2)));
+    const auto reported = std::chrono::steady_clock::now();
+    const midi::AudioThreadFigures figures = midi::builtinSynthAudioFigures();
+    ASSERT_GT(figures.underflowTimes.size(), before);
+    EXPECT_GE(figures.underflowTimes[before], heldUp);
+    EXPECT_LE(figures.underflowTimes[before], reported);
+    EXPECT_EQ(port->sendShort(0x3C80), midi::Ok);
+    EXPECT_TRUE(midi::builtinSynthOutputOpen());
+    EXPECT_TRUE(miditest::builtinDeviceStillWorks());
 }
 
 TEST(SoundServer, PausesWhileIdleLosesTheServerOnceAndComesBack) {
