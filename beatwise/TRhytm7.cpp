@@ -105,7 +105,6 @@ void TRhytm7::build(RhythmPlayer& player, Random& random, Clock& clock,
     windowAnswers_ = std::make_unique<BoundAnswers<PatternAnswer>>(*answers_, boundary());
     buildControls();
     buildMenus();
-    RhyAboutBox = new TRhyAboutBox(this);
     ScoreRecord = new TScoreRecord(this);
     Design design;
     design.form = QRect(223, 96, 633, 482);
@@ -442,6 +441,9 @@ void TRhytm7::HelpTopics2Click() {
 }
 
 void TRhytm7::About2Click() {
+    // Made when first asked for: its licence text is long to lay out.
+    if (!RhyAboutBox)
+        RhyAboutBox = new TRhyAboutBox(this);
     RhyAboutBox->exec();
 }
 

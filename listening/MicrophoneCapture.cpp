@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include <utility>
+
 namespace listening {
 
 MicrophoneCapture::MicrophoneCapture(std::vector<AudioAnalyser*> analysers, QObject* parent)
@@ -10,6 +12,9 @@ MicrophoneCapture::MicrophoneCapture(std::vector<AudioAnalyser*> analysers, QObj
 }
 
 MicrophoneCapture::~MicrophoneCapture() {
+    // A load under way only posts its end to this object, which then goes with it.
+    if (loader_.joinable())
+        loader_.join();
     if (!worker_)
         return;
     // The worker closes its input on its own thread; then the thread ends.
@@ -19,6 +24,30 @@ MicrophoneCapture::~MicrophoneCapture() {
     thread_.quit();
     thread_.wait();
     worker_.reset();
+}
+
+void MicrophoneCapture::whenLoaded(std::function<void()> then) {
+    if (isLoaded_) {
+        then();
+        return;
+    }
+    waitingForLoad_.push_back(std::move(then));
+    if (loader_.joinable())
+        return; // already loading
+    loader_ = std::thread([this] {
+        inputBackend();
+        for (const AudioAnalyser* analyser : analysers_)
+            analyser->unavailable();
+        QMetaObject::invokeMethod(
+            this, [this] { loaded(); }, Qt::QueuedConnection);
+    });
+}
+
+void MicrophoneCapture::loaded() {
+    loader_.join();
+    isLoaded_ = true;
+    for (const std::function<void()>& then : std::exchange(waitingForLoad_, {}))
+        then();
 }
 
 // The module, the worker on its thread and the analysers' library, the first time they are

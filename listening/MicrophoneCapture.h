@@ -6,8 +6,11 @@
 #include <QObject>
 #include <QThread>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace listening {
@@ -44,6 +47,12 @@ public:
     // input that then cannot be opened is reported as Refused.
     // Nothing listens, and Unavailable is reported, when the analysers cannot work.
     bool listen(const QString& input = QString());
+    // Loads what listening needs, the microphone's module and the analysers' library, on a
+    // thread of its own, then runs `then` on this object's thread; at once when they are loaded
+    // already. Loading takes some milliseconds (the multimedia library's chain): done this way it
+    // never holds up the window.
+    void whenLoaded(std::function<void()> then);
+
     // Listens to nothing (the menus' "None").
     void stop();
 
@@ -59,6 +68,7 @@ signals:
 
 private:
     bool prepare();
+    void loaded();
     void workerStarted(int generation, int sampleRate);
     void workerFailed(int generation, bool lost);
     void report(InputProblem problem, const QString& input);
@@ -70,6 +80,9 @@ private:
     QByteArray id_;
     QString description_;
     std::optional<std::pair<InputProblem, QString>> reported_;
+    std::thread loader_;
+    bool isLoaded_ = false;
+    std::vector<std::function<void()>> waitingForLoad_;
 };
 
 } // namespace listening

@@ -15,9 +15,13 @@ MicrophoneMenu::MicrophoneMenu(listening::MicrophoneCapture& capture, QMenu* men
 }
 
 void MicrophoneMenu::listenWhenUsed() {
-    if (noneChosen_ || capture_.isListening() || listening::MicrophoneCapture::inputs().isEmpty())
-        return;
-    capture_.listen();
+    // The first time, the microphone's libraries load beside the window, which goes on.
+    capture_.whenLoaded([this] {
+        if (noneChosen_ || capture_.isListening() ||
+            listening::MicrophoneCapture::inputs().isEmpty())
+            return;
+        capture_.listen();
+    });
 }
 
 void MicrophoneMenu::choose(const QByteArray& inputId) {
@@ -31,10 +35,13 @@ void MicrophoneMenu::choose(const QByteArray& inputId) {
 }
 
 void MicrophoneMenu::needed() {
-    if (noneChosen_ || capture_.isListening())
-        return;
-    // The default input, which may have come since the start; the capture tells a problem once.
-    capture_.listen();
+    capture_.whenLoaded([this] {
+        if (noneChosen_ || capture_.isListening())
+            return;
+        // The default input, which may have come since the start; the capture tells a problem
+        // once.
+        capture_.listen();
+    });
 }
 
 void MicrophoneMenu::fill() {

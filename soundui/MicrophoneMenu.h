@@ -28,12 +28,14 @@ public:
     void onProblem(std::function<void(const QString&)> tell) { tell_ = std::move(tell); }
 
     // The default input, when there is one and the student did not choose "None" (nor another
-    // input); no input says nothing yet.
+    // input); no input says nothing yet. The first time, the microphone's libraries are loaded
+    // on a thread of their own first, and listening begins a few milliseconds later.
     void listenWhenUsed();
     // The input of that id, or none for an empty id (the menu's "None").
     void choose(const QByteArray& inputId);
     // A practice that needs the microphone has begun: when none listens although the student
-    // did not choose "None", the student is told, once.
+    // did not choose "None", the student is told, once (the first time, once the microphone's
+    // libraries have loaded beside the window).
     void needed();
 
     bool isListening() const { return capture_.isListening(); }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMessageBox>
+#include <QMetaObject>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -38,7 +40,26 @@ private:
     bool done_ = false;
 };
 
+// Accepts each message box once it is shown, from within the box's own event loop.
+class BoxAnswerer : public QObject {
+public:
+    BoxAnswerer() { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (auto* box = qobject_cast<QMessageBox*>(watched))
+                QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
+
+std::unique_ptr<QObject> answerEveryBox() {
+    return std::make_unique<BoxAnswerer>();
+}
 
 void watch(QWidget* window, std::function<bool()> ready, std::function<void()> then) {
     new FirstPaintWatch(window, std::move(ready), std::move(then));

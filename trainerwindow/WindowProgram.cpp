@@ -7,8 +7,6 @@
 #include "TrainerWindow.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -41,12 +39,7 @@ WindowProgram::WindowProgram(const QString& program, const QString& title,
         // The boxes a window opens, even while it is being made (Tonewise's start-up box), are
         // answered as a student would, so that the picture (or the time to the first paint)
         // shows the window ready for the first question.
-        dismissBoxes_ = std::make_unique<QTimer>();
-        QObject::connect(dismissBoxes_.get(), &QTimer::timeout, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->accept();
-        });
-        dismissBoxes_->start(20);
+        boxAnswerer_ = firstpaint::answerEveryBox();
     }
 }
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 class ProgramLanguage;
-class QTimer;
+class QObject;
 class QWidget;
 class TrainerWindow;
 
@@ -48,7 +48,7 @@ private:
     QString title_;
     WindowOptions options_;
     std::unique_ptr<ProgramLanguage> language_; // installed for as long as the program runs
-    std::unique_ptr<QTimer> dismissBoxes_;
-    bool ran_ = false; // run() has returned
-    int status_ = 0;   // and this is what it returned
+    std::unique_ptr<QObject> boxAnswerer_;      // with a picture or the start-up probe
+    bool ran_ = false;                          // run() has returned
+    int status_ = 0;                            // and this is what it returned
 };

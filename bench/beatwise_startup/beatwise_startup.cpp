@@ -126,13 +126,16 @@ int main(int argc, char** argv) {
                 yes.median, yes.mean, yes.min, yes.max, yes.count, trials);
     std::printf("{\"startup_to_first_paint_ms\": %.1f, \"startup_runs\": %d, "
                 "\"empty_window_ms\": %.1f, \"startup_ratio_to_empty_window\": %.3f, "
+                "\"text_window_ms\": %.1f, \"startup_ratio_to_text_window\": %.3f, "
                 "\"exit_after_first_paint_ms\": %.1f, \"exit_ms\": %.1f, \"exit_ms_max\": %.1f, "
                 "\"exit_while_starting_ms_max\": %.1f, \"rss_mb_with_sound_server\": %.1f, "
+                "\"rss_mb_anonymous\": %.1f, \"rss_mb_sound_libraries\": %.1f, "
                 "\"yes_to_count_in_ms\": %.2f, \"yes_to_count_in_ms_max\": %.2f, "
                 "\"yes_trials\": %zu, \"synth_ready_ms\": %.1f}\n",
                 startup.programMs, startup.runs, startup.emptyWindowMs, startup.ratioToEmptyWindow,
-                startup.exitMs, startup.fileExitMs, startup.fileExitMaxMs,
-                startup.startingExitMaxMs, startup.rssMbWithSoundServer, yes.median, yes.max,
-                yes.count, loadMs);
+                startup.textWindowMs, startup.ratioToTextWindow, startup.exitMs, startup.fileExitMs,
+                startup.fileExitMaxMs, startup.startingExitMaxMs, startup.rssMbWithSoundServer,
+                startup.rssMbAnonymous, startup.rssMbSoundLibraries, yes.median, yes.max, yes.count,
+                loadMs);
     return 0;
 }

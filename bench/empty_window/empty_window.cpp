@@ -3,9 +3,14 @@
 //   empty_window                  shows the window until it is closed
 //   empty_window --startup-probe  prints "first-paint" when the window is first painted, and
 //                                 exits, as the programs do with the same option
+//   empty_window --text           the same window with a menu and one line of text: the least any
+//                                 window with words pays at its start (the system's font
+//                                 configuration read, a font loaded, the text laid out)
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <cstdio>
@@ -46,6 +51,9 @@ int main(int argc, char** argv) {
                                    QStringLiteral("Print \"first-paint\" at the first paint "
                                                   "and exit."));
     parser.addOption(probe);
+    const QCommandLineOption text(QStringLiteral("text"),
+                                  QStringLiteral("Show a menu and one line of text."));
+    parser.addOption(text);
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "empty_window: %s\n",
                      qPrintable(parser.errorText().isEmpty() ? QStringLiteral("unexpected argument")
@@ -61,6 +69,10 @@ int main(int argc, char** argv) {
     if (parser.isSet(probe))
         app.installEventFilter(&watch);
     QMainWindow window;
+    if (parser.isSet(text)) {
+        window.menuBar()->addMenu(QStringLiteral("File"));
+        window.setCentralWidget(new QLabel(QStringLiteral("Next Question")));
+    }
     window.show();
     return QApplication::exec();
 }

@@ -44,13 +44,13 @@ void endProcess(QProcess& process) {
 
 } // namespace
 
-StartupRun startOnce(const QString& program, int timeoutMs) {
+StartupRun startOnce(const QString& program, int timeoutMs, const QStringList& arguments) {
     StartupRun run;
     QProcess process;
     process.setProcessEnvironment(programEnvironment());
     QElapsedTimer timer;
     timer.start();
-    process.start(program, {"--startup-probe"});
+    process.start(program, arguments + QStringList{QStringLiteral("--startup-probe")});
     if (!process.waitForStarted(10000))
         return run;
     QByteArray output;
@@ -90,43 +90,43 @@ InterleavedStartup interleavedStartup(const QString& program, const QString& emp
                                       int runs) {
     InterleavedStartup result;
     for (int i = 0; i < runs; ++i) {
-        // Alternate which goes first, so that neither always follows the other.
-        for (int k = 0; k < 2; ++k) {
-            const bool programNow = (i + k) % 2 == 0;
-            const StartupRun run = startOnce(programNow ? program : emptyWindow);
+        // Rotate which goes first, so that none always follows another.
+        for (int k = 0; k < 3; ++k) {
+            const int which = (i + k) % 3;
+            const StartupRun run =
+                which == 0
+                    ? startOnce(program)
+                    : startOnce(emptyWindow, 10000,
+                                which == 2 ? QStringList{QStringLiteral("--text")} : QStringList{});
             if (run.firstPaintMs < 0)
                 continue;
-            if (programNow) {
+            if (which == 0) {
                 result.programMs.push_back(run.firstPaintMs);
                 if (run.exitMs >= 0)
                     result.programExitMs.push_back(run.exitMs);
             } else {
-                result.emptyWindowMs.push_back(run.firstPaintMs);
+                (which == 1 ? result.emptyWindowMs : result.textWindowMs)
+                    .push_back(run.firstPaintMs);
             }
         }
     }
     return result;
 }
 
-double residentMbAfter(const QString& program, double firstPaintMs, double seconds) {
+ResidentMemory residentAfter(const QString& program, double firstPaintMs, double seconds) {
     QProcess process;
     process.setProcessEnvironment(programEnvironment());
     process.start(program, {});
     if (!process.waitForStarted(10000))
-        return -1;
+        return {};
     pause(static_cast<int>(firstPaintMs + seconds * 1000));
-    double megabytes = -1;
-    QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
-    if (process.state() == QProcess::Running && status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith("VmRSS:"))
-                megabytes = line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-        }
-    }
+    ResidentMemory memory;
+    if (process.state() == QProcess::Running)
+        memory = residentMemoryOf(process.processId(), program);
     process.terminate();
     if (!process.waitForFinished(5000))
         endProcess(process);
-    return megabytes;
+    return memory;
 }
 
 double peakRssMb() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResidentMemory.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstddef>
@@ -25,18 +27,19 @@ struct StartupRun {
     double firstPaintMs = -1;
     double exitMs = -1;
 };
-StartupRun startOnce(const QString& program, int timeoutMs = 10000);
+StartupRun startOnce(const QString& program, int timeoutMs = 10000,
+                     const QStringList& arguments = {});
 
-// Starts `program` and the empty window in turn, `runs` times each, so that both meet the same
-// load on a shared machine.
+// Starts `program`, the empty window and the empty window with a line of text (`emptyWindow
+// --text`) in turn, `runs` times each, so that all three meet the same load on a shared machine.
 struct InterleavedStartup {
-    std::vector<double> programMs, emptyWindowMs, programExitMs;
+    std::vector<double> programMs, emptyWindowMs, textWindowMs, programExitMs;
 };
 InterleavedStartup interleavedStartup(const QString& program, const QString& emptyWindow, int runs);
 
 // Starts `program` (as a student would, with sound), waits `firstPaintMs` and then `seconds`,
-// and returns its resident memory in megabytes (-1 when unknown); the program is then ended.
-double residentMbAfter(const QString& program, double firstPaintMs, double seconds);
+// and returns its resident memory (ResidentMemory.h); the program is then ended.
+ResidentMemory residentAfter(const QString& program, double firstPaintMs, double seconds);
 
 // The peak resident memory of this process, and of the largest child process it has waited
 // for, in megabytes (-1 when unknown).

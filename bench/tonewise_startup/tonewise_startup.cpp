@@ -158,14 +158,17 @@ void report(const bench::StartupFigures& startup, double loadMs, const Trials& a
                 rss, programRss);
     std::printf("{\"startup_to_window_ms\": %.1f, \"startup_runs\": %d, "
                 "\"empty_window_ms\": %.1f, \"startup_ratio_to_empty_window\": %.3f, "
+                "\"text_window_ms\": %.1f, \"startup_ratio_to_text_window\": %.3f, "
                 "\"exit_after_first_paint_ms\": %.1f, \"exit_ms\": %.1f, \"exit_ms_max\": %.1f, "
                 "\"exit_while_starting_ms_max\": %.1f, \"rss_mb_with_sound_server\": %.1f, "
+                "\"rss_mb_anonymous\": %.1f, \"rss_mb_sound_libraries\": %.1f, "
                 "\"click_to_next_note_ms\": %.2f, \"click_to_next_note_ms_max\": %.2f, "
                 "\"latency_beyond_schedule_ms\": %.2f, \"answers\": %zu, "
                 "\"synth_ready_ms\": %.1f, \"peak_rss_mb\": %.1f, \"program_peak_rss_mb\": %.1f}\n",
                 startup.programMs, startup.runs, startup.emptyWindowMs, startup.ratioToEmptyWindow,
-                startup.exitMs, startup.fileExitMs, startup.fileExitMaxMs,
-                startup.startingExitMaxMs, startup.rssMbWithSoundServer, click.median, click.max,
+                startup.textWindowMs, startup.ratioToTextWindow, startup.exitMs, startup.fileExitMs,
+                startup.fileExitMaxMs, startup.startingExitMaxMs, startup.rssMbWithSoundServer,
+                startup.rssMbAnonymous, startup.rssMbSoundLibraries, click.median, click.max,
                 late.median, click.count, loadMs, rss, programRss);
 }
 

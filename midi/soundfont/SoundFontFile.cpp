@@ -60,7 +60,8 @@ bool SoundFontFile::readTopLevel(ByteSource& source) {
     if (end > source.size())
         return fail("the file is shorter than its header says");
     Chunk info, samples, presets;
-    if (!readChunk(source, 12, end, info) || !readListType(source, info, "INFO"))
+    if (!readChunk(source, 12, end, info) || !readListType(source, info, "INFO") ||
+        !readVersion(source, info))
         return false;
     const uint64_t samplesAt = info.offset + info.size + (info.size & 1);
     if (!readChunk(source, samplesAt, end, samples) || !readListType(source, samples, "sdta"))
@@ -72,6 +73,30 @@ bool SoundFontFile::readTopLevel(ByteSource& source) {
         return false;
     presetDataOffset_ = presetsAt;
     return true;
+}
+
+// The information list's version record: the synthesizer refuses a file without one, or of a
+// version before 2, however sound the rest.
+bool SoundFontFile::readVersion(ByteSource& source, const Chunk& list) {
+    const uint64_t end = list.offset + list.size;
+    for (uint64_t at = list.offset + 4; at < end;) {
+        Chunk chunk;
+        if (!readChunk(source, at, end, chunk))
+            return false;
+        if (is(chunk.id, "ifil")) {
+            uint8_t version[4];
+            if (chunk.size != 4 || !source.read(chunk.offset, version, 4))
+                return fail("its version record has a wrong size");
+            const uint16_t major = readU16(version);
+            if (major < 2)
+                return fail("it is a SoundFont of version " + std::to_string(major) + "." +
+                            std::to_string(readU16(version + 2)) +
+                            ", and version 2 or later is needed");
+            return true;
+        }
+        at = chunk.offset + chunk.size + (chunk.size & 1);
+    }
+    return fail("its version record is missing");
 }
 
 bool SoundFontFile::readSampleData(ByteSource& source, const Chunk& list) {

@@ -46,6 +46,7 @@ private:
     bool readChunk(ByteSource& source, uint64_t offset, uint64_t end, Chunk& chunk);
     bool readListType(ByteSource& source, const Chunk& chunk, const char* type);
     bool readTopLevel(ByteSource& source);
+    bool readVersion(ByteSource& source, const Chunk& list);
     bool readSampleData(ByteSource& source, const Chunk& list);
     bool readPresetData(ByteSource& source, const Chunk& list);
     bool checkIndices();

@@ -45,6 +45,7 @@ TEST(TapMicrophone, OpenedByTheFirstTapTheRhythmAndToldOnceWhenMissing) {
         ASSERT_FALSE(f.state().Tapping);
     };
     tapOnce();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return microphoneBoxes(f.boxes) > 0; }));
     EXPECT_TRUE(libraryLoaded("liblistening_backend.so"));
     EXPECT_EQ(microphoneBoxes(f.boxes), 1);
     EXPECT_FALSE(w.microphone()->isListening());

@@ -66,6 +66,38 @@ struct Problems {
 
 } // namespace
 
+// The microphone's libraries load beside the window: what waits for them runs afterwards on the
+// capture's own thread, in the order it came, and at once when they are loaded already.
+TEST(Capture, LoadsBesideTheWindowThenRunsWhatWaited) {
+    BlockCounter counter;
+    MicrophoneCapture capture({&counter});
+    std::vector<int> order;
+    QThread* ranOn = nullptr;
+    capture.whenLoaded([&] {
+        order.push_back(1);
+        ranOn = QThread::currentThread();
+    });
+    capture.whenLoaded([&] { order.push_back(2); });
+    EXPECT_TRUE(order.empty());
+    ASSERT_TRUE(waitFor([&] { return order.size() == 2; }, 5000));
+    EXPECT_EQ(order, (std::vector<int>{1, 2}));
+    EXPECT_EQ(ranOn, capture.thread());
+    capture.whenLoaded([&] { order.push_back(3); });
+    EXPECT_EQ(order.back(), 3);
+}
+
+// A capture that ends while its libraries load waits for the load, and runs nothing of what
+// waited on it.
+TEST(Capture, EndsWhileLoadingWithoutRunningWhatWaited) {
+    bool ran = false;
+    {
+        MicrophoneCapture capture({});
+        capture.whenLoaded([&] { ran = true; });
+    }
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ran);
+}
+
 // Sound inputs never list a monitor, so the server has none until a microphone is added.
 TEST(Capture, NoInputIsReportedOnce) {
     if (!server)

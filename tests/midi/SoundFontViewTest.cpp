@@ -225,6 +225,22 @@ TEST(DamagedSoundFont, IsRefusedWithAReason) {
     EXPECT_FALSE(readError(bytes).empty());
 }
 
+// The synthesizer refuses a file without a version record or of a version before 2, even when the
+// rest is sound: such a file is refused when its preset list is read, with the reason, instead of
+// leaving every sound silent.
+TEST(DamagedSoundFont, AVersionTheSynthesizerRefusesIsRefusedFirst) {
+    const auto withVersion = [](std::vector<uint8_t> version) {
+        TinySoundFont tiny;
+        tiny.version = std::move(version);
+        return readError(tiny.bytes());
+    };
+    EXPECT_NE(withVersion({1, 0, 0, 0}).find("version 1.0"), std::string::npos);
+    EXPECT_NE(withVersion({}).find("version record is missing"), std::string::npos);
+    EXPECT_NE(withVersion({2, 0, 1}).find("wrong size"), std::string::npos);
+    EXPECT_EQ(withVersion({2, 0, 4, 0}), "");
+    EXPECT_EQ(withVersion({3, 0, 1, 0}), ""); // compressed samples, which the synthesizer reads
+}
+
 TEST(DamagedSoundFont, CutShortAnywhereIsRefused) {
     const std::vector<uint8_t> bytes = TinySoundFont().bytes();
     for (std::size_t length = 0; length < bytes.size(); length += length < 300 ? 1 : 97) {

@@ -145,7 +145,8 @@ void TinySoundFont::putU16(std::vector<uint8_t>& list, std::size_t at, uint16_t 
 
 std::vector<uint8_t> TinySoundFont::bytes() const {
     std::vector<uint8_t> info;
-    putChunk(info, "ifil", {2, 0, 1, 0});
+    if (!version.empty())
+        putChunk(info, "ifil", version);
     putChunk(info, "isng", {'E', 'M', 'U', '8', '0', '0', '0', 0});
     putChunk(info, "INAM", {'T', 'i', 'n', 'y', 0, 0});
     std::vector<uint8_t> samples(sampleData.size() * 2);

@@ -13,6 +13,8 @@ struct TinySoundFont {
     enum List { Phdr, Pbag, Pmod, Pgen, Inst, Ibag, Imod, Igen, Shdr };
     std::array<std::vector<uint8_t>, 9> lists;
     std::vector<int16_t> sampleData;
+    // The version record's bytes (major, then minor, each 16 bits); none at all when empty.
+    std::vector<uint8_t> version = {2, 0, 1, 0};
 
     TinySoundFont();
     std::vector<uint8_t> bytes() const;

@@ -95,7 +95,8 @@ TEST(MicrophoneOnDemand, NothingOfTheMicrophoneIsLoadedBeforeTheFirstQuestion) {
     // The first question waits for its answer: the inputs are looked at (there are none here),
     // quietly, and the keys answer.
     w.answerOnTheKeys();
-    EXPECT_TRUE(libraryLoaded("liblistening_backend.so"));
+    EXPECT_TRUE(QTest::qWaitFor([] { return libraryLoaded("liblistening_backend.so"); }));
+    QTest::qWait(50);
     EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("microphone")), 0);
 }
 
@@ -119,6 +120,8 @@ TEST(MicrophoneOnDemand, AMissingModuleIsToldOnceAndTheKeysAnswer) {
     Window w;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     w.singTwiceAndAnswerOnTheKeys();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxesOf(w.boxes, QStringLiteral("microphone")); }));
+    QTest::qWait(50);
     EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("microphone")), 1);
     EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("cannot be listened to")), 1);
     EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("not installed")), 1);
@@ -131,6 +134,8 @@ TEST(MicrophoneOnDemand, AMissingAnalysisLibraryIsToldOnceAndTheKeysAnswer) {
     Window w;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     w.singTwiceAndAnswerOnTheKeys();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxesOf(w.boxes, QStringLiteral("microphone")); }));
+    QTest::qWait(50);
     EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("microphone")), 1);
     EXPECT_EQ(boxesOf(w.boxes, QStringLiteral("libaubio-absent.so.5")), 1);
     EXPECT_FALSE(w.capture.isListening());
