@@ -114,6 +114,10 @@ void OutputService::tryOpen(bool first) {
     QString reason;
     std::unique_ptr<AudioOutputStream> opened = setup_.backend->openOutput(
         setup_.drivers, setup_.sampleRate, setup_.render, setup_.context, setup_.figures, &reason);
+    // Told before the loader learns that the first try is over, so that the reason is out
+    // before the synthesizer says it is ready.
+    if (!opened && first)
+        setup_.unavailable(reason);
     std::unique_lock lock(mutex_);
     lastTry_ = std::chrono::steady_clock::now();
     tried_ = true;
@@ -131,8 +135,6 @@ void OutputService::tryOpen(bool first) {
     if (first) {
         state_ = State::Silent;
         startSoftClock(false);
-        lock.unlock();
-        setup_.unavailable(reason);
         return;
     }
     state_ = State::Lost;
